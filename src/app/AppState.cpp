@@ -1,0 +1,9 @@
+#include "app/AppState.h"
+
+void closeAllStreams(AppState& state)
+{
+    if (state.motherStream != nullptr) {
+        std::fclose(state.motherStream);
+        state.motherStream = nullptr;
+    }
+}

@@ -1,0 +1,106 @@
+#include "app/Dispatch.h"
+
+#include <array>
+
+#include "app/AppState.h"
+#include "app/Shell.h"
+#include "cut/PieceLengthCommands.h"
+#include "res/resource.h"
+#include "ui/Messages.h"
+#include "ui/Texts.h"
+#include "wav/MotherLoad.h"
+
+namespace {
+
+using Action = void (*)(CommandContext&);
+using Test = bool (*)(const AppState&);
+
+// One precondition: when `fails` holds, the command shows `message` and does nothing else.
+struct Refusal {
+    Test fails = nullptr;
+    const char* message = nullptr;
+};
+
+struct Command {
+    int id = 0;
+    Action action = nullptr;  // none: the command is in the menu but does nothing yet
+    std::array<Refusal, 3> refusals{};
+};
+
+bool noMother(const AppState& s) { return s.motherChosen == 0; }
+bool noTemplate(const AppState& s) { return s.likeChosen == 0; }
+bool noTemplateForTemplateCut(const AppState& s) { return s.likeChosen == 0 && s.cutMode == CUT_MODE_TEMPLATE; }
+bool noChildrenName(const AppState& s) { return s.childrenNamed == 0; }
+bool motherTooBigToShowWhole(const AppState& s) { return s.motherFileBytes > WAVESHOW_MAX_FILE_BYTES; }
+
+// The WAVESHOW size refusal is the one that reports a number: the file size in whole MiB.
+void refuse(CommandContext& ctx, const Refusal& refusal)
+{
+    if (refusal.fails == motherTooBigToShowWhole) {
+        showInt(ctx.ui, ctx.mainWindow, refusal.message, static_cast<std::int32_t>(ctx.state.motherFileBytes >> 20));
+    } else {
+        showNotice(ctx.ui, ctx.mainWindow, refusal.message);
+    }
+}
+
+const std::array COMMANDS = {
+    Command{IDM_LOAD_SETTINGS, nullptr, {}},
+    Command{IDM_SAVE_SETTINGS, nullptr, {}},
+    Command{IDM_LOAD, loadMotherCommand, {}},
+    Command{IDM_WAVESHOW,
+            nullptr,
+            {Refusal{noMother, text::NO_MOTHER_FILE}, Refusal{motherTooBigToShowWhole, text::WAVESHOW_TOO_BIG}}},
+    Command{IDM_WAVESHOW_ULTRAFAST, nullptr, {Refusal{noMother, text::NO_MOTHER_FILE}}},
+    Command{IDM_WAVESHOW_AUTO, nullptr, {Refusal{noMother, text::NO_MOTHER_FILE}}},
+    Command{IDM_GIVE_NAME, nullptr, {}},
+    Command{IDM_CUT_HUNDREDTHS, [](CommandContext& c) { cutByTime(c, TimeUnit::Hundredths); },
+            {Refusal{noMother, text::NO_MOTHER_CENTI}}},
+    Command{IDM_CUT_TENTHS, [](CommandContext& c) { cutByTime(c, TimeUnit::Tenths); },
+            {Refusal{noMother, text::NO_MOTHER_TENTH}}},
+    Command{IDM_CUT_QUARTERS, [](CommandContext& c) { cutByTime(c, TimeUnit::Quarters); },
+            {Refusal{noMother, text::NO_MOTHER_QUARTER}}},
+    Command{IDM_CUT_HALVES, [](CommandContext& c) { cutByTime(c, TimeUnit::Halves); },
+            {Refusal{noMother, text::NO_MOTHER_HALF}}},
+    Command{IDM_CUT_SECONDS, [](CommandContext& c) { cutByTime(c, TimeUnit::Seconds); },
+            {Refusal{noMother, text::NO_MOTHER_SECONDS}}},
+    Command{IDM_CUT_COUNT, cutByCount, {Refusal{noMother, text::NO_MOTHER_COUNT}}},
+    Command{IDM_CUT_LIKE, cutLikeTemplate, {}},
+    Command{IDM_PATTERN, setStartPattern, {}},
+    Command{IDM_PREVIEW_CUTS, nullptr, {}},
+    Command{IDM_BUFFER_SIZE, setCopyBufferSize, {}},
+    Command{IDM_ALLSPLIT,
+            nullptr,
+            {Refusal{noTemplate, text::NO_LIKE_HEADER}, Refusal{noMother, text::NO_MOTHER_FILE_UPPER},
+             Refusal{noChildrenName, text::NO_CHILDS}}},
+    Command{IDM_SPLIT_TO_CHILDREN,
+            nullptr,
+            {Refusal{noTemplateForTemplateCut, text::NO_LIKE_HEADER}, Refusal{noMother, text::NO_MOTHER_FILE},
+             Refusal{noChildrenName, text::NO_CHILDS}}},
+    Command{IDM_ABOUT, showInfo, {}},
+    Command{IDM_HEADER_TO_LIST, nullptr, {}},
+    Command{IDM_HEADER_44_LIST, nullptr, {}},
+    Command{IDM_TEST_FUNCTION, nullptr, {}},
+    Command{IDM_EXIT, quit, {}},
+};
+
+}  // namespace
+
+bool dispatchCommand(CommandContext& ctx, int commandId)
+{
+    for (const Command& command : COMMANDS) {
+        if (command.id != commandId) {
+            continue;
+        }
+        for (const Refusal& refusal : command.refusals) {
+            if (refusal.fails != nullptr && refusal.fails(ctx.state)) {
+                refuse(ctx, refusal);
+                return true;
+            }
+        }
+        if (command.action != nullptr) {
+            command.action(ctx);
+        }
+        return true;
+    }
+    return false;
+}

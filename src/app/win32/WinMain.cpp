@@ -1,0 +1,66 @@
+// Start-up: pens, strings, window class, main window, binary file mode, accelerators, message loop.
+#include <windows.h>
+
+#include <fcntl.h>
+#include <stdlib.h>
+
+#include <array>
+
+#include "app/AppState.h"
+#include "app/win32/MainWindow.h"
+#include "res/resource.h"
+#include "ui/win32/Win32Platform.h"
+
+namespace {
+
+AppState state;
+
+// The pens exist before the entry point runs, as the drawings of every command may need them.
+struct StartupPens {
+    StartupPens()
+    {
+        state.thickRedPen = CreatePen(PS_SOLID, 10, RGB(255, 0, 0));
+        state.greenPen = CreatePen(PS_SOLID, 1, RGB(2, 255, 22));
+        state.bluePen = CreatePen(PS_SOLID, 1, RGB(2, 2, 255));
+        state.yellowPen = CreatePen(PS_SOLID, 1, RGB(255, 255, 0));
+        state.thickGreyPen = CreatePen(PS_SOLID, 10, RGB(161, 161, 161));
+    }
+} startupPens;
+
+std::string loadString(HINSTANCE instance, UINT id)
+{
+    std::array<char, 100> text{};
+    const int length = LoadStringA(instance, id, text.data(), static_cast<int>(text.size()));
+    return std::string(text.data(), static_cast<std::size_t>(length > 0 ? length : 0));
+}
+
+int runMessageLoop(HACCEL accelerators)
+{
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!TranslateAcceleratorA(message.hwnd, accelerators, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+{
+    static Win32Platform ui(state);
+    static const Program program{state, ui};
+
+    state.windowTitle = loadString(instance, IDS_APP_TITLE);
+    state.windowClassName = loadString(instance, IDS_WINDOW_CLASS);
+    registerMainWindowClass(instance, program);
+    // Every file of the program is bytes in and bytes out: no line-end translation anywhere.
+    _fmode = _O_BINARY;
+    if (!createMainWindow(instance, showCommand)) {
+        return 0;
+    }
+    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    return runMessageLoop(accelerators);
+}

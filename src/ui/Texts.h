@@ -1,0 +1,82 @@
+// Every caption, message and question the program shows, written once. Blanks, case and
+// spelling are the program's own and differ on purpose from command to command.
+#pragma once
+
+namespace text {
+
+// Refusals of the menu commands.
+inline constexpr char NO_MOTHER_FILE[] = " no Mother file ";
+inline constexpr char NO_MOTHER_FILE_UPPER[] = " no Mother FILE ";
+inline constexpr char NO_LIKE_HEADER[] = " no LIKE Header ";
+inline constexpr char NO_CHILDS[] = " no CHILDS ";
+inline constexpr char WAVESHOW_TOO_BIG[] =
+    " FILE  is  over >5.7MB  please select with WAVESHOW ( auto or ultrafast ) !!! ";
+inline constexpr char NO_MOTHER_CENTI[] = " No MOTHER wave !";
+inline constexpr char NO_MOTHER_TENTH[] = " no MOTHER wave selected !";
+inline constexpr char NO_MOTHER_QUARTER[] = " no MOTHER wave !";
+inline constexpr char NO_MOTHER_HALF[] = " no MOTHER wave selected  !";
+inline constexpr char NO_MOTHER_SECONDS[] = " no MOTHER wave selected !";
+inline constexpr char NO_MOTHER_COUNT[] = "  no MOTHER wave selected  !";
+
+// File picker captions.
+inline constexpr char PICK_MOTHER[] = "MOTHER-Wavfile-select:";
+inline constexpr char PICK_CHILDREN[] = "CHILDREN->Names";
+inline constexpr char PICK_TEMPLATE[] = "timelike Wavfile select:";
+inline constexpr char EXT_WAV[] = "WAV";
+inline constexpr char EXT_TXT[] = "TXT";
+
+// Mother load.
+inline constexpr char DURATION_MINUTES[] = "duration minutes = ";
+
+// Number prompt.
+inline constexpr char PROMPT_CANCEL_CAPTION[] = " nothing selected by ";
+inline constexpr char PROMPT_CANCEL_TEXT[] = " CANCEL ";
+
+// Mother files the program cannot cut: the caption names the problem, the text gives the path
+// and the numbers involved, one to a line.
+inline constexpr char MOTHER_CANNOT_OPEN[] = " MOTHER Wavfile cannot be opened ";
+inline constexpr char MOTHER_TOO_BIG[] = " MOTHER Wavfile is 4 GB or larger ";
+inline constexpr char MOTHER_TOO_SHORT[] = " MOTHER Wavfile is shorter than its 44-byte header ";
+inline constexpr char MOTHER_DATA_TOO_SMALL[] = " MOTHER data size is below 68 bytes ";
+inline constexpr char MOTHER_DATA_BEYOND_FILE[] = " MOTHER data size is larger than the file ";
+inline constexpr char FILE_BYTES_LABEL[] = "file bytes = ";
+inline constexpr char BYTES_READ_LABEL[] = "header bytes read = ";
+inline constexpr char DATA_SIZE_LABEL[] = "data size = ";
+
+// Cut by time: the question, the caption over the number of units, the caption over the number
+// of whole pieces, for hundredths, tenths, quarters, halves and whole seconds.
+inline constexpr char ASK_HUNDREDTHS[] = "0.01 sec =  * ";
+inline constexpr char UNITS_HUNDREDTHS[] = " time selected  (0.01 sec):";
+inline constexpr char PIECES_HUNDREDTHS[] = " wave-number around : ";
+inline constexpr char ASK_TENTHS[] = "0.1 sec =  * ";
+inline constexpr char UNITS_TENTHS[] = " One wave will have (0.1 sec):";
+inline constexpr char PIECES_TENTHS[] = " wave-number will be around   : ";
+inline constexpr char ASK_QUARTERS[] = " (0.25 sec ) =  * ";
+inline constexpr char UNITS_QUARTERS[] = " wave time (0.25 sec):";
+inline constexpr char PIECES_QUARTERS[] = " wave-number will be around: ";
+inline constexpr char ASK_HALVES[] = " (0.5 sec ) =  * ";
+inline constexpr char UNITS_HALVES[] = " wave time (0.5 sec):";
+inline constexpr char PIECES_HALVES[] = " wave-number will be around : ";
+inline constexpr char ASK_SECONDS[] = " (sec) =  * ";
+inline constexpr char UNITS_SECONDS[] = " selected (sec):";
+inline constexpr char PIECES_SECONDS[] = "  wave-number will be around  : ";
+
+// A piece of that many units would not fit a 32-bit length; the text gives the largest number.
+inline constexpr char TIME_TOO_LONG[] = " number too big: piece would be 4 GB or more ";
+inline constexpr char LARGEST_ACCEPTED_LABEL[] = "largest number = ";
+
+// Cut into a wanted number of pieces.
+inline constexpr char ASK_PIECE_COUNT[] = "How many You want get ?  =  * ";
+inline constexpr char ROUNDED_OFF[] = "Vraw - posist  = ";
+
+// Start pattern and copy block size. The buffer question carries the current size in place of %d.
+inline constexpr char ASK_START_PATTERN[] = "start from Pattern ?  =  * ";
+inline constexpr char START_PATTERN_IS[] = " from Pattern = ";
+inline constexpr char ASK_BUFFER_SIZE[] = " Buffer = %d  , new Size = * ";
+inline constexpr char BUFFER_SIZE_IS[] = " BUFFER  = ";
+
+// Template files whose header cannot be taken: the caption names the problem, the text gives the path.
+inline constexpr char LIKE_CANNOT_OPEN[] = " LIKE Wavfile cannot be opened ";
+inline constexpr char LIKE_TOO_SHORT[] = " LIKE Wavfile is shorter than its 44-byte header ";
+
+}  // namespace text
