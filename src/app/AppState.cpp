@@ -1,9 +1,11 @@
 #include "app/AppState.h"
 
-void closeAllStreams(AppState& state)
+void closeMotherStream(AppState& state)
 {
     if (state.motherStream != nullptr) {
         std::fclose(state.motherStream);
         state.motherStream = nullptr;
     }
 }
+
+void closeAllStreams(AppState& state) { closeMotherStream(state); }

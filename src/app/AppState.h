@@ -77,5 +77,8 @@ struct AppState {
     friend bool operator==(const AppState&, const AppState&) = default;
 };
 
-// Closes every stream that outlives a command; the Mother stream becomes none.
+// Closes the Mother stream if it is open; it becomes none, so it is never closed twice.
+void closeMotherStream(AppState& state);
+
+// Closes every stream that outlives a command; the Mother stream is the only one.
 void closeAllStreams(AppState& state);

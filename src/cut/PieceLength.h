@@ -1,0 +1,22 @@
+// The arithmetic of the piece lengths, apart from any question or box: every length is a whole
+// number of 4-byte frames and fits in 32 bits.
+#pragma once
+
+#include <cstdint>
+
+#include "cut/PieceLengthCommands.h"
+
+// Sample bytes in one unit of the time cut.
+std::uint32_t bytesPerUnit(TimeUnit unit);
+
+// The most units whose bytes still fit in 32 bits; one more would wrap the piece length.
+std::uint32_t largestUnitCount(TimeUnit unit);
+
+// The largest whole number of frames not above rawBytes, found the way a user would count it:
+// first whole seconds, then hundredths, then single frames, each in steps of 1000, 100, 10 and 1
+// where that unit has them.
+std::uint32_t roundDownToFrames(std::uint32_t rawBytes);
+
+// The length of one of `count` equal pieces of dataBytes, rounded down to whole frames;
+// 0 when the count is 0 or above a quarter of dataBytes.
+std::uint32_t countPieceBytes(std::uint32_t dataBytes, std::uint32_t count);

@@ -1,0 +1,74 @@
+#include "wav/FileIo.h"
+
+#include <cstdint>
+#include <limits>
+
+#ifndef _WIN32
+#include <sys/types.h>
+#endif
+
+namespace {
+
+// Both runtimes take a signed 64-bit offset.
+constexpr std::uint64_t LARGEST_OFFSET = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
+
+int seekRaw(std::FILE* stream, std::int64_t offset, int origin)
+{
+#ifdef _WIN32
+    return _fseeki64(stream, offset, origin);
+#else
+    return fseeko(stream, static_cast<off_t>(offset), origin);
+#endif
+}
+
+std::int64_t tellRaw(std::FILE* stream)
+{
+#ifdef _WIN32
+    return _ftelli64(stream);
+#else
+    return static_cast<std::int64_t>(ftello(stream));
+#endif
+}
+
+}  // namespace
+
+bool seekFile(std::FILE* stream, std::uint64_t offset)
+{
+    if (offset > LARGEST_OFFSET) {
+        return false;
+    }
+    return seekRaw(stream, static_cast<std::int64_t>(offset), SEEK_SET) == 0;
+}
+
+std::optional<std::uint64_t> tellFile(std::FILE* stream)
+{
+    const std::int64_t offset = tellRaw(stream);
+    if (offset < 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(offset);
+}
+
+std::optional<std::uint64_t> streamLength(std::FILE* stream)
+{
+    const std::optional<std::uint64_t> here = tellFile(stream);
+    if (!here || seekRaw(stream, 0, SEEK_END) != 0) {
+        return std::nullopt;
+    }
+    const std::optional<std::uint64_t> length = tellFile(stream);
+    if (!seekFile(stream, *here)) {
+        return std::nullopt;
+    }
+    return length;
+}
+
+std::optional<std::uint64_t> fileLength(const std::string& path)
+{
+    std::FILE* stream = std::fopen(path.c_str(), "rb");
+    if (stream == nullptr) {
+        return std::nullopt;
+    }
+    const std::optional<std::uint64_t> length = streamLength(stream);
+    std::fclose(stream);
+    return length;
+}

@@ -1,0 +1,20 @@
+// 64-bit positions in files: a Mother may be close to 4 GiB and a file picked by mistake larger,
+// beyond what the runtime's long-based seek and tell can address on Windows.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+// Moves the stream to a byte offset from the start of the file; false when the runtime refuses.
+bool seekFile(std::FILE* stream, std::uint64_t offset);
+
+// The stream's current byte offset, or nothing when the runtime cannot tell it.
+std::optional<std::uint64_t> tellFile(std::FILE* stream);
+
+// The length of the stream's file in bytes; the stream is left where it stood.
+std::optional<std::uint64_t> streamLength(std::FILE* stream);
+
+// The length of the named file in bytes, or nothing when it cannot be opened or measured.
+std::optional<std::uint64_t> fileLength(const std::string& path);

@@ -1,0 +1,320 @@
+#include "cut/PieceLengthCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "support/FakePlatform.h"
+#include "ui/Messages.h"
+#include "ui/Texts.h"
+#include "wav/ScratchFiles.h"
+#include "wav/WavHeader.h"
+
+namespace {
+
+constexpr std::uint32_t ONE_MINUTE = 10584000;
+
+class PieceLengthCommands : public ::testing::Test {
+protected:
+    // The values a cut command may change, set to something no command produces.
+    void presetCut()
+    {
+        state.pieceBytes = 1234;
+        state.cutMode = CUT_MODE_TEMPLATE;
+    }
+
+    void expectBox(std::size_t index, const std::string& caption, const std::string& text)
+    {
+        ASSERT_LT(index, fake.boxes.size());
+        EXPECT_EQ(FakePlatform::MAIN_WINDOW, fake.boxes[index].owner);
+        EXPECT_EQ(caption, fake.boxes[index].caption);
+        EXPECT_EQ(text, fake.boxes[index].text);
+    }
+
+    AppState state;
+    FakePlatform fake;
+    CommandContext ctx{state, fake, FakePlatform::MAIN_WINDOW};
+};
+
+struct TimeCase {
+    TimeUnit unit;
+    const char* shownQuestion;
+    const char* unitsCaption;
+    const char* piecesCaption;
+    std::uint32_t bytes;
+    std::uint32_t largest;
+};
+
+const std::array TIME_CASES = {
+    TimeCase{TimeUnit::Hundredths, "0.01 sec =  ", " time selected  (0.01 sec):", " wave-number around : ", 1764,
+             2434788},
+    TimeCase{TimeUnit::Tenths, "0.1 sec =  ", " One wave will have (0.1 sec):", " wave-number will be around   : ",
+             17640, 243478},
+    TimeCase{TimeUnit::Quarters, " (0.25 sec ) =  ", " wave time (0.25 sec):", " wave-number will be around: ", 44100,
+             97391},
+    TimeCase{TimeUnit::Halves, " (0.5 sec ) =  ", " wave time (0.5 sec):", " wave-number will be around : ", 88200,
+             48695},
+    TimeCase{TimeUnit::Seconds, " (sec) =  ", " selected (sec):", "  wave-number will be around  : ", 176400, 24347},
+};
+
+}  // namespace
+
+TEST_F(PieceLengthCommands, TwentyFiveTenthsOfOneMinute)
+{
+    state.motherDataBytes = ONE_MINUTE;
+    fake.answer("25");
+    cutByTime(ctx, TimeUnit::Tenths);
+    ASSERT_EQ(2u, fake.boxes.size());
+    expectBox(0, " One wave will have (0.1 sec):", " 25   ");
+    expectBox(1, " wave-number will be around   : ", "Wert = 24 ");
+    EXPECT_EQ(441000u, state.pieceBytes);
+    EXPECT_EQ(CUT_MODE_TIME, state.cutMode);
+}
+
+TEST_F(PieceLengthCommands, OneSecondEqualsFourQuarters)
+{
+    state.motherDataBytes = ONE_MINUTE;
+    fake.answer("1");
+    cutByTime(ctx, TimeUnit::Seconds);
+    EXPECT_EQ(176400u, state.pieceBytes);
+    fake.answer("4");
+    cutByTime(ctx, TimeUnit::Quarters);
+    EXPECT_EQ(176400u, state.pieceBytes);
+}
+
+TEST_F(PieceLengthCommands, EachTimeUnitAsksAndAnswersInItsOwnWords)
+{
+    state.motherDataBytes = ONE_MINUTE;
+    for (const TimeCase& c : TIME_CASES) {
+        SCOPED_TRACE(c.unitsCaption);
+        fake.boxes.clear();
+        fake.promptQuestions.clear();
+        fake.answer("2");
+        cutByTime(ctx, c.unit);
+        ASSERT_EQ(1u, fake.promptQuestions.size());
+        EXPECT_EQ(c.shownQuestion, fake.promptQuestions[0]);
+        ASSERT_EQ(2u, fake.boxes.size());
+        expectBox(0, c.unitsCaption, " 2    ");
+        expectBox(1, c.piecesCaption, formatUnsigned(ONE_MINUTE / (2 * c.bytes)));
+        EXPECT_EQ(2 * c.bytes, state.pieceBytes);
+    }
+}
+
+TEST_F(PieceLengthCommands, NoTimeChangesNothing)
+{
+    for (const TimeCase& c : TIME_CASES) {
+        SCOPED_TRACE(c.unitsCaption);
+        presetCut();
+        cutByTime(ctx, c.unit);  // Enter on the empty field
+        EXPECT_EQ(1234u, state.pieceBytes);
+        EXPECT_EQ(CUT_MODE_TEMPLATE, state.cutMode);
+    }
+    EXPECT_TRUE(fake.boxes.empty());
+}
+
+TEST_F(PieceLengthCommands, LargestTimeFitsAndOneMoreIsRefused)
+{
+    state.motherDataBytes = ONE_MINUTE;
+    for (const TimeCase& c : TIME_CASES) {
+        SCOPED_TRACE(c.unitsCaption);
+        fake.answer(std::to_string(c.largest));
+        cutByTime(ctx, c.unit);
+        EXPECT_EQ(c.largest * c.bytes, state.pieceBytes);
+        EXPECT_EQ(CUT_MODE_TIME, state.cutMode);
+
+        presetCut();
+        fake.boxes.clear();
+        fake.answer(std::to_string(c.largest + 1));
+        cutByTime(ctx, c.unit);
+        EXPECT_EQ(1234u, state.pieceBytes);
+        EXPECT_EQ(CUT_MODE_TEMPLATE, state.cutMode);
+        ASSERT_EQ(1u, fake.boxes.size());
+        expectBox(0, text::TIME_TOO_LONG, "largest number = " + std::to_string(c.largest) + " ");
+    }
+}
+
+TEST_F(PieceLengthCommands, CountRoundsEachPieceDownToWholeFrames)
+{
+    state.motherDataBytes = 1000003;
+    fake.answer("3");
+    cutByCount(ctx);
+    ASSERT_EQ(1u, fake.promptQuestions.size());
+    EXPECT_EQ("How many You want get ?  =  ", fake.promptQuestions[0]);
+    ASSERT_EQ(1u, fake.boxes.size());
+    expectBox(0, "Vraw - posist  = ", "Wert = 2 ");
+    EXPECT_EQ(333332u, state.pieceBytes);
+    EXPECT_EQ(CUT_MODE_COUNT, state.cutMode);
+}
+
+TEST_F(PieceLengthCommands, CountOfOneKeepsTheWholeMother)
+{
+    state.motherDataBytes = ONE_MINUTE;
+    fake.answer("1");
+    cutByCount(ctx);
+    expectBox(0, "Vraw - posist  = ", "Wert = 0 ");
+    EXPECT_EQ(ONE_MINUTE, state.pieceBytes);
+}
+
+TEST_F(PieceLengthCommands, CountAboveAQuarterOfTheDataGivesNoLength)
+{
+    state.motherDataBytes = 1000;
+    fake.answer("251");
+    cutByCount(ctx);
+    EXPECT_EQ(0u, state.pieceBytes);
+    EXPECT_EQ(CUT_MODE_COUNT, state.cutMode);
+}
+
+TEST_F(PieceLengthCommands, NoCountChangesNothing)
+{
+    state.motherDataBytes = ONE_MINUTE;
+    presetCut();
+    cutByCount(ctx);
+    EXPECT_EQ(1234u, state.pieceBytes);
+    EXPECT_EQ(CUT_MODE_TEMPLATE, state.cutMode);
+    EXPECT_TRUE(fake.boxes.empty());
+}
+
+TEST_F(PieceLengthCommands, BufferSizeAsksWithTheCurrentSize)
+{
+    fake.answer("512");
+    setCopyBufferSize(ctx);
+    EXPECT_EQ(512u, state.copyBufferBytes);
+    expectBox(0, " BUFFER  = ", " 512  ");
+    fake.answer("");
+    setCopyBufferSize(ctx);
+    ASSERT_EQ(2u, fake.promptQuestions.size());
+    EXPECT_EQ(" Buffer = 1024  , new Size = ", fake.promptQuestions[0]);
+    EXPECT_EQ(" Buffer = 512  , new Size = ", fake.promptQuestions[1]);
+}
+
+TEST_F(PieceLengthCommands, NoBufferSizeRestoresTheDefault)
+{
+    state.copyBufferBytes = 512;
+    setCopyBufferSize(ctx);
+    EXPECT_EQ(1024u, state.copyBufferBytes);
+    expectBox(0, " BUFFER  = ", " 1024 ");
+    state.copyBufferBytes = 512;
+    fake.cancelPrompt();
+    setCopyBufferSize(ctx);
+    EXPECT_EQ(1024u, state.copyBufferBytes);
+}
+
+TEST_F(PieceLengthCommands, StartPatternIsTakenAsSigned)
+{
+    struct Case {
+        const char* answer;
+        std::int32_t pattern;
+        const char* shown;
+    };
+    const std::array cases = {Case{"3", 3, " 3    "}, Case{"4294967295", -1, " -1   "},
+                              Case{"2147483648", -2147483647 - 1, " -2147483648 "}, Case{"", 0, " 0    "}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        fake.boxes.clear();
+        state.startPattern = 99;
+        fake.answer(c.answer);
+        setStartPattern(ctx);
+        EXPECT_EQ(c.pattern, state.startPattern);
+        expectBox(0, " from Pattern = ", c.shown);
+    }
+    EXPECT_EQ("start from Pattern ?  =  ", fake.promptQuestions[0]);
+}
+
+TEST_F(PieceLengthCommands, CancelledStartPatternStartsAtTheFirstPiece)
+{
+    state.startPattern = 3;
+    fake.cancelPrompt();
+    setStartPattern(ctx);
+    EXPECT_EQ(0, state.startPattern);
+}
+
+class TemplateCut : public PieceLengthCommands {
+protected:
+    // The state a refused or cancelled template pick must leave as it was.
+    struct Kept {
+        std::uint32_t pieceBytes = 0;
+        std::int32_t cutMode = 0;
+        HeaderBytes headerBuf{};
+        std::string likeSettingPath;
+        bool operator==(const Kept&) const = default;
+    };
+    Kept kept() const { return {state.pieceBytes, state.cutMode, state.headerBuf, state.likeSettingPath}; }
+
+    void presetTemplate()
+    {
+        state.pieceBytes = 441000;
+        state.cutMode = CUT_MODE_TIME;
+        state.headerBuf.fill(0xEE);
+        state.likeSettingPath = "Z:\\old\\like.wav";
+    }
+
+    ScratchFolder folder;
+};
+
+TEST_F(TemplateCut, TakesThePieceLengthFromTheDataSize)
+{
+    HeaderBytes header = pcmHeader(0);
+    header[DATA_SIZE_AT + 0] = 0x10;  // data size 176 400, low byte first
+    header[DATA_SIZE_AT + 1] = 0xB1;
+    header[DATA_SIZE_AT + 2] = 0x02;
+    header[DATA_SIZE_AT + 3] = 0x00;
+    const std::string path = folder.writeWav("like.wav", header, 44 + 176400);
+    fake.pick(path);
+    cutLikeTemplate(ctx);
+
+    ASSERT_EQ(1u, fake.fileDialogs.size());
+    EXPECT_EQ("timelike Wavfile select:", fake.fileDialogs[0].title);
+    EXPECT_EQ(1, state.likeChosen);
+    EXPECT_EQ(176400u, state.pieceBytes);
+    EXPECT_EQ(CUT_MODE_TEMPLATE, state.cutMode);
+    EXPECT_EQ(header, state.headerBuf);
+    EXPECT_EQ(path, state.likeSettingPath);
+    EXPECT_TRUE(fake.boxes.empty());
+}
+
+TEST_F(TemplateCut, LongPathIsKeptWhole)
+{
+    const std::string path = folder.writeWav(std::string(150, 'n') + ".wav", pcmHeader(400), 444);
+    fake.pick(path);
+    cutLikeTemplate(ctx);
+    EXPECT_EQ(path, state.likeSettingPath);
+    EXPECT_EQ(400u, state.pieceBytes);
+}
+
+TEST_F(TemplateCut, CancelledPickChangesNothingElse)
+{
+    presetTemplate();
+    state.likeChosen = 1;
+    const Kept before = kept();
+    fake.cancelPick();
+    cutLikeTemplate(ctx);
+    EXPECT_EQ(0, state.likeChosen);
+    EXPECT_TRUE(before == kept());
+    EXPECT_TRUE(fake.boxes.empty());
+}
+
+TEST_F(TemplateCut, UnreadableOrShortTemplateIsRefused)
+{
+    struct Case {
+        std::string path;
+        const char* caption;
+        std::string numbers;
+    };
+    const std::array cases = {
+        Case{folder.path("absent.wav"), text::LIKE_CANNOT_OPEN, ""},
+        Case{folder.writeWav("short.wav", pcmHeader(176400), 43), text::LIKE_TOO_SHORT, "\nheader bytes read = 43"},
+    };
+    presetTemplate();
+    const Kept before = kept();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        fake.boxes.clear();
+        fake.pick(c.path);
+        cutLikeTemplate(ctx);
+        EXPECT_EQ(0, state.likeChosen);
+        EXPECT_TRUE(before == kept());
+        ASSERT_EQ(1u, fake.boxes.size());
+        expectBox(0, c.caption, c.path + c.numbers);
+    }
+}
