@@ -1,0 +1,104 @@
+// Steps on files: the waves fed to the program and the checks on what it writes.
+#include "Steps.h"
+
+#include "TestFiles.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string hexByte(unsigned value)
+{
+    char text[8] = {};
+    std::snprintf(text, sizeof text, "%02X", value & 0xFFu);
+    return text;
+}
+
+void writeWav(Context& c, const Step& step)
+{
+    const std::uint32_t dataBytes = unsignedArg(step, 1);
+    const std::uint32_t trailing = step.args.size() > 2 ? unsignedArg(step, 2) : 0;
+    const std::uint32_t sizeField = step.args.size() > 3 ? unsignedArg(step, 3) : dataBytes;
+    const std::string problem = writeWave(step.args[0], dataBytes, trailing, sizeField);
+    if (!problem.empty()) {
+        throw StepFailure(problem);
+    }
+    c.log.line("  wrote " + step.args[0] + ": " + std::to_string(fileLength(step.args[0])) + " bytes");
+}
+
+void writeBytes(Context&, const Step& step)
+{
+    const std::uint32_t fill = step.args.size() > 2 ? unsignedArg(step, 2) : 0;
+    if (fill > 0xFF) {
+        throw StepFailure("fill byte above 0xFF: " + step.args[2]);
+    }
+    const std::string problem = writeFilledFile(step.args[0], unsignedArg(step, 1), static_cast<unsigned char>(fill));
+    if (!problem.empty()) {
+        throw StepFailure(problem);
+    }
+}
+
+void expectFile(Context&, const Step& step)
+{
+    const long long length = fileLength(step.args[0]);
+    const long long expected = unsignedArg(step, 1);
+    if (length != expected) {
+        const std::string found = length < 0 ? "no such file" : std::to_string(length) + " bytes";
+        throw StepFailure(step.args[0] + ": expected " + std::to_string(expected) + " bytes, found " + found);
+    }
+}
+
+void expectNoFile(Context&, const Step& step)
+{
+    if (fileLength(step.args[0]) >= 0) {
+        throw StepFailure(step.args[0] + " exists but should not");
+    }
+}
+
+void expectBytes(Context&, const Step& step)
+{
+    const std::uint32_t offset = unsignedArg(step, 1);
+    const std::size_t count = step.args.size() - 2;
+    const std::vector<unsigned char> actual = readBytes(step.args[0], offset, count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint32_t expected = unsignedArg(step, i + 2);
+        if (i >= actual.size() || actual[i] != expected) {
+            const std::string found = i >= actual.size() ? "end of file" : hexByte(actual[i]);
+            throw StepFailure(step.args[0] + " offset " + std::to_string(offset + i) + ": expected " +
+                              hexByte(expected) + ", found " + found);
+        }
+    }
+}
+
+void expectSameBytes(Context&, const Step& step)
+{
+    const std::uint32_t offsetA = unsignedArg(step, 1);
+    const std::uint32_t offsetB = unsignedArg(step, 3);
+    const std::uint32_t count = unsignedArg(step, 4);
+    const std::vector<unsigned char> a = readBytes(step.args[0], offsetA, count);
+    const std::vector<unsigned char> b = readBytes(step.args[2], offsetB, count);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i >= a.size() || i >= b.size() || a[i] != b[i]) {
+            throw StepFailure("first difference at byte " + std::to_string(i) + " of " + std::to_string(count) +
+                              ": " + step.args[0] + " offset " + std::to_string(offsetA + i) + " against " +
+                              step.args[2] + " offset " + std::to_string(offsetB + i) +
+                              (i >= a.size() || i >= b.size() ? " (end of file)" : ""));
+        }
+    }
+}
+
+}  // namespace
+
+const std::vector<StepKind>& fileSteps()
+{
+    static const std::vector<StepKind> steps = {
+        {"write-wav", 2, 4, "write-wav <path> <data bytes> [trailing bytes] [data size field]", writeWav},
+        {"write-bytes", 2, 3, "write-bytes <path> <count> [fill byte]", writeBytes},
+        {"expect-file", 2, 2, "expect-file <path> <size>", expectFile},
+        {"expect-no-file", 1, 1, "expect-no-file <path>", expectNoFile},
+        {"expect-bytes", 3, 1000, "expect-bytes <path> <offset> <byte> [<byte>...]", expectBytes},
+        {"expect-same-bytes", 5, 5, "expect-same-bytes <path A> <offset A> <path B> <offset B> <count>",
+         expectSameBytes},
+    };
+    return steps;
+}
