@@ -16,7 +16,6 @@ have wine || need+=(wine)
 [ -x /usr/lib/wine/wine64 ] || have wine64 || need+=(wine64)
 have xvfb-run || need+=(xvfb)
 have xauth || need+=(xauth)
-have xdotool || need+=(xdotool)
 have convert || need+=(imagemagick)
 
 if [ ${#need[@]} -eq 0 ]; then

@@ -19,7 +19,9 @@ export WINEPREFIX="${WINEPREFIX:-$HOME/.wine-morlando}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    # A new prefix is complete only once its wineserver has written it out and ended.
     wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
 fi
 if [ -n "${DISPLAY:-}" ]; then
     exec wine build/windows/morlando.exe
