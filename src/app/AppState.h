@@ -10,6 +10,7 @@
 
 inline constexpr std::uint32_t BYTES_PER_SECOND = 176400;    // 44 100 frames of 2 channels x 2 bytes
 inline constexpr std::uint32_t BYTES_PER_CENTISECOND = 1764;
+inline constexpr std::uint32_t BYTES_PER_FRAME = 4;         // two channels of two bytes
 inline constexpr std::uint32_t COPY_BUFFER_CAPACITY = 1024;
 inline constexpr std::uint32_t WAVESHOW_MAX_FILE_BYTES = 5859375;
 inline constexpr std::size_t WAV_HEADER_BYTES = 44;

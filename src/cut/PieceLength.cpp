@@ -7,21 +7,6 @@
 
 namespace {
 
-constexpr std::uint32_t BYTES_PER_FRAME = 4;
-
-// Each unit is a whole number of hundredths, and so of frames.
-constexpr std::uint32_t unitBytes(TimeUnit unit)
-{
-    switch (unit) {
-    case TimeUnit::Hundredths: return BYTES_PER_CENTISECOND;
-    case TimeUnit::Tenths: return 10 * BYTES_PER_CENTISECOND;
-    case TimeUnit::Quarters: return 25 * BYTES_PER_CENTISECOND;
-    case TimeUnit::Halves: return 50 * BYTES_PER_CENTISECOND;
-    case TimeUnit::Seconds: return BYTES_PER_SECOND;
-    }
-    return BYTES_PER_SECOND;
-}
-
 // One pass of the rounding: a step size and the multiples of it tried, largest first.
 struct RoundingPass {
     std::uint32_t unit = 0;
@@ -47,9 +32,20 @@ std::uint32_t addSteps(std::uint32_t acc, std::uint32_t step, std::uint32_t rawB
 
 }  // namespace
 
-std::uint32_t bytesPerUnit(TimeUnit unit) { return unitBytes(unit); }
+// Each unit is a whole number of hundredths, and so of frames.
+std::uint32_t bytesPerUnit(TimeUnit unit)
+{
+    switch (unit) {
+    case TimeUnit::Hundredths: return BYTES_PER_CENTISECOND;
+    case TimeUnit::Tenths: return 10 * BYTES_PER_CENTISECOND;
+    case TimeUnit::Quarters: return 25 * BYTES_PER_CENTISECOND;
+    case TimeUnit::Halves: return 50 * BYTES_PER_CENTISECOND;
+    case TimeUnit::Seconds: return BYTES_PER_SECOND;
+    }
+    return BYTES_PER_SECOND;
+}
 
-std::uint32_t largestUnitCount(TimeUnit unit) { return std::numeric_limits<std::uint32_t>::max() / unitBytes(unit); }
+std::uint32_t largestUnitCount(TimeUnit unit) { return std::numeric_limits<std::uint32_t>::max() / bytesPerUnit(unit); }
 
 std::uint32_t roundDownToFrames(std::uint32_t rawBytes)
 {

@@ -61,14 +61,3 @@ std::optional<std::uint64_t> streamLength(std::FILE* stream)
     }
     return length;
 }
-
-std::optional<std::uint64_t> fileLength(const std::string& path)
-{
-    std::FILE* stream = std::fopen(path.c_str(), "rb");
-    if (stream == nullptr) {
-        return std::nullopt;
-    }
-    const std::optional<std::uint64_t> length = streamLength(stream);
-    std::fclose(stream);
-    return length;
-}

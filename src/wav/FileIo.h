@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
-#include <string>
 
 // Moves the stream to a byte offset from the start of the file; false when the runtime refuses.
 bool seekFile(std::FILE* stream, std::uint64_t offset);
@@ -15,6 +14,3 @@ std::optional<std::uint64_t> tellFile(std::FILE* stream);
 
 // The length of the stream's file in bytes; the stream is left where it stood.
 std::optional<std::uint64_t> streamLength(std::FILE* stream);
-
-// The length of the named file in bytes, or nothing when it cannot be opened or measured.
-std::optional<std::uint64_t> fileLength(const std::string& path);

@@ -8,7 +8,6 @@ constexpr std::uint32_t PCM_FORMAT = 1;
 constexpr std::uint32_t FMT_CHUNK_BYTES = 16;
 constexpr std::uint32_t CHANNELS = 2;
 constexpr std::uint32_t FRAMES_PER_SECOND = 44100;
-constexpr std::uint32_t BYTES_PER_FRAME = 4;  // two channels of two bytes
 constexpr std::uint32_t BITS_PER_SAMPLE = 16;
 
 void writeLe16(std::uint32_t value, std::uint8_t* destination)
