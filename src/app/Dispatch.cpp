@@ -5,6 +5,8 @@
 #include "app/AppState.h"
 #include "app/Shell.h"
 #include "cut/PieceLengthCommands.h"
+#include "split/ChildNaming.h"
+#include "split/SplitDialogs.h"
 #include "res/resource.h"
 #include "ui/Messages.h"
 #include "ui/Texts.h"
@@ -52,7 +54,7 @@ const std::array COMMANDS = {
             {Refusal{noMother, text::NO_MOTHER_FILE}, Refusal{motherTooBigToShowWhole, text::WAVESHOW_TOO_BIG}}},
     Command{IDM_WAVESHOW_ULTRAFAST, nullptr, {Refusal{noMother, text::NO_MOTHER_FILE}}},
     Command{IDM_WAVESHOW_AUTO, nullptr, {Refusal{noMother, text::NO_MOTHER_FILE}}},
-    Command{IDM_GIVE_NAME, nullptr, {}},
+    Command{IDM_GIVE_NAME, giveName, {}},
     Command{IDM_CUT_HUNDREDTHS, [](CommandContext& c) { cutByTime(c, TimeUnit::Hundredths); },
             {Refusal{noMother, text::NO_MOTHER_CENTI}}},
     Command{IDM_CUT_TENTHS, [](CommandContext& c) { cutByTime(c, TimeUnit::Tenths); },
@@ -69,11 +71,11 @@ const std::array COMMANDS = {
     Command{IDM_PREVIEW_CUTS, nullptr, {}},
     Command{IDM_BUFFER_SIZE, setCopyBufferSize, {}},
     Command{IDM_ALLSPLIT,
-            nullptr,
+            openSplitToChildren,
             {Refusal{noTemplate, text::NO_LIKE_HEADER}, Refusal{noMother, text::NO_MOTHER_FILE_UPPER},
              Refusal{noChildrenName, text::NO_CHILDS}}},
     Command{IDM_SPLIT_TO_CHILDREN,
-            nullptr,
+            openNewSplit,
             {Refusal{noTemplateForTemplateCut, text::NO_LIKE_HEADER}, Refusal{noMother, text::NO_MOTHER_FILE},
              Refusal{noChildrenName, text::NO_CHILDS}}},
     Command{IDM_ABOUT, showInfo, {}},

@@ -21,6 +21,14 @@ std::string formatUnsigned(std::uint32_t value) { return format("Wert = %u ", st
 
 std::string formatReal(double value) { return format(" %.2f ", value); }
 
+std::string numberLine(std::string_view label, std::uint64_t value)
+{
+    std::string line = "\n";
+    line += label;
+    line += std::to_string(value);
+    return line;
+}
+
 void showNotice(Platform& ui, WindowRef owner, std::string_view text) { ui.messageBox(owner, text, text); }
 
 void showText(Platform& ui, WindowRef owner, std::string_view caption, std::string_view text)

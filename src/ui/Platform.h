@@ -40,6 +40,9 @@ public:
     virtual void textOut(int x, int y, std::string_view text) = 0;
 };
 
+// The two dialogs that run a split: "SPLIT to Children" (ALLSPLIT) and "NEWSPLIT" (SPLIT TO CHILDREN).
+enum class SplitDialogKind { SplitToChildren, NewSplit };
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -53,6 +56,9 @@ public:
 
     // Runs the number prompt modally; it stores its answer in state.promptValue.
     virtual void runNumberPrompt(WindowRef owner, AppState& state) = 0;
+
+    // Runs a split dialog modally until START has done its work or the user leaves it.
+    virtual void runSplitDialog(WindowRef owner, AppState& state, SplitDialogKind kind) = 0;
 
     virtual void runInfoDialog(WindowRef owner) = 0;
 

@@ -79,4 +79,26 @@ inline constexpr char BUFFER_SIZE_IS[] = " BUFFER  = ";
 inline constexpr char LIKE_CANNOT_OPEN[] = " LIKE Wavfile cannot be opened ";
 inline constexpr char LIKE_TOO_SHORT[] = " LIKE Wavfile is shorter than its 44-byte header ";
 
+// The split dialogs: "SPLIT to Children" (ALLSPLIT) and "NEWSPLIT" (SPLIT TO CHILDREN) swap the
+// two percentage formats and differ in the caption of the elapsed time.
+inline constexpr char PERCENT_SUM[] = "sum = % 3.u %% @";
+inline constexpr char PERCENT_GESAMMT[] = "Gesammt = % 3.u %% @";
+inline constexpr char TIME_ALLSPLIT[] = " Verarbeitungsdauer = ";
+inline constexpr char TIME_NEWSPLIT[] = " time for job = ";
+
+// A split that cannot start or cannot go on: the caption names the problem, the text the file(s)
+// and the cause, one to a line.
+inline constexpr char NO_PIECE_LENGTH[] = " no piece length chosen: cut by time, by number or LIKE a wave first ";
+inline constexpr char MOTHER_CHANGED[] = " MOTHER Wavfile has changed since it was loaded ";
+inline constexpr char LOAD_AGAIN[] = "load the MOTHER again";
+inline constexpr char CHILD_IS_MOTHER[] = " CHILD name is the MOTHER Wavfile ";
+inline constexpr char CHILD_MAY_BE_MOTHER[] = " CHILD cannot be told apart from the MOTHER Wavfile ";
+inline constexpr char CHILD_CANNOT_CREATE[] = " CHILD Wavfile cannot be created ";
+inline constexpr char CHILD_CANNOT_WRITE[] = " CHILD Wavfile cannot be written ";
+inline constexpr char MOTHER_ENDED_EARLY[] = " MOTHER Wavfile ended before the CHILD was complete ";
+inline constexpr char MOTHER_UNCHANGED[] = "split stopped, the MOTHER is unchanged";
+inline constexpr char CHILD_REMOVED[] = "split stopped, the incomplete CHILD was removed";
+inline constexpr char BYTES_ASKED_LABEL[] = "bytes asked = ";
+inline constexpr char BYTES_GOT_LABEL[] = "bytes read = ";
+
 }  // namespace text

@@ -32,14 +32,6 @@ struct Refusal {
     std::string numbers;  // one line per number, each starting with a line break
 };
 
-std::string numberLine(const char* label, std::uint64_t value)
-{
-    std::string line = "\n";
-    line += label;
-    line += std::to_string(value);
-    return line;
-}
-
 // The first reason the file cannot be cut, or none.
 std::optional<Refusal> findProblem(const MotherFacts& facts)
 {

@@ -1,6 +1,7 @@
 #include "support/FakePlatform.h"
 
 #include "cut/NumberPrompt.h"
+#include "split/SplitDialogs.h"
 
 namespace {
 
@@ -51,6 +52,22 @@ void FakePlatform::runNumberPrompt(WindowRef, AppState& state)
         numberPromptCancel(state, *this, PROMPT_DIALOG);
     } else {
         numberPromptOk(state, answer.fieldText);
+    }
+}
+
+// Plays the dialog as its procedure does: the header is prepared on its messages, START runs
+// the split on real files; Escape and Ready leave without touching any file.
+void FakePlatform::runSplitDialog(WindowRef owner, AppState& state, SplitDialogKind kind)
+{
+    SplitAnswer answer = SplitAnswer::Escape;
+    if (!splitAnswers.empty()) {
+        answer = splitAnswers.front();
+        splitAnswers.pop_front();
+    }
+    splitDialogs.push_back({owner, kind, answer});
+    prepareSplitHeader(state);
+    if (answer == SplitAnswer::Start) {
+        startSplit(state, *this, SPLIT_DIALOG, THICK_GREEN_PEN, kind);
     }
 }
 

@@ -30,14 +30,26 @@ struct PromptAnswer {
     std::string fieldText;
 };
 
+// A scripted answer of a split dialog: START (or Enter), Escape, or the Ready button.
+enum class SplitAnswer { Start, Escape, Ready };
+
+struct RecordedSplitDialog {
+    WindowRef owner = nullptr;
+    SplitDialogKind kind = SplitDialogKind::SplitToChildren;
+    SplitAnswer answer = SplitAnswer::Escape;
+};
+
 class FakePlatform : public Platform {
 public:
     static inline WindowRef const MAIN_WINDOW = reinterpret_cast<WindowRef>(0x1000);
     static inline WindowRef const PROMPT_DIALOG = reinterpret_cast<WindowRef>(0x2000);
+    static inline WindowRef const SPLIT_DIALOG = reinterpret_cast<WindowRef>(0x3000);
+    static inline PenRef const THICK_GREEN_PEN = reinterpret_cast<PenRef>(0x4000);
 
     // Scripts. An empty pick queue answers every file dialog with a cancel.
     std::deque<std::optional<std::string>> picks;
     std::deque<PromptAnswer> promptAnswers;
+    std::deque<SplitAnswer> splitAnswers;  // an empty queue answers with Escape
     ClientRect client{0, 0, 1008, 541};
 
     // Records.
@@ -47,6 +59,7 @@ public:
     std::vector<RecordedDrawing> drawings;
     std::vector<PenRef> deletedPens;
     std::vector<WindowRef> destroyedWindows;
+    std::vector<RecordedSplitDialog> splitDialogs;
     int infoDialogs = 0;
 
     void pick(std::string path) { picks.emplace_back(std::move(path)); }
@@ -57,6 +70,7 @@ public:
     std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
     void messageBox(WindowRef owner, std::string_view caption, std::string_view text) override;
     void runNumberPrompt(WindowRef owner, AppState& state) override;
+    void runSplitDialog(WindowRef owner, AppState& state, SplitDialogKind kind) override;
     void runInfoDialog(WindowRef owner) override;
     ClientRect clientRect(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) override;

@@ -9,30 +9,27 @@
 #include "app/win32/InfoDialog.h"
 #include "cut/win32/NumberPromptDialog.h"
 #include "res/resource.h"
+#include "split/win32/SplitDialog.h"
+#include "ui/win32/DcSurface.h"
 
 namespace {
 
 HWND asWindow(WindowRef window) { return static_cast<HWND>(window); }
 
 // A client-area device context, held for one drawing and given back when the drawing ends.
-class GdiSurface : public DrawingSurface {
+class GdiSurface : public DcSurface {
 public:
-    explicit GdiSurface(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~GdiSurface() override { ReleaseDC(window_, dc_); }
+    explicit GdiSurface(HWND window) : DcSurface(GetDC(window)), window_(window) {}
+    ~GdiSurface() override
+    {
+        restorePen();
+        ReleaseDC(window_, dc());
+    }
     GdiSurface(const GdiSurface&) = delete;
     GdiSurface& operator=(const GdiSurface&) = delete;
 
-    void selectPen(PenRef pen) override { SelectObject(dc_, static_cast<HPEN>(pen)); }
-    void moveTo(int x, int y) override { MoveToEx(dc_, x, y, nullptr); }
-    void lineTo(int x, int y) override { LineTo(dc_, x, y); }
-    void textOut(int x, int y, std::string_view text) override
-    {
-        TextOutA(dc_, x, y, text.data(), static_cast<int>(text.size()));
-    }
-
 private:
     HWND window_;
-    HDC dc_;
 };
 
 }  // namespace
@@ -68,6 +65,17 @@ void Win32Platform::runNumberPrompt(WindowRef owner, AppState& state)
     NumberPromptContext context{state, *this};
     DialogBoxParamA(static_cast<HINSTANCE>(state_.appInstance), MAKEINTRESOURCEA(IDD_NUMBER_PROMPT),
                     asWindow(owner), numberPromptProc, reinterpret_cast<LPARAM>(&context));
+}
+
+void Win32Platform::runSplitDialog(WindowRef owner, AppState& state, SplitDialogKind kind)
+{
+    SplitDialogContext context{state, *this, kind};
+    const int dialogId = kind == SplitDialogKind::SplitToChildren ? IDD_SPLIT_TO_CHILDREN : IDD_NEWSPLIT;
+    // What the dialog ends with makes no difference: START has done its work by then, if at all.
+    DialogBoxParamA(static_cast<HINSTANCE>(state_.appInstance), MAKEINTRESOURCEA(dialogId), asWindow(owner),
+                    splitDialogProc, reinterpret_cast<LPARAM>(&context));
+    // The dialog deletes its pen on WM_DESTROY; this covers a dialog that never got that far.
+    releaseSplitDialogPen(context);
 }
 
 void Win32Platform::runInfoDialog(WindowRef owner)

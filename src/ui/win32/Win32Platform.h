@@ -10,6 +10,7 @@ public:
     std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
     void messageBox(WindowRef owner, std::string_view caption, std::string_view text) override;
     void runNumberPrompt(WindowRef owner, AppState& state) override;
+    void runSplitDialog(WindowRef owner, AppState& state, SplitDialogKind kind) override;
     void runInfoDialog(WindowRef owner) override;
     ClientRect clientRect(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) override;

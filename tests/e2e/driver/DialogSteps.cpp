@@ -32,6 +32,40 @@ void expectBox(Context& c, const Step& step)
     }
 }
 
+// The text of a box that shows a measured time: a blank, the seconds with two decimals, a blank.
+bool isSecondsText(const std::string& text)
+{
+    const std::size_t point = text.find('.');
+    if (text.size() < 6 || text.front() != ' ' || text.back() != ' ' || point == std::string::npos ||
+        point + 4 != text.size()) {
+        return false;
+    }
+    const auto digits = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            if (text[i] < '0' || text[i] > '9') {
+                return false;
+            }
+        }
+        return from < to;
+    };
+    return digits(1, point) && digits(point + 1, text.size() - 1);
+}
+
+// For a box whose text is a time that differs from run to run: the caption exactly, the text by
+// its form.
+void expectBoxCaption(Context& c, const Step& step)
+{
+    HWND box = awaitMessageBox(c);
+    const std::string caption = windowText(box);
+    const std::string text = boxText(box);
+    c.log.line("  box caption " + quoted(caption) + " text " + quoted(text));
+    if (caption != step.args[0] || !isSecondsText(text)) {
+        throw StepFailure("message box: expected caption " + quoted(step.args[0]) +
+                          " with seconds such as \" 0.05 \" as text, found caption " + quoted(caption) + " text " +
+                          quoted(text));
+    }
+}
+
 void expectBoxOtherThan(Context& c, const Step& step)
 {
     HWND box = awaitMessageBox(c);
@@ -176,12 +210,41 @@ void expectNoWindow(Context& c, const Step& step)
     c.dismissed.clear();
 }
 
+// The current dialog stays open and answering for the whole time, with nothing opened over it
+// or beside it.
+void expectStaysOpen(Context& c, const Step& step)
+{
+    requireStarted(c);
+    if (c.current == nullptr) {
+        throw StepFailure("no current dialog that should stay open");
+    }
+    HWND dialog = c.current;
+    std::string problem;
+    waitUntil(unsignedArg(step, 0), [&] {
+        if (!IsWindow(dialog) || !IsWindowVisible(dialog)) {
+            problem = "the dialog closed";
+        } else if (!IsWindowEnabled(dialog)) {
+            problem = "the dialog was disabled";
+        }
+        for (HWND other : visibleDialogs(c.target.processId())) {
+            if (other != dialog && c.dismissed.count(other) == 0) {
+                problem = "a window appeared: " + describeWindow(other);
+            }
+        }
+        return !problem.empty();
+    });
+    if (!problem.empty()) {
+        throw StepFailure("expected the current dialog to stay open: " + problem);
+    }
+}
+
 }  // namespace
 
 const std::vector<StepKind>& dialogSteps()
 {
     static const std::vector<StepKind> steps = {
         {"expect-box", 2, 2, "expect-box \"<caption>\" \"<text>\"", expectBox},
+        {"expect-box-caption", 1, 1, "expect-box-caption \"<caption>\"", expectBoxCaption},
         {"expect-box-other-than", 1, 1, "expect-box-other-than \"<caption>\"", expectBoxOtherThan},
         {"expect-owner", 1, 1, "expect-owner main | \"<caption of the owner>\"", expectOwner},
         {"expect-dialog", 1, 1, "expect-dialog \"<caption>\"", expectDialog},
@@ -192,6 +255,7 @@ const std::vector<StepKind>& dialogSteps()
         {"cancel", 0, 0, "cancel", cancel},
         {"answer-keys", 1, 1, "answer-keys <combination, e.g. enter or escape>", answerKeys},
         {"press", 1, 1, "press <button identifier>", press},
+        {"expect-stays-open", 1, 1, "expect-stays-open <ms>", expectStaysOpen},
         {"expect-no-window", 1, 1, "expect-no-window <ms>", expectNoWindow},
     };
     return steps;

@@ -38,6 +38,24 @@ void writeBytes(Context&, const Step& step)
     }
 }
 
+// Changes single bytes of a written file, such as the format fields of a wave's header.
+void patchBytes(Context& c, const Step& step)
+{
+    std::vector<unsigned char> bytes;
+    for (std::size_t i = 2; i < step.args.size(); ++i) {
+        const std::uint32_t value = unsignedArg(step, i);
+        if (value > 0xFF) {
+            throw StepFailure("byte above 0xFF: " + step.args[i]);
+        }
+        bytes.push_back(static_cast<unsigned char>(value));
+    }
+    const std::string problem = patchFile(step.args[0], unsignedArg(step, 1), bytes);
+    if (!problem.empty()) {
+        throw StepFailure(problem);
+    }
+    c.log.line("  patched " + std::to_string(bytes.size()) + " bytes of " + step.args[0]);
+}
+
 void expectFile(Context&, const Step& step)
 {
     const long long length = fileLength(step.args[0]);
@@ -94,6 +112,7 @@ const std::vector<StepKind>& fileSteps()
     static const std::vector<StepKind> steps = {
         {"write-wav", 2, 4, "write-wav <path> <data bytes> [trailing bytes] [data size field]", writeWav},
         {"write-bytes", 2, 3, "write-bytes <path> <count> [fill byte]", writeBytes},
+        {"patch-bytes", 3, 1000, "patch-bytes <path> <offset> <byte> [<byte>...]", patchBytes},
         {"expect-file", 2, 2, "expect-file <path> <size>", expectFile},
         {"expect-no-file", 1, 1, "expect-no-file <path>", expectNoFile},
         {"expect-bytes", 3, 1000, "expect-bytes <path> <offset> <byte> [<byte>...]", expectBytes},

@@ -102,16 +102,31 @@ void typeText(Context& c, const Step& step)
     }
 }
 
-void close(Context& c, const Step&)
+// The window a closing step acts on: the main window, or with the argument "dialog" the current
+// dialog.
+HWND closingTarget(Context& c, const Step& step)
 {
     requireStarted(c);
-    PostMessageA(c.target.mainWindow(), WM_CLOSE, 0, 0);
+    if (step.args.empty()) {
+        return c.target.mainWindow();
+    }
+    if (step.args[0] != "dialog") {
+        throw StepFailure("the only argument of " + step.verb + " is dialog, found " + quoted(step.args[0]));
+    }
+    if (c.current == nullptr) {
+        throw StepFailure("no current dialog to close");
+    }
+    return c.current;
 }
 
-void systemClose(Context& c, const Step&)
+void close(Context& c, const Step& step)
 {
-    requireStarted(c);
-    PostMessageA(c.target.mainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    PostMessageA(closingTarget(c, step), WM_CLOSE, 0, 0);
+}
+
+void systemClose(Context& c, const Step& step)
+{
+    PostMessageA(closingTarget(c, step), WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 // Finds the close box by asking the window what lies under points along its caption, so the
@@ -137,17 +152,16 @@ bool findCloseBox(HWND window, POINT& centre)
     return last >= 0;
 }
 
-void clickCloseBox(Context& c, const Step&)
+void clickCloseBox(Context& c, const Step& step)
 {
-    requireStarted(c);
-    HWND window = c.target.mainWindow();
+    HWND window = closingTarget(c, step);
     POINT centre{};
     if (!findCloseBox(window, centre)) {
-        throw StepFailure("no point of the main window's caption answers HTCLOSE");
+        throw StepFailure("no point of the caption of " + describeWindow(window) + " answers HTCLOSE");
     }
     c.log.line("  clicking the close box at " + std::to_string(centre.x) + ", " + std::to_string(centre.y));
     if (!bringToFront(window, 2000)) {
-        throw StepFailure("cannot make the main window the foreground window");
+        throw StepFailure("cannot make " + describeWindow(window) + " the foreground window");
     }
     clickAt(centre);
 }
@@ -229,9 +243,9 @@ const std::vector<StepKind>& shellSteps()
         {"expect-window-size", 2, 2, "expect-window-size <width> <height>", expectWindowSize},
         {"keys", 1, 1, "keys <combination, e.g. alt+? or enter>", keys},
         {"type", 1, 1, "type \"<characters>\"", typeText},
-        {"close", 0, 0, "close", close},
-        {"system-close", 0, 0, "system-close", systemClose},
-        {"click-close-box", 0, 0, "click-close-box", clickCloseBox},
+        {"close", 0, 1, "close [dialog]", close},
+        {"system-close", 0, 1, "system-close [dialog]", systemClose},
+        {"click-close-box", 0, 1, "click-close-box [dialog]", clickCloseBox},
         {"expect-exit", 1, 1, "expect-exit <code>", expectExit},
         {"expect-menu", 1, 1, "expect-menu <expected menu table>", expectMenu},
         {"screenshot", 1, 1, "screenshot <file.bmp>", screenshot},

@@ -82,6 +82,17 @@ std::string writeFilledFile(const std::string& path, std::uint32_t count, unsign
     return out ? std::string() : "cannot write " + path;
 }
 
+std::string patchFile(const std::string& path, std::uint64_t offset, const std::vector<unsigned char>& bytes)
+{
+    if (fileLength(path) < static_cast<long long>(offset + bytes.size())) {
+        return "cannot patch " + path + ": it does not exist or ends before the patched bytes";
+    }
+    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+    file.seekp(static_cast<std::streamoff>(offset));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return file ? std::string() : "cannot write " + path;
+}
+
 long long fileLength(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary | std::ios::ate);

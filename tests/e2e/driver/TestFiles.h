@@ -22,6 +22,9 @@ std::string writeWave(const std::string& path, std::uint32_t dataBytes, std::uin
 // Writes count bytes, each equal to fill.
 std::string writeFilledFile(const std::string& path, std::uint32_t count, unsigned char fill);
 
+// Overwrites bytes of an existing file from offset on, leaving the rest as it is.
+std::string patchFile(const std::string& path, std::uint64_t offset, const std::vector<unsigned char>& bytes);
+
 // The file's length, or -1 when it does not exist.
 long long fileLength(const std::string& path);
 

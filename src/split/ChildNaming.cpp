@@ -1,0 +1,36 @@
+#include "split/ChildNaming.h"
+
+#include "app/AppState.h"
+#include "ui/FilePicker.h"
+#include "ui/StringOps.h"
+#include "ui/Texts.h"
+
+void giveName(CommandContext& ctx)
+{
+    AppState& state = ctx.state;
+    pickFile(ctx.ui, ctx.mainWindow, state.childBaseName, text::EXT_WAV, text::PICK_CHILDREN, state.childrenNamed);
+    if (state.childrenNamed == 0) {
+        return;  // the old stem stays, but the split commands refuse until a name is given
+    }
+    state.childNumber = 1;
+    state.childStem = state.childBaseName;
+    cutAtDot(state.childStem);
+}
+
+void composeChildName(std::string& destination, std::string_view stem, std::int32_t number,
+                      std::string_view extension)
+{
+    destination.assign(stem);
+    if (number > 0) {
+        destination += std::to_string(number);
+    }
+    destination += '.';
+    destination += extension.substr(0, 3);
+}
+
+void nextChildName(AppState& state)
+{
+    composeChildName(state.childBaseName, state.childStem, state.childNumber, CHILD_EXTENSION);
+    // Wraps instead of overflowing: a start pattern near the top of the range is the user's choice.
+    state.childNumber = static_cast<std::int32_t>(static_cast<std::uint32_t>(state.childNumber) + 1u);
+}

@@ -1,0 +1,65 @@
+#include "split/SplitFiles.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "wav/FileIo.h"
+
+namespace {
+
+std::FILE* openBuffered(const std::string& path, const char* mode, char* buffer)
+{
+    std::FILE* stream = std::fopen(path.c_str(), mode);
+    if (stream != nullptr) {
+        std::setvbuf(stream, buffer, _IOFBF, SPLIT_STREAM_BUFFER_BYTES);
+    }
+    return stream;
+}
+
+}  // namespace
+
+SplitFiles::SplitFiles()
+    : motherBuffer_(std::make_unique<char[]>(SPLIT_STREAM_BUFFER_BYTES)),
+      childBuffer_(std::make_unique<char[]>(SPLIT_STREAM_BUFFER_BYTES))
+{
+}
+
+SplitFiles::~SplitFiles() = default;
+
+std::FILE* SplitFiles::openMother(const std::string& path) { return openBuffered(path, "rb", motherBuffer_.get()); }
+
+std::FILE* SplitFiles::createChild(const std::string& path) { return openBuffered(path, "w+b", childBuffer_.get()); }
+
+bool SplitFiles::seek(std::FILE* stream, std::uint64_t offset) { return seekFile(stream, offset); }
+
+std::size_t SplitFiles::read(std::FILE* stream, void* into, std::size_t bytes)
+{
+    return std::fread(into, 1, bytes, stream);
+}
+
+std::size_t SplitFiles::write(std::FILE* stream, const void* from, std::size_t bytes)
+{
+    return std::fwrite(from, 1, bytes, stream);
+}
+
+bool SplitFiles::close(std::FILE* stream) { return std::fclose(stream) == 0; }
+
+bool SplitFiles::remove(const std::string& path) { return std::remove(path.c_str()) == 0; }
+
+Sameness SplitFiles::sameFile(const std::string& a, const std::string& b)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const bool aExists = fs::exists(fs::path(a), error);
+    if (error) {
+        return Sameness::Unknown;
+    }
+    if (!aExists) {
+        return Sameness::Different;  // a file that does not exist yet cannot be the other one
+    }
+    const bool same = fs::equivalent(fs::path(a), fs::path(b), error);
+    if (error) {
+        return Sameness::Unknown;
+    }
+    return same ? Sameness::Same : Sameness::Different;
+}

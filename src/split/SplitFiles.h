@@ -1,0 +1,44 @@
+// The files a split works on, behind one small layer so that a test can make any of its steps
+// fail: opening the Mother, creating a Child, reading, writing, closing and removing.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+// Whether two names lead to one file: not by their spelling but by the file's identity (volume
+// and file index on Windows, device and inode elsewhere).
+enum class Sameness { Different, Same, Unknown };
+
+class SplitFiles {
+public:
+    SplitFiles();
+    virtual ~SplitFiles();
+    SplitFiles(const SplitFiles&) = delete;
+    SplitFiles& operator=(const SplitFiles&) = delete;
+
+    // Opens the Mother for reading through a large stream buffer; none when it cannot be opened.
+    virtual std::FILE* openMother(const std::string& path);
+    // Creates or empties a Child for reading and writing, through a large stream buffer; none
+    // when it cannot be created (errno then tells why).
+    virtual std::FILE* createChild(const std::string& path);
+    virtual bool seek(std::FILE* stream, std::uint64_t offset);
+    virtual std::size_t read(std::FILE* stream, void* into, std::size_t bytes);
+    virtual std::size_t write(std::FILE* stream, const void* from, std::size_t bytes);
+    // False when the last buffered bytes could not be written out.
+    virtual bool close(std::FILE* stream);
+    virtual bool remove(const std::string& path);
+    virtual Sameness sameFile(const std::string& a, const std::string& b);
+
+private:
+    // One buffer each for the Mother and for the Child being written; a split holds at most one
+    // of each open at a time, so they are reused from Child to Child.
+    std::unique_ptr<char[]> motherBuffer_;
+    std::unique_ptr<char[]> childBuffer_;
+};
+
+// Size of each stream buffer: large enough that the runtime reads and writes the disk in few,
+// large requests however small the copy blocks are.
+inline constexpr std::size_t SPLIT_STREAM_BUFFER_BYTES = 256 * 1024;

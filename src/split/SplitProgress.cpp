@@ -1,0 +1,110 @@
+#include "split/SplitProgress.h"
+
+#include <array>
+#include <cstdio>
+
+#include "ui/StringOps.h"
+
+namespace {
+
+void drawTrack(DrawingSurface& surface, PenRef pen, int y, int length)
+{
+    surface.selectPen(pen);
+    surface.moveTo(BAR_LEFT, y);
+    surface.lineTo(BAR_LEFT + length, y);
+}
+
+void drawPercentText(SplitProgress& progress, const std::string& progressText)
+{
+    progress.surface.textOut(PERCENT_TEXT_X, PERCENT_TEXT_Y, drawnPercentText(progressText));
+}
+
+}  // namespace
+
+int barPosition(std::uint64_t done, std::uint64_t total)
+{
+    const auto quotient = static_cast<float>(static_cast<double>(done) / static_cast<double>(total));
+    return static_cast<int>(quotient * static_cast<float>(BAR_LENGTH));
+}
+
+std::string formatPercentText(const char* format, unsigned percent)
+{
+    std::array<char, 64> line{};
+    std::snprintf(line.data(), line.size(), format, percent);
+    return std::string(line.data());
+}
+
+std::string_view drawnPercentText(std::string_view progressText)
+{
+    const int marker = findChar(progressText, '@');
+    if (marker < 1) {
+        return {};
+    }
+    return progressText.substr(0, static_cast<std::size_t>(marker - 1));
+}
+
+void drawEmptyTracks(DrawingSurface& surface, PenRef greyPen)
+{
+    drawTrack(surface, greyPen, CHILD_TRACK_Y, BAR_LENGTH);
+    drawTrack(surface, greyPen, TOTAL_TRACK_Y, BAR_LENGTH);
+}
+
+void resetChildTrack(SplitProgress& progress)
+{
+    drawTrack(progress.surface, progress.pens.red, CHILD_TRACK_Y, BAR_LENGTH);
+}
+
+void drawChildName(SplitProgress& progress, std::string_view name)
+{
+    progress.surface.textOut(CHILD_NAME_X, CHILD_NAME_Y, name);
+}
+
+void childStep(SplitProgress& progress, std::uint32_t writtenBytes, std::uint32_t pieceBytes)
+{
+    const int position = barPosition(writtenBytes, pieceBytes);
+    if (position == progress.lastBarPos) {
+        return;
+    }
+    if (position / POSITIONS_PER_PERCENT != progress.lastBarPercent) {
+        drawTrack(progress.surface, progress.pens.green, CHILD_TRACK_Y, position);
+        progress.lastBarPercent = position / POSITIONS_PER_PERCENT;
+    }
+    progress.lastBarPos = position;
+}
+
+void childClosingStep(SplitProgress& progress, std::uint32_t writtenBytes, std::uint32_t pieceBytes)
+{
+    const int position = barPosition(writtenBytes, pieceBytes);
+    if (position != progress.lastBarPos) {
+        drawTrack(progress.surface, progress.pens.green, CHILD_TRACK_Y, position);
+        progress.lastBarPos = position;
+    }
+}
+
+void totalStep(SplitProgress& progress, std::uint64_t doneBytes, std::uint32_t motherDataBytes,
+               const char* afterEachChild)
+{
+    const int position = barPosition(doneBytes, motherDataBytes);
+    if (position == progress.lastBarPos) {
+        return;
+    }
+    const int percent = position / POSITIONS_PER_PERCENT;
+    if (percent != progress.lastBarPercent) {
+        const std::string progressText = formatPercentText(afterEachChild, static_cast<unsigned>(percent));
+        drawTrack(progress.surface, progress.pens.green, TOTAL_TRACK_Y, position);
+        progress.lastBarPercent = percent;
+        drawPercentText(progress, progressText);
+    }
+    progress.lastBarPos = position;
+}
+
+void finalStep(SplitProgress& progress, const char* finalText)
+{
+    if (progress.lastBarPos == BAR_LENGTH) {
+        return;
+    }
+    const std::string progressText = formatPercentText(finalText, 100);
+    drawTrack(progress.surface, progress.pens.green, TOTAL_TRACK_Y, BAR_LENGTH);
+    drawPercentText(progress, progressText);
+    progress.lastBarPos = BAR_LENGTH;
+}

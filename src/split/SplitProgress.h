@@ -1,0 +1,55 @@
+// What a split draws on its dialog: the Child track, the total track, the Child's name and the
+// percentage text. Tracks are redrawn only when a whole percentage changes, so a Child costs at
+// most about a hundred lines however many blocks it has.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "app/AppState.h"
+#include "ui/Platform.h"
+
+inline constexpr int BAR_LEFT = 40;
+inline constexpr int BAR_LENGTH = 800;
+inline constexpr int CHILD_TRACK_Y = 40;
+inline constexpr int TOTAL_TRACK_Y = 20;
+inline constexpr int CHILD_NAME_X = 40;
+inline constexpr int CHILD_NAME_Y = 80;
+inline constexpr int PERCENT_TEXT_X = 370;
+inline constexpr int PERCENT_TEXT_Y = 60;
+inline constexpr int POSITIONS_PER_PERCENT = BAR_LENGTH / 100;
+
+struct SplitPens {
+    PenRef grey = nullptr;   // empty track
+    PenRef red = nullptr;    // the Child not yet written
+    PenRef green = nullptr;  // done
+};
+
+// The surface and pens of one split, and the progress memory that serves both tracks and the
+// percentage text: the bar position and the whole percentage last handled.
+struct SplitProgress {
+    DrawingSurface& surface;
+    SplitPens pens;
+    int lastBarPos = 0;
+    int lastBarPercent = 0;
+};
+
+// The bar position of done out of total: the quotient in single precision, times 800, truncated.
+int barPosition(std::uint64_t done, std::uint64_t total);
+
+// The percentage line of a "... % 3.u %% @" format, and the part of it that is drawn: everything
+// before the blank that precedes the "@".
+std::string formatPercentText(const char* format, unsigned percent);
+std::string_view drawnPercentText(std::string_view progressText);
+
+// Both empty tracks, the Child track first, as the dialog paints them.
+void drawEmptyTracks(DrawingSurface& surface, PenRef greyPen);
+
+void resetChildTrack(SplitProgress& progress);
+void drawChildName(SplitProgress& progress, std::string_view name);
+void childStep(SplitProgress& progress, std::uint32_t writtenBytes, std::uint32_t pieceBytes);
+void childClosingStep(SplitProgress& progress, std::uint32_t writtenBytes, std::uint32_t pieceBytes);
+void totalStep(SplitProgress& progress, std::uint64_t doneBytes, std::uint32_t motherDataBytes,
+               const char* afterEachChild);
+void finalStep(SplitProgress& progress, const char* finalText);

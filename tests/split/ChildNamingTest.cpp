@@ -1,0 +1,96 @@
+#include "split/ChildNaming.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/FakePlatform.h"
+#include "ui/FilePicker.h"
+
+namespace {
+
+struct NameCase {
+    const char* stem;
+    std::int32_t number;
+    const char* expected;
+};
+
+class GiveName : public ::testing::Test {
+protected:
+    AppState state;
+    FakePlatform fake;
+    CommandContext ctx{state, fake, FakePlatform::MAIN_WINDOW};
+};
+
+}  // namespace
+
+TEST(ComposeChildName, StemNumberAndThreeLettersOfTheExtension)
+{
+    const NameCase cases[] = {
+        {"C:\\Takes\\song", 1, "C:\\Takes\\song1.WAV"},
+        {"C:\\Takes\\song", 12, "C:\\Takes\\song12.WAV"},
+        {"D:\\my", 1, "D:\\my1.WAV"},
+        {"C:\\Takes\\song", 2147483647, "C:\\Takes\\song2147483647.WAV"},
+        // No number at all for 0 and below: never a sign in a file name.
+        {"C:\\Takes\\song", 0, "C:\\Takes\\song.WAV"},
+        {"C:\\Takes\\song", -5, "C:\\Takes\\song.WAV"},
+        {"", 3, "3.WAV"},
+    };
+    for (const NameCase& c : cases) {
+        SCOPED_TRACE(c.expected);
+        std::string name = "left over from before";
+        composeChildName(name, c.stem, c.number, "WAV");
+        EXPECT_EQ(name, c.expected);
+    }
+    std::string name;
+    composeChildName(name, "x", 1, "WAVE");
+    EXPECT_EQ(name, "x1.WAV");
+}
+
+TEST(NextChildName, NamesIntoTheBaseNameAndAdvancesTheNumber)
+{
+    AppState state;
+    state.childStem = "/takes/song";
+    state.childNumber = 9;
+    nextChildName(state);
+    EXPECT_EQ(state.childBaseName, "/takes/song9.WAV");
+    nextChildName(state);
+    EXPECT_EQ(state.childBaseName, "/takes/song10.WAV");
+    EXPECT_EQ(state.childNumber, 11);
+    EXPECT_EQ(state.childStem, "/takes/song");
+}
+
+TEST_F(GiveName, PickCutsTheStemAtTheFirstDotOfTheWholePath)
+{
+    state.childNumber = 42;
+    fake.pick("D:\\my.music\\take.wav");
+    giveName(ctx);
+
+    ASSERT_EQ(fake.fileDialogs.size(), 1u);
+    EXPECT_EQ(fake.fileDialogs[0].title, "CHILDREN->Names");
+    EXPECT_EQ(fake.fileDialogs[0].filter, buildFileFilter("WAV"));
+    EXPECT_EQ(state.childrenNamed, 1);
+    EXPECT_EQ(state.childBaseName, "D:\\my.music\\take.wav");
+    EXPECT_EQ(state.childStem, "D:\\my");
+    EXPECT_EQ(state.childNumber, 1);
+    EXPECT_TRUE(fake.boxes.empty());
+
+    fake.pick("C:\\w\\song");
+    giveName(ctx);
+    EXPECT_EQ(state.childStem, "C:\\w\\song");
+}
+
+TEST_F(GiveName, CancelKeepsStemAndNumberButWithdrawsTheName)
+{
+    fake.pick("C:\\w\\song.part.wav");
+    giveName(ctx);
+    state.childNumber = 7;  // as a split leaves it
+    state.childBaseName = "C:\\w\\song6.WAV";
+
+    fake.cancelPick();
+    giveName(ctx);
+    EXPECT_EQ(fake.fileDialogs[1].initialName, "C:\\w\\song6.WAV");
+    EXPECT_EQ(state.childrenNamed, 0);
+    EXPECT_EQ(state.childStem, "C:\\w\\song");
+    EXPECT_EQ(state.childNumber, 7);
+}

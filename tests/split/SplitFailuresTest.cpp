@@ -1,0 +1,229 @@
+#include "split/SplitEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "split/SplitDialogs.h"
+#include "split/SplitFixture.h"
+#include "ui/Texts.h"
+
+namespace {
+
+constexpr std::uint32_t PIECE = 176400;
+constexpr std::uint64_t SAMPLES_AT = 44;
+
+// The real file layer, except that one step on one Child fails as a full disk, a read-only
+// folder or a vanishing Mother would make it fail.
+class FaultyFiles : public SplitFiles {
+public:
+    enum class Fault { Create, Header, Block, Close, Read };
+
+    FaultyFiles(Fault fault, std::string childPath) : fault_(fault), childPath_(std::move(childPath)) {}
+
+    std::FILE* createChild(const std::string& path) override
+    {
+        current_ = path == childPath_;
+        if (current_ && fault_ == Fault::Create) {
+            errno = EACCES;
+            return nullptr;
+        }
+        std::FILE* stream = SplitFiles::createChild(path);
+        failing_ = current_ ? stream : nullptr;
+        return stream;
+    }
+
+    std::size_t write(std::FILE* stream, const void* from, std::size_t bytes) override
+    {
+        if (stream == failing_ && ++writes_ == (fault_ == Fault::Header ? 1 : 2) &&
+            (fault_ == Fault::Header || fault_ == Fault::Block)) {
+            // Half the block reaches the disk, as when it fills up.
+            SplitFiles::write(stream, from, bytes / 2);
+            errno = ENOSPC;
+            return bytes / 2;
+        }
+        return SplitFiles::write(stream, from, bytes);
+    }
+
+    std::size_t read(std::FILE* stream, void* into, std::size_t bytes) override
+    {
+        if (current_ && fault_ == Fault::Read && ++reads_ == 1) {
+            return SplitFiles::read(stream, into, bytes - 1);
+        }
+        return SplitFiles::read(stream, into, bytes);
+    }
+
+    bool close(std::FILE* stream) override
+    {
+        const bool closed = SplitFiles::close(stream);
+        if (stream == failing_ && fault_ == Fault::Close) {
+            errno = ENOSPC;
+            return false;
+        }
+        return closed;
+    }
+
+private:
+    Fault fault_;
+    std::string childPath_;
+    bool current_ = false;
+    std::FILE* failing_ = nullptr;
+    int writes_ = 0;
+    int reads_ = 0;
+};
+
+class SplitFailures : public SplitFixture {
+protected:
+    // Four seconds of Mother in one-second pieces, named "c".
+    void prepare()
+    {
+        loadMotherOf(4 * PIECE + 68);
+        nameChildren("c");
+        cutIntoPiecesOf(PIECE);
+    }
+
+    void expectOnlyBox(const char* caption, const std::string& textStart)
+    {
+        ASSERT_EQ(fake.boxes.size(), 1u);
+        EXPECT_EQ(fake.boxes[0].owner, FakePlatform::SPLIT_DIALOG);
+        EXPECT_EQ(fake.boxes[0].caption, caption);
+        EXPECT_EQ(fake.boxes[0].text.substr(0, textStart.size()), textStart) << fake.boxes[0].text;
+    }
+};
+
+}  // namespace
+
+TEST_F(SplitFailures, FailureOnTheThirdChildKeepsTheFirstTwoAndRemovesTheThird)
+{
+    struct Case {
+        FaultyFiles::Fault fault;
+        const char* caption;
+        std::string cause;
+    };
+    const Case cases[] = {
+        {FaultyFiles::Fault::Header, text::CHILD_CANNOT_WRITE, std::strerror(ENOSPC)},
+        {FaultyFiles::Fault::Block, text::CHILD_CANNOT_WRITE, std::strerror(ENOSPC)},
+        {FaultyFiles::Fault::Close, text::CHILD_CANNOT_WRITE, std::strerror(ENOSPC)},
+        {FaultyFiles::Fault::Read, text::MOTHER_ENDED_EARLY, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption + c.cause);
+        prepare();
+        FaultyFiles files(c.fault, child("c", 3));
+        runWith(files, splitTextsOf(SplitDialogKind::NewSplit));
+
+        EXPECT_TRUE(childHolds(child("c", 1), PIECE, SAMPLES_AT));
+        EXPECT_TRUE(childHolds(child("c", 2), PIECE, SAMPLES_AT + PIECE));
+        EXPECT_FALSE(exists(child("c", 3)));
+        EXPECT_FALSE(exists(child("c", 4)));
+        EXPECT_EQ(state.motherStream, nullptr);
+        expectOnlyBox(c.caption, child("c", 3) + "\n" + c.cause);
+        fake.boxes.clear();
+        std::filesystem::remove(child("c", 1));
+        std::filesystem::remove(child("c", 2));
+    }
+}
+
+TEST_F(SplitFailures, ShortReadNamesTheBytesAskedAndRead)
+{
+    prepare();
+    FaultyFiles files(FaultyFiles::Fault::Read, child("c", 1));
+    runWith(files, splitTextsOf(SplitDialogKind::NewSplit));
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text, child("c", 1) + "\n" + motherPath +
+                                      "\nbytes asked = 176400\nbytes read = 176399\n"
+                                      "split stopped, the incomplete CHILD was removed");
+    EXPECT_FALSE(exists(child("c", 1)));
+}
+
+TEST_F(SplitFailures, ChildThatCannotBeCreatedStopsTheSplit)
+{
+    prepare();
+    FaultyFiles files(FaultyFiles::Fault::Create, child("c", 2));
+    runWith(files, splitTextsOf(SplitDialogKind::NewSplit));
+    EXPECT_TRUE(childHolds(child("c", 1), PIECE, SAMPLES_AT));
+    EXPECT_FALSE(exists(child("c", 2)));
+    EXPECT_EQ(state.motherStream, nullptr);
+    expectOnlyBox(text::CHILD_CANNOT_CREATE, child("c", 2) + "\n" + std::strerror(EACCES));
+}
+
+TEST_F(SplitFailures, ChildInAFolderThatDoesNotExistIsReportedByTheRealFiles)
+{
+    prepare();
+    state.childStem = folder.path("missing/c");
+    startNewSplit();
+    expectOnlyBox(text::CHILD_CANNOT_CREATE, folder.path("missing/c1.WAV") + "\n");
+    EXPECT_EQ(filesInFolder(), 1u);
+}
+
+TEST_F(SplitFailures, NoPieceLengthWritesNothingAndLeavesTheMotherOpen)
+{
+    loadMotherOf(4 * PIECE + 68);
+    nameChildren("c");
+    std::FILE* const stream = state.motherStream;
+    const std::int32_t number = state.childNumber;
+    startNewSplit();
+
+    expectOnlyBox(text::NO_PIECE_LENGTH, text::NO_PIECE_LENGTH);
+    EXPECT_EQ(state.motherStream, stream);
+    EXPECT_EQ(state.childNumber, number);
+    EXPECT_EQ(filesInFolder(), 1u);
+}
+
+TEST_F(SplitFailures, ChildThatIsTheMotherIsNeverOpened)
+{
+    // Child 1's name leads to the Mother's own file, as take1.WAV does to take1.wav on Windows.
+    loadMotherOf(4 * PIECE + 68, 0, "take.wav");
+    std::filesystem::create_hard_link(motherPath, folder.path("c1.WAV"));
+    nameChildren("c");
+    cutIntoPiecesOf(PIECE);
+    startNewSplit();
+
+    EXPECT_EQ(readWhole(motherPath), mother);
+    EXPECT_EQ(filesInFolder(), 2u);
+    EXPECT_EQ(state.motherStream, nullptr);
+    expectOnlyBox(text::CHILD_IS_MOTHER, child("c", 1) + "\n" + motherPath + "\nsplit stopped, the MOTHER is unchanged");
+}
+
+TEST_F(SplitFailures, MotherChangedSinceLoadIsRefused)
+{
+    prepare();
+    closeAllStreams(state);
+    std::filesystem::resize_file(motherPath, mother.size() + 4);
+    startNewSplit();
+
+    expectOnlyBox(text::MOTHER_CHANGED, motherPath + "\nfile bytes = " + std::to_string(mother.size() + 4));
+    EXPECT_EQ(filesInFolder(), 1u);
+    EXPECT_EQ(state.motherStream, nullptr);
+}
+
+TEST_F(SplitFailures, MotherGoneSinceLoadIsRefused)
+{
+    prepare();
+    closeAllStreams(state);
+    std::filesystem::remove(motherPath);
+    startNewSplit();
+
+    expectOnlyBox(text::MOTHER_CANNOT_OPEN, motherPath + "\n");
+    EXPECT_EQ(filesInFolder(), 0u);
+}
+
+TEST_F(SplitFailures, EscapeAndReadyTouchNoFileButTheHeaderIsPrepared)
+{
+    prepare();
+    state.headerBuf.fill(0);
+    for (const SplitAnswer answer : {SplitAnswer::Escape, SplitAnswer::Ready}) {
+        fake.splitAnswers.push_back(answer);
+        ASSERT_TRUE(dispatchCommand(ctx, IDM_SPLIT_TO_CHILDREN));
+    }
+    EXPECT_EQ(filesInFolder(), 1u);
+    EXPECT_NE(state.motherStream, nullptr);
+    EXPECT_TRUE(fake.boxes.empty());
+    // Opening the dialog in a time cut is enough for the default fields.
+    EXPECT_EQ(readLe32(&state.headerBuf[SAMPLE_RATE_AT]), 44100u);
+    ASSERT_EQ(fake.splitDialogs.size(), 2u);
+    EXPECT_EQ(fake.splitDialogs[0].kind, SplitDialogKind::NewSplit);
+    EXPECT_EQ(fake.splitDialogs[0].owner, FakePlatform::MAIN_WINDOW);
+}

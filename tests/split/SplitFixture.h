@@ -1,0 +1,134 @@
+// A Mother with recognisable samples on disk, the record loaded from it, and checks that read
+// every Child back against the exact slice of the Mother it must hold.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/Dispatch.h"
+#include "res/resource.h"
+#include "split/SplitDialogs.h"
+#include "split/SplitEngine.h"
+#include "support/FakePlatform.h"
+#include "wav/MotherLoad.h"
+#include "wav/ScratchFiles.h"
+#include "wav/WavHeader.h"
+
+inline std::vector<std::uint8_t> readWhole(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A clock that advances one and a half seconds between any two readings.
+inline std::int64_t steppingClock()
+{
+    static std::int64_t ticks = 0;
+    ticks += 1500;
+    return ticks;
+}
+
+class SplitFixture : public ::testing::Test {
+protected:
+    ~SplitFixture() override { closeAllStreams(state); }
+
+    // Writes a Mother of a default header with this data size, samples that differ from byte to
+    // byte, and trailing bytes after them; then loads it as LOAD does.
+    void loadMotherOf(std::uint32_t dataSize, std::uint32_t trailingBytes = 0, const std::string& name = "mother.wav")
+    {
+        const HeaderBytes header = pcmHeader(dataSize);
+        mother.assign(header.begin(), header.end());
+        const std::size_t total = WAV_HEADER_BYTES + static_cast<std::size_t>(dataSize) + trailingBytes;
+        mother.reserve(total);
+        for (std::size_t i = WAV_HEADER_BYTES; i < total; ++i) {
+            mother.push_back(static_cast<std::uint8_t>(i * 7 + i / 251));
+        }
+        motherPath = folder.write(name, mother);
+        fake.pick(motherPath);
+        ASSERT_TRUE(dispatchCommand(ctx, IDM_LOAD));
+        ASSERT_NE(state.motherStream, nullptr);
+        fake.boxes.clear();
+    }
+
+    // As a successful Give Name of <stem>.wav in the scratch folder leaves it.
+    void nameChildren(const std::string& stem)
+    {
+        fake.pick(folder.path(stem + ".wav"));
+        ASSERT_TRUE(dispatchCommand(ctx, IDM_GIVE_NAME));
+    }
+
+    void cutIntoPiecesOf(std::uint32_t pieceBytes, std::int32_t cutMode = CUT_MODE_TIME)
+    {
+        state.pieceBytes = pieceBytes;
+        state.cutMode = cutMode;
+    }
+
+    // SPLIT TO CHILDREN, START pressed in its dialog.
+    void startNewSplit()
+    {
+        fake.splitAnswers.push_back(SplitAnswer::Start);
+        ASSERT_TRUE(dispatchCommand(ctx, IDM_SPLIT_TO_CHILDREN));
+    }
+
+    // START through the engine itself, with the given file layer and a clock that makes every
+    // split last 1.5 s; the header is prepared first, as the dialog does.
+    void runWith(SplitFiles& files, const SplitTexts& texts)
+    {
+        prepareSplitHeader(state);
+        const std::unique_ptr<DrawingSurface> surface = fake.beginDrawing(FakePlatform::SPLIT_DIALOG);
+        SplitTools tools{fake, FakePlatform::SPLIT_DIALOG, *surface, FakePlatform::THICK_GREEN_PEN, files,
+                         steppingClock};
+        runSplit(state, tools, texts);
+    }
+
+    std::string child(const std::string& stem, int number) const
+    {
+        return folder.path(stem + std::to_string(number) + ".WAV");
+    }
+
+    // The Child file is 44 + dataBytes long, its header is `fields` with its own two sizes, and its
+    // samples are the Mother's from motherOffset on.
+    ::testing::AssertionResult childHolds(const std::string& path, std::uint32_t dataBytes, std::uint64_t motherOffset,
+                                          HeaderBytes fields = pcmHeader(0)) const
+    {
+        const std::vector<std::uint8_t> bytes = readWhole(path);
+        if (bytes.size() != WAV_HEADER_BYTES + dataBytes) {
+            return ::testing::AssertionFailure() << path << " has " << bytes.size() << " bytes, expected "
+                                                 << WAV_HEADER_BYTES + dataBytes;
+        }
+        writeHeaderSizes(fields, dataBytes);
+        for (std::size_t i = 0; i < WAV_HEADER_BYTES; ++i) {
+            if (bytes[i] != fields[i]) {
+                return ::testing::AssertionFailure() << path << " header differs at offset " << i << ": "
+                                                     << int{bytes[i]} << " instead of " << int{fields[i]};
+            }
+        }
+        for (std::size_t i = 0; i < dataBytes; ++i) {
+            const std::size_t from = static_cast<std::size_t>(motherOffset) + i;
+            if (from >= mother.size() || bytes[WAV_HEADER_BYTES + i] != mother[from]) {
+                return ::testing::AssertionFailure() << path << " sample byte " << i << " is not Mother byte " << from;
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    bool exists(const std::string& path) const { return std::filesystem::exists(path); }
+
+    std::size_t filesInFolder() const
+    {
+        const std::filesystem::path folderPath = std::filesystem::path(folder.path("x")).parent_path();
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folderPath),
+                                                      std::filesystem::directory_iterator()));
+    }
+
+    ScratchFolder folder;
+    AppState state;
+    FakePlatform fake;
+    CommandContext ctx{state, fake, FakePlatform::MAIN_WINDOW};
+    std::vector<std::uint8_t> mother;  // the whole Mother file as written
+    std::string motherPath;
+};

@@ -1,0 +1,118 @@
+#include "split/SplitProgress.h"
+
+#include <gtest/gtest.h>
+
+#include "support/FakePlatform.h"
+#include "ui/Texts.h"
+
+namespace {
+
+PenRef const GREY = reinterpret_cast<PenRef>(0x11);
+PenRef const RED = reinterpret_cast<PenRef>(0x12);
+PenRef const GREEN = reinterpret_cast<PenRef>(0x13);
+
+class Progress : public ::testing::Test {
+protected:
+    FakePlatform fake;
+    std::unique_ptr<DrawingSurface> surface = fake.beginDrawing(FakePlatform::SPLIT_DIALOG);
+    SplitProgress progress{*surface, {GREY, RED, GREEN}};
+
+    // The drawings as "pen" / "x1,y1-x2,y2" / "text@x,y:..." words, for compact comparison.
+    std::vector<std::string> drawn() const
+    {
+        std::vector<std::string> words;
+        for (const RecordedDrawing& d : fake.drawings) {
+            if (d.op == "pen") {
+                words.push_back(d.pen == GREY ? "grey" : d.pen == RED ? "red" : d.pen == GREEN ? "green" : "?");
+            } else if (d.op == "move") {
+                words.push_back(std::to_string(d.x) + "," + std::to_string(d.y));
+            } else if (d.op == "line") {
+                words.back() += "-" + std::to_string(d.x) + "," + std::to_string(d.y);
+            } else {
+                words.push_back("text@" + std::to_string(d.x) + "," + std::to_string(d.y) + ":" + d.text);
+            }
+        }
+        return words;
+    }
+};
+
+}  // namespace
+
+TEST(BarPosition, QuotientTimesEightHundredTruncated)
+{
+    EXPECT_EQ(barPosition(0, 1764000), 0);
+    EXPECT_EQ(barPosition(1764000, 1764000), 800);
+    EXPECT_EQ(barPosition(1764000, 10583932), 133);
+    EXPECT_EQ(barPosition(1763328, 1764000), 799);
+    EXPECT_EQ(barPosition(1, 3), 266);
+    EXPECT_EQ(barPosition(8820000, 10583932), 666);
+}
+
+TEST(PercentText, NumberInAFieldOfThreeAndOnlyWhatStandsBeforeTheMarker)
+{
+    // Precision 0: a percentage of 0 prints no digit at all, only the field's blanks.
+    EXPECT_EQ(formatPercentText(text::PERCENT_SUM, 0), "sum =     % @");
+    EXPECT_EQ(drawnPercentText(formatPercentText(text::PERCENT_SUM, 0)), "sum =     %");
+    EXPECT_EQ(drawnPercentText(formatPercentText(text::PERCENT_SUM, 7)), "sum =   7 %");
+    EXPECT_EQ(drawnPercentText(formatPercentText(text::PERCENT_GESAMMT, 16)), "Gesammt =  16 %");
+    EXPECT_EQ(drawnPercentText(formatPercentText(text::PERCENT_GESAMMT, 100)), "Gesammt = 100 %");
+    EXPECT_EQ(drawnPercentText("no marker"), "");
+}
+
+TEST_F(Progress, EmptyTracksChildFirstThenTotal)
+{
+    drawEmptyTracks(*surface, GREY);
+    EXPECT_EQ(drawn(), (std::vector<std::string>{"grey", "40,40-840,40", "grey", "40,20-840,20"}));
+}
+
+TEST_F(Progress, ChildTrackRedrawsOnlyWhenTheWholePercentageChanges)
+{
+    childStep(progress, 1000, 100000);  // position 8: 1 %
+    childStep(progress, 1100, 100000);  // position 8 again: nothing
+    childStep(progress, 1200, 100000);  // position 9, still 1 %: remembered, not drawn
+    childStep(progress, 2000, 100000);  // position 16: 2 %
+    EXPECT_EQ(drawn(), (std::vector<std::string>{"green", "40,40-48,40", "green", "40,40-56,40"}));
+    EXPECT_EQ(progress.lastBarPos, 16);
+    EXPECT_EQ(progress.lastBarPercent, 2);
+}
+
+TEST_F(Progress, ClosingStepDrawsAnyNewPositionAndKeepsThePercentage)
+{
+    progress.lastBarPos = 799;
+    progress.lastBarPercent = 99;
+    childClosingStep(progress, 100000, 100000);
+    childClosingStep(progress, 100000, 100000);
+    EXPECT_EQ(drawn(), (std::vector<std::string>{"green", "40,40-840,40"}));
+    EXPECT_EQ(progress.lastBarPos, 800);
+    EXPECT_EQ(progress.lastBarPercent, 99);
+}
+
+TEST_F(Progress, TotalStepDrawsTrackAndPercentageWithTheTextAfterEachChild)
+{
+    progress.lastBarPos = 800;
+    progress.lastBarPercent = 99;
+    totalStep(progress, 1764000, 10583932, text::PERCENT_GESAMMT);
+    EXPECT_EQ(drawn(), (std::vector<std::string>{"green", "40,20-173,20", "text@370,60:Gesammt =  16 %"}));
+    EXPECT_EQ(progress.lastBarPos, 133);
+    EXPECT_EQ(progress.lastBarPercent, 16);
+
+    // The same position again draws nothing.
+    totalStep(progress, 1764000, 10583932, text::PERCENT_GESAMMT);
+    EXPECT_EQ(drawn().size(), 3u);
+}
+
+TEST_F(Progress, FinalStepFillsTheTotalTrackOnce)
+{
+    progress.lastBarPos = 666;
+    finalStep(progress, text::PERCENT_SUM);
+    finalStep(progress, text::PERCENT_SUM);
+    EXPECT_EQ(drawn(), (std::vector<std::string>{"green", "40,20-840,20", "text@370,60:sum = 100 %"}));
+    EXPECT_EQ(progress.lastBarPos, 800);
+}
+
+TEST_F(Progress, ResetAndNameOfAChild)
+{
+    resetChildTrack(progress);
+    drawChildName(progress, "/takes/song1.WAV");
+    EXPECT_EQ(drawn(), (std::vector<std::string>{"red", "40,40-840,40", "text@40,80:/takes/song1.WAV"}));
+}
