@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "split/SplitFiles.h"
 #include "split/SplitProgress.h"
 #include "ui/Texts.h"
 #include "wav/WavHeader.h"
@@ -35,9 +34,9 @@ void prepareSplitHeader(AppState& state)
 
 void paintSplitDialog(DrawingSurface& surface, const AppState& state) { drawEmptyTracks(surface, state.thickGreyPen); }
 
-void startSplit(AppState& state, Platform& ui, WindowRef dialog, PenRef thickGreenPen, SplitDialogKind kind)
+void startSplit(AppState& state, Platform& ui, WindowRef dialog, PenRef thickGreenPen, SplitDialogKind kind,
+                SplitFiles& files)
 {
-    SplitFiles files;
     const std::unique_ptr<DrawingSurface> surface = ui.beginDrawing(dialog);
     SplitTools tools{ui, dialog, *surface, thickGreenPen, files};
     runSplit(state, tools, splitTextsOf(kind));

@@ -15,8 +15,9 @@ void prepareSplitHeader(AppState& state);
 // The dialog's painting: both empty tracks.
 void paintSplitDialog(DrawingSurface& surface, const AppState& state);
 
-// START: runs the split with the dialog's texts, drawing on the dialog.
-void startSplit(AppState& state, Platform& ui, WindowRef dialog, PenRef thickGreenPen, SplitDialogKind kind);
+// START: runs the split with the dialog's texts, drawing on the dialog, on the given files.
+void startSplit(AppState& state, Platform& ui, WindowRef dialog, PenRef thickGreenPen, SplitDialogKind kind,
+                SplitFiles& files);
 
 // ALLSPLIT and SPLIT TO CHILDREN, once the dispatcher's preconditions hold.
 void openSplitToChildren(CommandContext& ctx);

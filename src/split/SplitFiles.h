@@ -30,6 +30,8 @@ public:
     // False when the last buffered bytes could not be written out.
     virtual bool close(std::FILE* stream);
     virtual bool remove(const std::string& path);
+    // Compared through the standard library's file system view; the Windows build replaces it with
+    // a comparison through the same narrow names the runtime opens files by.
     virtual Sameness sameFile(const std::string& a, const std::string& b);
 
 private:

@@ -67,7 +67,8 @@ void FakePlatform::runSplitDialog(WindowRef owner, AppState& state, SplitDialogK
     splitDialogs.push_back({owner, kind, answer});
     prepareSplitHeader(state);
     if (answer == SplitAnswer::Start) {
-        startSplit(state, *this, SPLIT_DIALOG, THICK_GREEN_PEN, kind);
+        SplitFiles files;
+        startSplit(state, *this, SPLIT_DIALOG, THICK_GREEN_PEN, kind, files);
     }
 }
 

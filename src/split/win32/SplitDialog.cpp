@@ -12,6 +12,7 @@
 
 #include "res/resource.h"
 #include "split/SplitDialogs.h"
+#include "split/win32/Win32SplitFiles.h"
 #include "ui/win32/DcSurface.h"
 #include "ui/win32/GuardedCall.h"
 
@@ -53,10 +54,12 @@ void paintTracks(HWND dialog, const AppState& state)
 INT_PTR command(HWND dialog, SplitDialogContext& context, int id)
 {
     switch (id) {
-    case IDOK:
-        startSplit(context.state, context.ui, dialog, context.thickGreenPen, context.kind);
+    case IDOK: {
+        Win32SplitFiles files;
+        startSplit(context.state, context.ui, dialog, context.thickGreenPen, context.kind, files);
         EndDialog(dialog, IDOK);
         return TRUE;
+    }
     case IDCANCEL:
     case IDC_SPLIT_READY:
         EndDialog(dialog, IDCANCEL);
