@@ -39,7 +39,6 @@ namespace fs = std::filesystem;
 // Every file the bench itself writes or reads goes through a buffer of this size, so the peak
 // memory it prints is the engine's and not the bench's.
 constexpr std::size_t CHUNK_BYTES = 64 * 1024;
-constexpr std::uint32_t MOTHER_DATA_MARGIN = 68;  // the engine cuts 68 bytes less than the data size
 constexpr std::uint32_t TEN_SECONDS_BYTES = 10 * BYTES_PER_SECOND;
 constexpr std::uint32_t TEN_MINUTES_BYTES = 600 * BYTES_PER_SECOND;
 constexpr double BYTES_PER_MB = 1e6;
@@ -497,6 +496,39 @@ bool hasSpaceFor(const fs::path& folder, std::uint64_t bytes)
     return !error && space.available > bytes;
 }
 
+// `split -b` of the whole Mother into pieces of pieceBytes, in a folder of its own per round.
+Contender splitCommandContender(const fs::path& folder, const fs::path& mother, std::uint32_t pieceBytes,
+                                std::uint64_t motherBytes)
+{
+    return Contender{
+        "split -b", [=](int round) { return numbered(folder, "pieces", round); },
+        [=](int round) {
+            const fs::path pieces = numbered(folder, "pieces", round);
+            fs::create_directories(pieces);
+            // Six suffix letters name 308 million pieces; the prefix puts them in their own folder.
+            return runCommand("split -a 6 -b " + std::to_string(pieceBytes) + " " + quoted(mother) + " " +
+                              quoted(pieces / "p"));
+        },
+        [=](int round) {
+            const std::uint64_t pieceCount = (motherBytes + pieceBytes - 1) / pieceBytes;
+            return countFiles(numbered(folder, "pieces", round)) == pieceCount;
+        }};
+}
+
+// The engine itself, into a folder of its own per round, its Children checked against the Mother.
+Contender engineContender(const fs::path& folder, const fs::path& mother, std::uint32_t dataSize,
+                          std::uint32_t pieceBytes)
+{
+    return Contender{
+        "engine", [=](int round) { return numbered(folder, "children", round); },
+        [=](int round) {
+            const fs::path children = numbered(folder, "children", round);
+            fs::create_directories(children);
+            return engineSplit(mother, children, pieceBytes);
+        },
+        [=](int round) { return checkChildren(numbered(folder, "children", round), mother, dataSize, pieceBytes); }};
+}
+
 // A Mother of --large-mib into 10-second Children, against cp of the whole Mother. For reference:
 // dd with a 256 KiB block, a copy that moves every byte through the process as the engine does
 // (cp copies inside the kernel), and split -b into pieces of the Children's size, which makes as
@@ -541,28 +573,8 @@ bool largeCase(const fs::path& work, const Options& options)
                               " of=" + quoted(numbered(folder, "dd", round, ".wav")));
         },
         [&](int round) { return fileHasSize(numbered(folder, "dd", round, ".wav"), motherBytes); }});
-    contenders.push_back(Contender{
-        "split -b", [&](int round) { return numbered(folder, "pieces", round); },
-        [&](int round) {
-            const fs::path pieces = numbered(folder, "pieces", round);
-            fs::create_directories(pieces);
-            return runCommand("split -a 6 -b " + std::to_string(TEN_SECONDS_BYTES) + " " + quoted(mother) + " " +
-                              quoted(pieces / "p"));
-        },
-        [&](int round) {
-            const std::uint64_t pieceCount = (motherBytes + TEN_SECONDS_BYTES - 1) / TEN_SECONDS_BYTES;
-            return countFiles(numbered(folder, "pieces", round)) == pieceCount;
-        }});
-    contenders.push_back(Contender{
-        "engine", [&](int round) { return numbered(folder, "children", round); },
-        [&](int round) {
-            const fs::path children = numbered(folder, "children", round);
-            fs::create_directories(children);
-            return engineSplit(mother, children, TEN_SECONDS_BYTES);
-        },
-        [&](int round) {
-            return checkChildren(numbered(folder, "children", round), mother, dataSize, TEN_SECONDS_BYTES);
-        }});
+    contenders.push_back(splitCommandContender(folder, mother, TEN_SECONDS_BYTES, motherBytes));
+    contenders.push_back(engineContender(folder, mother, dataSize, TEN_SECONDS_BYTES));
 
     const bool ok = runRounds(contenders, local, motherBytes);
     std::printf("  check: %s\n", ok ? "ok" : "MISMATCH");
@@ -586,7 +598,6 @@ bool manyCase(const fs::path& work, const Options& options)
     const fs::path mother = folder / "mother.wav";
     const std::uint64_t motherBytes = WAV_HEADER_BYTES + std::uint64_t{dataSize};
     const ExpectedChildren expected = expectedChildren(dataSize, BYTES_PER_CENTISECOND);
-    const std::uint64_t expectedPieces = (motherBytes + BYTES_PER_CENTISECOND - 1) / BYTES_PER_CENTISECOND;
 
     std::printf("\n== many files: %llu-byte Mother (10 min) into 0.01 s pieces of %u bytes: %llu Children\n",
                 static_cast<unsigned long long>(motherBytes), BYTES_PER_CENTISECOND,
@@ -598,26 +609,8 @@ bool manyCase(const fs::path& work, const Options& options)
     }
 
     std::vector<Contender> contenders;
-    contenders.push_back(Contender{
-        "split -b", [&](int round) { return numbered(folder, "pieces", round); },
-        [&](int round) {
-            const fs::path pieces = numbered(folder, "pieces", round);
-            fs::create_directories(pieces);
-            // Six suffix letters name 308 million pieces; the prefix puts them in their own folder.
-            return runCommand("split -a 6 -b " + std::to_string(BYTES_PER_CENTISECOND) + " " + quoted(mother) + " " +
-                              quoted(pieces / "p"));
-        },
-        [&](int round) { return countFiles(numbered(folder, "pieces", round)) == expectedPieces; }});
-    contenders.push_back(Contender{
-        "engine", [&](int round) { return numbered(folder, "children", round); },
-        [&](int round) {
-            const fs::path children = numbered(folder, "children", round);
-            fs::create_directories(children);
-            return engineSplit(mother, children, BYTES_PER_CENTISECOND);
-        },
-        [&](int round) {
-            return checkChildren(numbered(folder, "children", round), mother, dataSize, BYTES_PER_CENTISECOND);
-        }});
+    contenders.push_back(splitCommandContender(folder, mother, BYTES_PER_CENTISECOND, motherBytes));
+    contenders.push_back(engineContender(folder, mother, dataSize, BYTES_PER_CENTISECOND));
 
     const bool ok = runRounds(contenders, options, motherBytes);
     std::printf("  check: %s\n", ok ? "ok" : "MISMATCH");

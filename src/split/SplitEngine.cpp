@@ -12,12 +12,10 @@
 #include "ui/Messages.h"
 #include "ui/Texts.h"
 #include "wav/FileIo.h"
+#include "wav/MotherLoad.h"
 #include "wav/WavHeader.h"
 
 namespace {
-
-// The data size the Mother's header held when it was loaded; the cuttable length is 68 less.
-constexpr std::uint32_t MOTHER_DATA_MARGIN = 68;
 
 struct Failure {
     const char* caption = nullptr;
@@ -63,6 +61,12 @@ void fail(SplitJob& job, const char* caption, std::string text)
     if (!job.failure) {
         job.failure = Failure{caption, std::move(text)};
     }
+}
+
+// The Child being written could not take its bytes; errno tells why.
+void failChildWrite(SplitJob& job)
+{
+    fail(job, text::CHILD_CANNOT_WRITE, lines({job.state.childBaseName, lastError(), text::CHILD_REMOVED}));
 }
 
 void useCopyBuffer(SplitJob& job)
@@ -113,7 +117,7 @@ bool transfer(SplitJob& job, std::uint32_t bytes)
         return false;
     }
     if (files.write(job.childStream, job.buffer.data(), got) != got) {
-        fail(job, text::CHILD_CANNOT_WRITE, lines({job.state.childBaseName, lastError(), text::CHILD_REMOVED}));
+        failChildWrite(job);
         return false;
     }
     job.childWrittenBytes += static_cast<std::uint32_t>(got);
@@ -172,7 +176,7 @@ bool writeHeader(SplitJob& job)
 {
     const HeaderBytes& header = job.state.headerBuf;
     if (job.tools.files.write(job.childStream, header.data(), header.size()) != header.size()) {
-        fail(job, text::CHILD_CANNOT_WRITE, lines({job.state.childBaseName, lastError(), text::CHILD_REMOVED}));
+        failChildWrite(job);
         return false;
     }
     return true;
@@ -184,7 +188,7 @@ bool closeChild(SplitJob& job)
     std::FILE* stream = job.childStream;
     job.childStream = nullptr;
     if (!job.tools.files.close(stream)) {
-        fail(job, text::CHILD_CANNOT_WRITE, lines({job.state.childBaseName, lastError(), text::CHILD_REMOVED}));
+        failChildWrite(job);
         return false;
     }
     job.childCreated = false;

@@ -12,8 +12,6 @@
 
 namespace {
 
-// The sample length offered for cutting stops 17 frames short of the header's data size.
-constexpr std::uint32_t MOTHER_DATA_MARGIN = 68;
 // Every size of the program is 32-bit; a longer file could not be measured or cut.
 constexpr std::uint64_t LARGEST_MOTHER_BYTES = 0xFFFFFFFFu;
 constexpr float SECONDS_PER_MINUTE = 60.0f;

@@ -12,7 +12,6 @@
 namespace {
 
 constexpr std::uint32_t ONE_MINUTE = 10584000;       // data size of a canonical 60 s Mother
-constexpr std::uint32_t CUTTABLE = ONE_MINUTE - 68;  // what the Mother offers for cutting
 constexpr std::uint32_t TEN_SECONDS = 1764000;
 constexpr std::uint64_t SAMPLES_AT = 44;
 
