@@ -36,6 +36,7 @@ struct SplitJob {
     std::uint32_t blockBytes = 0;       // the copy block the progress is counted in
     std::vector<std::uint8_t> buffer;  // bytes on their way from the Mother to a Child
     std::uint64_t splitDoneBytes = 0;  // skipped pieces plus every full Child written
+    std::uint32_t childDataBytes = 0;  // the sample bytes the current Child is to hold
     std::uint32_t childWrittenBytes = 0;
     std::FILE* childStream = nullptr;
     bool childCreated = false;  // the current Child's file was made by this split
@@ -63,10 +64,33 @@ void fail(SplitJob& job, const char* caption, std::string text)
     }
 }
 
-// The Child being written could not take its bytes; errno tells why.
-void failChildWrite(SplitJob& job)
+// Why a Child could not take its bytes. The runtime's cause is told only when it is one a write
+// can have: after a failed flush some runtimes leave an unrelated value such as "Invalid argument",
+// and a wrong cause is worse than what is known for sure.
+std::string writeCause(int error)
 {
-    fail(job, text::CHILD_CANNOT_WRITE, lines({job.state.childBaseName, lastError(), text::CHILD_REMOVED}));
+    switch (error) {
+    case ENOSPC:
+    case EFBIG:
+    case EIO:
+    case EACCES:
+    case EPERM:
+    case EROFS:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return std::strerror(error);
+    default:
+        return text::CHILD_WRITE_CAUSE_UNKNOWN;
+    }
+}
+
+// The Child being written could not take its bytes; error is the runtime's cause, or 0.
+void failChildWrite(SplitJob& job, int error)
+{
+    fail(job, text::CHILD_CANNOT_WRITE,
+         lines({job.state.childBaseName, writeCause(error)}) +
+             numberLine(text::CHILD_BYTES_LABEL, WAV_HEADER_BYTES + job.childDataBytes) + "\n" + text::CHILD_REMOVED);
 }
 
 void useCopyBuffer(SplitJob& job)
@@ -116,8 +140,9 @@ bool transfer(SplitJob& job, std::uint32_t bytes)
                  numberLine(text::BYTES_GOT_LABEL, got) + "\n" + text::CHILD_REMOVED);
         return false;
     }
+    errno = 0;
     if (files.write(job.childStream, job.buffer.data(), got) != got) {
-        failChildWrite(job);
+        failChildWrite(job, errno);
         return false;
     }
     job.childWrittenBytes += static_cast<std::uint32_t>(got);
@@ -175,20 +200,33 @@ bool createChild(SplitJob& job)
 bool writeHeader(SplitJob& job)
 {
     const HeaderBytes& header = job.state.headerBuf;
+    errno = 0;
     if (job.tools.files.write(job.childStream, header.data(), header.size()) != header.size()) {
-        failChildWrite(job);
+        failChildWrite(job, errno);
         return false;
     }
     return true;
 }
 
-// Closing writes out the last buffered bytes, so it can fail like any write.
+// A Child is done only when every byte of it has reached the file: what is still buffered is
+// written out and the stream's error state checked before the close, because a close can report
+// success although its last write failed. The Child is closed in any case, so that it can be removed.
 bool closeChild(SplitJob& job)
 {
+    SplitFiles& files = job.tools.files;
     std::FILE* stream = job.childStream;
     job.childStream = nullptr;
-    if (!job.tools.files.close(stream)) {
-        failChildWrite(job);
+    errno = 0;
+    const bool flushed = files.flush(stream);
+    int error = errno;
+    const bool clean = !files.hasError(stream);
+    errno = 0;
+    const bool closed = files.close(stream);
+    if (error == 0) {
+        error = errno;
+    }
+    if (!flushed || !clean || !closed) {
+        failChildWrite(job, error);
         return false;
     }
     job.childCreated = false;
@@ -199,6 +237,7 @@ bool writeFullChild(SplitJob& job)
 {
     AppState& state = job.state;
     nextChildName(state);
+    job.childDataBytes = state.pieceBytes;
     resetChildTrack(job.progress);
     if (!createChild(job)) {
         return false;
@@ -224,6 +263,7 @@ void writeShortChild(SplitJob& job)
     }
     writeHeaderSizes(state.headerBuf, lastPieceBytes);
     nextChildName(state);
+    job.childDataBytes = lastPieceBytes;
     if (!createChild(job) || !writeHeader(job) || !copyPiece(job, lastPieceBytes, false)) {
         return;
     }

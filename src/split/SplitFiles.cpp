@@ -42,6 +42,10 @@ std::size_t SplitFiles::write(std::FILE* stream, const void* from, std::size_t b
     return std::fwrite(from, 1, bytes, stream);
 }
 
+bool SplitFiles::flush(std::FILE* stream) { return std::fflush(stream) == 0; }
+
+bool SplitFiles::hasError(std::FILE* stream) { return std::ferror(stream) != 0; }
+
 bool SplitFiles::close(std::FILE* stream) { return std::fclose(stream) == 0; }
 
 bool SplitFiles::remove(const std::string& path) { return std::remove(path.c_str()) == 0; }

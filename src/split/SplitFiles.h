@@ -27,7 +27,13 @@ public:
     virtual bool seek(std::FILE* stream, std::uint64_t offset);
     virtual std::size_t read(std::FILE* stream, void* into, std::size_t bytes);
     virtual std::size_t write(std::FILE* stream, const void* from, std::size_t bytes);
-    // False when the last buffered bytes could not be written out.
+    // Writes out what the stream still holds in its buffer; false when that failed.
+    virtual bool flush(std::FILE* stream);
+    // Whether a write on the stream has failed since it was opened, even one that was reported
+    // as whole because it only filled the buffer.
+    virtual bool hasError(std::FILE* stream);
+    // False when the last buffered bytes could not be written out. Some runtimes report success
+    // here even then, so a Child is flushed and checked before it is closed.
     virtual bool close(std::FILE* stream);
     virtual bool remove(const std::string& path);
     // Compared through the standard library's file system view; the Windows build replaces it with

@@ -19,7 +19,7 @@ constexpr std::uint64_t SAMPLES_AT = 44;
 // folder or a vanishing Mother would make it fail.
 class FaultyFiles : public SplitFiles {
 public:
-    enum class Fault { Create, Header, Block, Close, Read };
+    enum class Fault { Create, Header, Block, Close, Read, Flush, ErrorState };
 
     FaultyFiles(Fault fault, std::string childPath) : fault_(fault), childPath_(std::move(childPath)) {}
 
@@ -53,6 +53,24 @@ public:
             return SplitFiles::read(stream, into, bytes - 1);
         }
         return SplitFiles::read(stream, into, bytes);
+    }
+
+    // Wine's runtime answers a failed last write so: the flush fails with an unrelated errno,
+    // and the close that follows reports success.
+    bool flush(std::FILE* stream) override
+    {
+        const bool flushed = SplitFiles::flush(stream);
+        if (stream == failing_ && fault_ == Fault::Flush) {
+            errno = EINVAL;
+            return false;
+        }
+        return flushed;
+    }
+
+    // An earlier write took its bytes into the buffer and reported them whole, but failed.
+    bool hasError(std::FILE* stream) override
+    {
+        return (stream == failing_ && fault_ == Fault::ErrorState) || SplitFiles::hasError(stream);
     }
 
     bool close(std::FILE* stream) override
@@ -123,6 +141,43 @@ TEST_F(SplitFailures, FailureOnTheThirdChildKeepsTheFirstTwoAndRemovesTheThird)
         fake.boxes.clear();
         std::filesystem::remove(child("c", 1));
         std::filesystem::remove(child("c", 2));
+    }
+}
+
+// However the runtime tells of a failed last write (a failed flush, an error state, a failed close),
+// the Child never counts as done: for Children smaller and larger than the stream buffer, failing
+// first or later, the failing Child is removed, those before it stay and no time box follows.
+TEST_F(SplitFailures, FailedLastWriteRemovesThatChildWhateverTheRuntimeSays)
+{
+    const FaultyFiles::Fault faults[] = {FaultyFiles::Fault::Flush, FaultyFiles::Fault::ErrorState,
+                                         FaultyFiles::Fault::Close};
+    for (const FaultyFiles::Fault fault : faults) {
+        for (const std::uint32_t piece : {PIECE, 2 * PIECE}) {
+            for (const int failing : {1, 2}) {
+                SCOPED_TRACE("fault " + std::to_string(static_cast<int>(fault)) + ", piece " + std::to_string(piece) +
+                             ", child " + std::to_string(failing));
+                prepare();
+                cutIntoPiecesOf(piece);
+                FaultyFiles files(fault, child("c", failing));
+                runWith(files, splitTextsOf(SplitDialogKind::NewSplit));
+
+                for (int n = 1; n < failing; ++n) {
+                    EXPECT_TRUE(childHolds(child("c", n), piece, SAMPLES_AT + (n - 1) * std::uint64_t{piece}));
+                }
+                EXPECT_EQ(filesInFolder(), static_cast<std::size_t>(failing));  // the Mother and those before
+                const std::string cause = fault == FaultyFiles::Fault::Close ? std::strerror(ENOSPC)
+                                                                             : "the disk may be full or the folder not writable";
+                const std::string expected = child("c", failing) + "\n" + cause + "\nbytes the CHILD should have = " +
+                                             std::to_string(piece + 44) +
+                                             "\nsplit stopped, the incomplete CHILD was removed";
+                expectOnlyBox(" CHILD Wavfile cannot be written ", expected);
+                EXPECT_EQ(fake.boxes[0].text, expected);
+                fake.boxes.clear();
+                for (int n = 1; n < failing; ++n) {
+                    std::filesystem::remove(child("c", n));
+                }
+            }
+        }
     }
 }
 
