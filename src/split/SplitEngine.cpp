@@ -90,7 +90,7 @@ void failChildWrite(SplitJob& job, int error)
 {
     fail(job, text::CHILD_CANNOT_WRITE,
          lines({job.state.childBaseName, writeCause(error)}) +
-             numberLine(text::CHILD_BYTES_LABEL, WAV_HEADER_BYTES + job.childDataBytes) + "\n" + text::CHILD_REMOVED);
+             numberLine(text::CHILD_BYTES_LABEL, WAV_HEADER_BYTES + job.childDataBytes));
 }
 
 void useCopyBuffer(SplitJob& job)
@@ -137,7 +137,7 @@ bool transfer(SplitJob& job, std::uint32_t bytes)
     if (got != bytes) {
         fail(job, text::MOTHER_ENDED_EARLY,
              lines({job.state.childBaseName, job.state.motherPath}) + numberLine(text::BYTES_ASKED_LABEL, bytes) +
-                 numberLine(text::BYTES_GOT_LABEL, got) + "\n" + text::CHILD_REMOVED);
+                 numberLine(text::BYTES_GOT_LABEL, got));
         return false;
     }
     errno = 0;
@@ -301,7 +301,8 @@ void writeChildren(SplitJob& job)
     }
 }
 
-// After a failure: both streams closed, and no incomplete Child left behind.
+// After a failure: both streams closed, and no incomplete Child left behind. The box says
+// whether the Child really went, so that a user never keeps a cut-off file unawares.
 void cleanUp(SplitJob& job)
 {
     if (job.childStream != nullptr) {
@@ -309,8 +310,11 @@ void cleanUp(SplitJob& job)
         job.childStream = nullptr;
     }
     if (job.childCreated) {
-        job.tools.files.remove(job.state.childBaseName);
+        const bool removed = job.tools.files.remove(job.state.childBaseName);
         job.childCreated = false;
+        if (job.failure) {
+            job.failure->text += std::string("\n") + (removed ? text::CHILD_REMOVED : text::CHILD_NOT_REMOVED);
+        }
     }
 }
 

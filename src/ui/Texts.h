@@ -98,6 +98,7 @@ inline constexpr char CHILD_CANNOT_WRITE[] = " CHILD Wavfile cannot be written "
 inline constexpr char MOTHER_ENDED_EARLY[] = " MOTHER Wavfile ended before the CHILD was complete ";
 inline constexpr char MOTHER_UNCHANGED[] = "split stopped, the MOTHER is unchanged";
 inline constexpr char CHILD_REMOVED[] = "split stopped, the incomplete CHILD was removed";
+inline constexpr char CHILD_NOT_REMOVED[] = "split stopped, the incomplete CHILD could not be removed: delete it";
 inline constexpr char CHILD_WRITE_CAUSE_UNKNOWN[] = "the disk may be full or the folder not writable";
 inline constexpr char CHILD_BYTES_LABEL[] = "bytes the CHILD should have = ";
 inline constexpr char BYTES_ASKED_LABEL[] = "bytes asked = ";

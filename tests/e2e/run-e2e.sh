@@ -110,8 +110,13 @@ failed=0
 for scenario in $(selected_scenarios "$@"); do
     name=$(basename "$scenario" .scn)
     scenario_start=$(date +%s)
+    # A scenario may come with a script that prepares its work folder (such as a small file
+    # system that fills up) and cleans it afterwards.
+    hook=${scenario%.scn}.sh
+    [ -x "$hook" ] && { mkdir -p "$out/work/$name"; "$hook" prepare "$out/work/$name"; }
     run_scenario "$scenario" "$name"
     status=$?
+    [ -x "$hook" ] && "$hook" clean "$out/work/$name"
     [ $status -eq 124 ] && recover_after_timeout "$name"
     seconds=$(( $(date +%s) - scenario_start ))
     if [ $status -eq 0 ]; then

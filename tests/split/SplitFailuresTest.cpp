@@ -83,6 +83,11 @@ public:
         return closed;
     }
 
+    // A Child that cannot be removed, as a file another program holds open on Windows.
+    bool remove(const std::string& path) override { return !refuseRemove && SplitFiles::remove(path); }
+
+    bool refuseRemove = false;
+
 private:
     Fault fault_;
     std::string childPath_;
@@ -179,6 +184,18 @@ TEST_F(SplitFailures, FailedLastWriteRemovesThatChildWhateverTheRuntimeSays)
             }
         }
     }
+}
+
+TEST_F(SplitFailures, ChildThatCannotBeRemovedIsNotCalledRemoved)
+{
+    prepare();
+    FaultyFiles files(FaultyFiles::Fault::Block, child("c", 2));
+    files.refuseRemove = true;
+    runWith(files, splitTextsOf(SplitDialogKind::NewSplit));
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text, child("c", 2) + "\n" + std::strerror(ENOSPC) +
+                                      "\nbytes the CHILD should have = 176444\n"
+                                      "split stopped, the incomplete CHILD could not be removed: delete it");
 }
 
 TEST_F(SplitFailures, ShortReadNamesTheBytesAskedAndRead)

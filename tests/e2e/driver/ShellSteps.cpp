@@ -2,6 +2,8 @@
 // the menu bar read back, a screenshot, and its end.
 #include "Steps.h"
 
+#include "MenuCommands.h"
+
 #include "Input.h"
 #include "MenuReadback.h"
 #include "Screenshot.h"
@@ -25,7 +27,9 @@ void start(Context& c, const Step&)
 void menu(Context& c, const Step& step)
 {
     requireStarted(c);
-    const std::uint32_t command = unsignedArg(step, 0);
+    // A name from res/resource.h; a number is taken for an identifier the menu does not have.
+    const std::optional<unsigned> named = menuCommandId(step.args[0]);
+    const std::uint32_t command = named ? *named : unsignedArg(step, 0);
     // Exactly what choosing the item sends: WM_COMMAND with the identifier and 0 as source.
     PostMessageA(c.target.mainWindow(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
 }
@@ -237,7 +241,7 @@ const std::vector<StepKind>& shellSteps()
 {
     static const std::vector<StepKind> steps = {
         {"start", 0, 0, "start", start},
-        {"menu", 1, 1, "menu <command identifier>", menu},
+        {"menu", 1, 1, "menu <IDM_ name or identifier>", menu},
         {"expect-title", 1, 1, "expect-title \"<text>\"", expectTitle},
         {"expect-class", 1, 1, "expect-class \"<class name>\"", expectClass},
         {"expect-window-size", 2, 2, "expect-window-size <width> <height>", expectWindowSize},
