@@ -24,12 +24,13 @@
 #include <system_error>
 #include <vector>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "split/SplitDialogs.h"
 #include "split/SplitEngine.h"
 #include "split/SplitFiles.h"
 #include "ui/Platform.h"
-#include "wav/MotherLoad.h"
+#include "app/MotherLoad.h"
+#include "wav/MotherFacts.h"
 #include "wav/WavHeader.h"
 
 namespace {
@@ -66,11 +67,16 @@ public:
         lastCaption.assign(caption);
         lastText.assign(text);
     }
-    void runNumberPrompt(WindowRef, AppState&) override {}
-    void runSplitDialog(WindowRef, AppState&, SplitDialogKind) override {}
-    void runInfoDialog(WindowRef) override {}
+    std::uint32_t promptNumber(WindowRef, std::string_view) override { return 0; }
+    // Every dialog is answered with its default button: the split dialog's START.
+    void runDialog(WindowRef, int, DialogHandler& handler) override
+    {
+        handler.onMessage();
+        handler.onStart(nullptr, nullptr);
+    }
     ClientRect clientRect(WindowRef) override { return {}; }
     std::unique_ptr<DrawingSurface> beginDrawing(WindowRef) override { return std::make_unique<NullSurface>(); }
+    Sameness sameFile(const std::string& a, const std::string& b) override { return compareFiles(a, b); }
     void deletePen(PenRef) override {}
     void destroyWindow(WindowRef) override {}
 };
@@ -360,20 +366,16 @@ bool engineSplit(const fs::path& mother, const fs::path& childFolder, std::uint3
         return false;
     }
     state->pieceBytes = pieceBytes;
-    state->cutMode = CUT_MODE_TIME;
+    state->cutMode = CutMode::Time;
     state->startPattern = 0;
     state->copyBufferBytes = COPY_BUFFER_CAPACITY;
     state->childStem = (childFolder / "child").string();
     state->childNumber = 1;
     state->childrenNamed = 1;
-    prepareSplitHeader(*state);
 
-    SplitFiles files;
-    NullSurface surface;
-    SplitTools tools{platform, nullptr, surface, nullptr, files};
-    const SplitTexts& texts = splitTextsOf(SplitDialogKind::NewSplit);
-    runSplit(*state, tools, texts);
+    openSplitToChildren(ctx);  // START pressed at once, through the dialog's own handler
     closeAllStreams(*state);
+    const SplitTexts& texts = splitTextsOf(SplitDialogKind::SplitToChildren);
     // A split that went through ends with its elapsed-time box; any other box says why it did not.
     if (platform.lastCaption != texts.timeCaption) {
         std::printf("    split failed: %s | %s\n", platform.lastCaption.c_str(), platform.lastText.c_str());

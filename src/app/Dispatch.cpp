@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/Shell.h"
 #include "cut/PieceLengthCommands.h"
 #include "split/ChildNaming.h"
@@ -10,7 +10,7 @@
 #include "res/resource.h"
 #include "ui/Messages.h"
 #include "ui/Texts.h"
-#include "wav/MotherLoad.h"
+#include "app/MotherLoad.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ struct Command {
 
 bool noMother(const AppState& s) { return s.motherChosen == 0; }
 bool noTemplate(const AppState& s) { return s.likeChosen == 0; }
-bool noTemplateForTemplateCut(const AppState& s) { return s.likeChosen == 0 && s.cutMode == CUT_MODE_TEMPLATE; }
+bool noTemplateForTemplateCut(const AppState& s) { return s.likeChosen == 0 && s.cutMode == CutMode::Template; }
 bool noChildrenName(const AppState& s) { return s.childrenNamed == 0; }
 bool motherTooBigToShowWhole(const AppState& s) { return s.motherFileBytes > WAVESHOW_MAX_FILE_BYTES; }
 
@@ -71,11 +71,11 @@ const std::array COMMANDS = {
     Command{IDM_PREVIEW_CUTS, nullptr, {}},
     Command{IDM_BUFFER_SIZE, setCopyBufferSize, {}},
     Command{IDM_ALLSPLIT,
-            openSplitToChildren,
+            openAllSplit,
             {Refusal{noTemplate, text::NO_LIKE_HEADER}, Refusal{noMother, text::NO_MOTHER_FILE_UPPER},
              Refusal{noChildrenName, text::NO_CHILDS}}},
     Command{IDM_SPLIT_TO_CHILDREN,
-            openNewSplit,
+            openSplitToChildren,
             {Refusal{noTemplateForTemplateCut, text::NO_LIKE_HEADER}, Refusal{noMother, text::NO_MOTHER_FILE},
              Refusal{noChildrenName, text::NO_CHILDS}}},
     Command{IDM_ABOUT, showInfo, {}},

@@ -1,8 +1,13 @@
 #include "app/Shell.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
+#include "res/resource.h"
 
-void showInfo(CommandContext& ctx) { ctx.ui.runInfoDialog(ctx.mainWindow); }
+void showInfo(CommandContext& ctx)
+{
+    DialogHandler plain;  // the Info dialog has no behaviour beyond closing
+    ctx.ui.runDialog(ctx.mainWindow, IDD_INFO, plain);
+}
 
 void quit(CommandContext& ctx)
 {

@@ -48,17 +48,14 @@ std::string visiblePromptText(std::string_view promptText)
     return star < 0 ? std::string() : std::string(promptText.substr(0, static_cast<std::size_t>(star)));
 }
 
-void numberPromptOk(AppState& state, std::string_view fieldText) { state.promptValue = parsePromptNumber(fieldText); }
-
-void numberPromptCancel(AppState& state, Platform& ui, WindowRef dialog)
+void numberPromptCancel(Platform& ui, WindowRef dialog)
 {
     showText(ui, dialog, text::PROMPT_CANCEL_CAPTION, text::PROMPT_CANCEL_TEXT);
-    state.promptValue = 0;
 }
 
 std::uint32_t askNumber(CommandContext& ctx, std::string_view question)
 {
     ctx.state.promptText = std::string(question);
-    ctx.ui.runNumberPrompt(ctx.mainWindow, ctx.state);
+    ctx.state.promptValue = ctx.ui.promptNumber(ctx.mainWindow, ctx.state.promptText);
     return ctx.state.promptValue;
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "ui/Platform.h"
 
 // The field's text as a number: 0 for an empty field, for text that is not a plain decimal
@@ -15,10 +15,8 @@ std::uint32_t parsePromptNumber(std::string_view fieldText);
 // The part of the question the user sees: everything before its first "*" (nothing without one).
 std::string visiblePromptText(std::string_view promptText);
 
-void numberPromptOk(AppState& state, std::string_view fieldText);
+// CANCEL: tells the user nothing was chosen, in a box owned by the prompt dialog.
+void numberPromptCancel(Platform& ui, WindowRef dialog);
 
-// Tells the user nothing was chosen, owned by the prompt dialog, and stores 0.
-void numberPromptCancel(AppState& state, Platform& ui, WindowRef dialog);
-
-// Puts the question into promptText, runs the prompt and returns its answer.
+// Puts the question into promptText, asks for the number and keeps it in promptValue.
 std::uint32_t askNumber(CommandContext& ctx, std::string_view question);

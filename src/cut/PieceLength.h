@@ -12,9 +12,7 @@ std::uint32_t bytesPerUnit(TimeUnit unit);
 // The most units whose bytes still fit in 32 bits; one more would wrap the piece length.
 std::uint32_t largestUnitCount(TimeUnit unit);
 
-// The largest whole number of frames not above rawBytes, found the way a user would count it:
-// first whole seconds, then hundredths, then single frames, each in steps of 1000, 100, 10 and 1
-// where that unit has them.
+// The largest multiple of 4 bytes (a whole number of frames) not above rawBytes.
 std::uint32_t roundDownToFrames(std::uint32_t rawBytes);
 
 // The length of one of `count` equal pieces of dataBytes, rounded down to whole frames;

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "cut/NumberPrompt.h"
 #include "cut/PieceLength.h"
 #include "ui/FilePicker.h"
@@ -82,7 +82,7 @@ void cutByTime(CommandContext& ctx, TimeUnit unit)
     showInt(ctx.ui, ctx.mainWindow, texts.unitsCaption, asSigned(units));
     state.pieceBytes = units * bytesPerUnit(unit);
     showUnsigned(ctx.ui, ctx.mainWindow, texts.piecesCaption, state.motherDataBytes / state.pieceBytes);
-    state.cutMode = CUT_MODE_TIME;
+    state.cutMode = CutMode::Time;
 }
 
 void cutByCount(CommandContext& ctx)
@@ -96,7 +96,7 @@ void cutByCount(CommandContext& ctx)
     const std::uint32_t pieceBytes = countPieceBytes(state.motherDataBytes, count);
     showUnsigned(ctx.ui, ctx.mainWindow, text::ROUNDED_OFF, rawBytes - pieceBytes);
     state.pieceBytes = pieceBytes;
-    state.cutMode = CUT_MODE_COUNT;
+    state.cutMode = CutMode::Count;
 }
 
 void cutLikeTemplate(CommandContext& ctx)
@@ -113,7 +113,7 @@ void cutLikeTemplate(CommandContext& ctx)
     state.likeSettingPath = state.likePath;
     state.headerBuf = header;
     state.pieceBytes = headerDataSize(header);
-    state.cutMode = CUT_MODE_TEMPLATE;
+    state.cutMode = CutMode::Template;
 }
 
 void setStartPattern(CommandContext& ctx)

@@ -1,6 +1,6 @@
 #include "split/ChildNaming.h"
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "ui/FilePicker.h"
 #include "ui/StringOps.h"
 #include "ui/Texts.h"

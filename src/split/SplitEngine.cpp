@@ -11,8 +11,8 @@
 #include "split/SplitProgress.h"
 #include "ui/Messages.h"
 #include "ui/Texts.h"
-#include "wav/FileIo.h"
-#include "wav/MotherLoad.h"
+#include "core/FileIo.h"
+#include "wav/MotherFacts.h"
 #include "wav/WavHeader.h"
 
 namespace {
@@ -178,7 +178,7 @@ bool createChild(SplitJob& job)
 {
     AppState& state = job.state;
     SplitFiles& files = job.tools.files;
-    switch (files.sameFile(state.childBaseName, state.motherPath)) {
+    switch (job.tools.ui.sameFile(state.childBaseName, state.motherPath)) {
     case Sameness::Same:
         fail(job, text::CHILD_IS_MOTHER, lines({state.childBaseName, state.motherPath, text::MOTHER_UNCHANGED}));
         return false;
@@ -255,7 +255,7 @@ void writeShortChild(SplitJob& job)
 {
     AppState& state = job.state;
     std::uint32_t lastPieceBytes = state.motherDataBytes - static_cast<std::uint32_t>(job.splitDoneBytes);
-    if (state.cutMode != CUT_MODE_COUNT) {
+    if (state.cutMode != CutMode::Count) {
         if (lastPieceBytes < LAST_PIECE_TRIM) {
             return;  // too little for a Child: no file and no number
         }
@@ -271,7 +271,7 @@ void writeShortChild(SplitJob& job)
     if (!closeChild(job)) {
         return;
     }
-    if (state.cutMode == CUT_MODE_COUNT) {
+    if (state.cutMode == CutMode::Count) {
         job.tools.files.remove(state.childBaseName);  // in how-many mode the remainder is not kept
     }
 }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "split/SplitFiles.h"
 #include "ui/Platform.h"
 

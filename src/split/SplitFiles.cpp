@@ -1,9 +1,6 @@
 #include "split/SplitFiles.h"
 
-#include <filesystem>
-#include <system_error>
-
-#include "wav/FileIo.h"
+#include "core/FileIo.h"
 
 namespace {
 
@@ -49,21 +46,3 @@ bool SplitFiles::hasError(std::FILE* stream) { return std::ferror(stream) != 0; 
 bool SplitFiles::close(std::FILE* stream) { return std::fclose(stream) == 0; }
 
 bool SplitFiles::remove(const std::string& path) { return std::remove(path.c_str()) == 0; }
-
-Sameness SplitFiles::sameFile(const std::string& a, const std::string& b)
-{
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const bool aExists = fs::exists(fs::path(a), error);
-    if (error) {
-        return Sameness::Unknown;
-    }
-    if (!aExists) {
-        return Sameness::Different;  // a file that does not exist yet cannot be the other one
-    }
-    const bool same = fs::equivalent(fs::path(a), fs::path(b), error);
-    if (error) {
-        return Sameness::Unknown;
-    }
-    return same ? Sameness::Same : Sameness::Different;
-}

@@ -8,10 +8,6 @@
 #include <memory>
 #include <string>
 
-// Whether two names lead to one file: not by their spelling but by the file's identity (volume
-// and file index on Windows, device and inode elsewhere).
-enum class Sameness { Different, Same, Unknown };
-
 class SplitFiles {
 public:
     SplitFiles();
@@ -36,9 +32,6 @@ public:
     // here even then, so a Child is flushed and checked before it is closed.
     virtual bool close(std::FILE* stream);
     virtual bool remove(const std::string& path);
-    // Compared through the standard library's file system view; the Windows build replaces it with
-    // a comparison through the same narrow names the runtime opens files by.
-    virtual Sameness sameFile(const std::string& a, const std::string& b);
 
 private:
     // One buffer each for the Mother and for the Child being written; a split holds at most one

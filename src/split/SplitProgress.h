@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "ui/Platform.h"
 
 inline constexpr int BAR_LEFT = 40;

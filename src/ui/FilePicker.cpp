@@ -1,27 +1,13 @@
 #include "ui/FilePicker.h"
 
-#include <array>
-
-namespace {
-
-// "FILES(*.TXT)", "*.TXT;", "All Files(*.*)", "*.*", each NUL-terminated, then the list's closing
-// NUL and the literal's own terminator: 41 bytes.
-constexpr char FILTER_TEMPLATE[] = "FILES(*.TXT)\0*.TXT;\0All Files(*.*)\0*.*\0\0";
-constexpr std::size_t FILTER_BYTES = sizeof FILTER_TEMPLATE;
-constexpr std::size_t DESCRIPTION_EXT_AT = 8;                 // "FILES(*." is 8 bytes
-constexpr std::size_t PATTERN_EXT_AT = 13 + 2;                // after "FILES(*.TXT)\0" comes "*."
-
-}  // namespace
-
+// "FILES(*.EXT)", "*.EXT;", "All Files(*.*)", "*.*", each NUL-terminated, then the list's closing
+// NUL and one more, as the dialog's filter has always been handed over: 41 bytes for a
+// three-letter extension.
 std::string buildFileFilter(std::string_view extension)
 {
-    static_assert(FILTER_BYTES == 41);
-    std::string filter(FILTER_TEMPLATE, FILTER_BYTES);
-    for (std::size_t i = 0; i < 3 && i < extension.size(); ++i) {
-        filter[DESCRIPTION_EXT_AT + i] = extension[i];
-        filter[PATTERN_EXT_AT + i] = extension[i];
-    }
-    return filter;
+    using namespace std::string_literals;
+    const std::string ext(extension.substr(0, 3));
+    return "FILES(*."s + ext + ")\0*."s + ext + ";\0All Files(*.*)\0*.*\0\0\0"s;
 }
 
 void pickFile(Platform& ui, WindowRef owner, std::string& pathField, std::string_view extension,

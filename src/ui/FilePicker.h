@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "ui/Platform.h"
 
 // OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_CREATEPROMPT | OFN_EXPLORER | OFN_LONGNAMES

@@ -8,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "ui/Handles.h"
+#include "core/FileIo.h"
+#include "core/Handles.h"
 
 struct AppState;
 
@@ -40,8 +41,20 @@ public:
     virtual void textOut(int x, int y, std::string_view text) = 0;
 };
 
-// The two dialogs that run a split: "SPLIT to Children" (ALLSPLIT) and "NEWSPLIT" (SPLIT TO CHILDREN).
-enum class SplitDialogKind { SplitToChildren, NewSplit };
+// A modal dialog's behaviour apart from its window: the dialog's procedure calls these, and a
+// test double calls them as its script says. A dialog without behaviour of its own uses this
+// class as it is.
+class DialogHandler {
+public:
+    virtual ~DialogHandler() = default;
+    // Before the dialog handles any message of its own.
+    virtual void onMessage() {}
+    // The dialog's own drawing, each time the window system has it painted.
+    virtual void onPaint(DrawingSurface&) {}
+    // The default button: does the dialog's work, drawing on the dialog with the pen the dialog
+    // made for itself; the dialog closes after it.
+    virtual void onStart(WindowRef, PenRef) {}
+};
 
 class Platform {
 public:
@@ -54,16 +67,19 @@ public:
     // A modal box with one OK button and no icon.
     virtual void messageBox(WindowRef owner, std::string_view caption, std::string_view text) = 0;
 
-    // Runs the number prompt modally; it stores its answer in state.promptValue.
-    virtual void runNumberPrompt(WindowRef owner, AppState& state) = 0;
+    // Asks for one unsigned number, showing the question up to its first "*"; 0 when the user
+    // cancels (the prompt then says so itself) or gives no usable number.
+    virtual std::uint32_t promptNumber(WindowRef owner, std::string_view question) = 0;
 
-    // Runs a split dialog modally until START has done its work or the user leaves it.
-    virtual void runSplitDialog(WindowRef owner, AppState& state, SplitDialogKind kind) = 0;
-
-    virtual void runInfoDialog(WindowRef owner) = 0;
+    // Runs the dialog resource dialogId modally, its behaviour given by the handler.
+    virtual void runDialog(WindowRef owner, int dialogId, DialogHandler& handler) = 0;
 
     virtual ClientRect clientRect(WindowRef window) = 0;
     virtual std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) = 0;
+
+    // Compared through the same names the runtime opens files by: a name that does not lead to
+    // an existing file is Different; a name that cannot be looked up is Unknown.
+    virtual Sameness sameFile(const std::string& a, const std::string& b) = 0;
 
     virtual void deletePen(PenRef pen) = 0;
     virtual void destroyWindow(WindowRef window) = 0;

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 // Field offsets into HeaderBytes (index 0 is byte position 1 of the file).
 inline constexpr std::size_t RIFF_ID_AT = 0;          // positions 1-4: "RIFF"

@@ -80,7 +80,7 @@ TEST_F(Dispatch, SplitRefusalsComeInTheirOrder)
     state.likeChosen = 0;
     state.childrenNamed = 1;
     EXPECT_TRUE(refuses(IDM_ALLSPLIT, " no LIKE Header "));
-    state.cutMode = CUT_MODE_TEMPLATE;
+    state.cutMode = CutMode::Template;
     state.motherChosen = 0;
     EXPECT_TRUE(refuses(IDM_SPLIT_TO_CHILDREN, " no LIKE Header "));
 }
@@ -127,5 +127,6 @@ TEST_F(Dispatch, UnknownIdentifiersAreNotCommands)
 TEST_F(Dispatch, InfoOpensTheInfoDialog)
 {
     EXPECT_TRUE(dispatchCommand(ctx, IDM_ABOUT));
-    EXPECT_EQ(fake.infoDialogs, 1);
+    ASSERT_EQ(fake.dialogs.size(), 1u);
+    EXPECT_EQ(fake.dialogs[0].dialogId, 103);
 }

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "app/Dispatch.h"
 #include "res/resource.h"
 #include "support/FakePlatform.h"

@@ -8,7 +8,7 @@
 #include "support/FakePlatform.h"
 #include "ui/Messages.h"
 #include "ui/Texts.h"
-#include "wav/ScratchFiles.h"
+#include "support/ScratchFiles.h"
 #include "wav/WavHeader.h"
 
 namespace {
@@ -21,7 +21,7 @@ protected:
     void presetCut()
     {
         state.pieceBytes = 1234;
-        state.cutMode = CUT_MODE_TEMPLATE;
+        state.cutMode = CutMode::Template;
     }
 
     void expectBox(std::size_t index, const std::string& caption, const std::string& text)
@@ -39,7 +39,7 @@ protected:
 
 struct TimeCase {
     TimeUnit unit;
-    const char* shownQuestion;
+    const char* question;
     const char* unitsCaption;
     const char* piecesCaption;
     std::uint32_t bytes;
@@ -47,15 +47,15 @@ struct TimeCase {
 };
 
 const std::array TIME_CASES = {
-    TimeCase{TimeUnit::Hundredths, "0.01 sec =  ", " time selected  (0.01 sec):", " wave-number around : ", 1764,
+    TimeCase{TimeUnit::Hundredths, "0.01 sec =  * ", " time selected  (0.01 sec):", " wave-number around : ", 1764,
              2434788},
-    TimeCase{TimeUnit::Tenths, "0.1 sec =  ", " One wave will have (0.1 sec):", " wave-number will be around   : ",
+    TimeCase{TimeUnit::Tenths, "0.1 sec =  * ", " One wave will have (0.1 sec):", " wave-number will be around   : ",
              17640, 243478},
-    TimeCase{TimeUnit::Quarters, " (0.25 sec ) =  ", " wave time (0.25 sec):", " wave-number will be around: ", 44100,
+    TimeCase{TimeUnit::Quarters, " (0.25 sec ) =  * ", " wave time (0.25 sec):", " wave-number will be around: ", 44100,
              97391},
-    TimeCase{TimeUnit::Halves, " (0.5 sec ) =  ", " wave time (0.5 sec):", " wave-number will be around : ", 88200,
+    TimeCase{TimeUnit::Halves, " (0.5 sec ) =  * ", " wave time (0.5 sec):", " wave-number will be around : ", 88200,
              48695},
-    TimeCase{TimeUnit::Seconds, " (sec) =  ", " selected (sec):", "  wave-number will be around  : ", 176400, 24347},
+    TimeCase{TimeUnit::Seconds, " (sec) =  * ", " selected (sec):", "  wave-number will be around  : ", 176400, 24347},
 };
 
 }  // namespace
@@ -63,22 +63,22 @@ const std::array TIME_CASES = {
 TEST_F(PieceLengthCommands, TwentyFiveTenthsOfOneMinute)
 {
     state.motherDataBytes = ONE_MINUTE;
-    fake.answer("25");
+    fake.answer(25);
     cutByTime(ctx, TimeUnit::Tenths);
     ASSERT_EQ(2u, fake.boxes.size());
     expectBox(0, " One wave will have (0.1 sec):", " 25   ");
     expectBox(1, " wave-number will be around   : ", "Wert = 24 ");
     EXPECT_EQ(441000u, state.pieceBytes);
-    EXPECT_EQ(CUT_MODE_TIME, state.cutMode);
+    EXPECT_EQ(CutMode::Time, state.cutMode);
 }
 
 TEST_F(PieceLengthCommands, OneSecondEqualsFourQuarters)
 {
     state.motherDataBytes = ONE_MINUTE;
-    fake.answer("1");
+    fake.answer(1);
     cutByTime(ctx, TimeUnit::Seconds);
     EXPECT_EQ(176400u, state.pieceBytes);
-    fake.answer("4");
+    fake.answer(4);
     cutByTime(ctx, TimeUnit::Quarters);
     EXPECT_EQ(176400u, state.pieceBytes);
 }
@@ -90,10 +90,10 @@ TEST_F(PieceLengthCommands, EachTimeUnitAsksAndAnswersInItsOwnWords)
         SCOPED_TRACE(c.unitsCaption);
         fake.boxes.clear();
         fake.promptQuestions.clear();
-        fake.answer("2");
+        fake.answer(2);
         cutByTime(ctx, c.unit);
         ASSERT_EQ(1u, fake.promptQuestions.size());
-        EXPECT_EQ(c.shownQuestion, fake.promptQuestions[0]);
+        EXPECT_EQ(c.question, fake.promptQuestions[0]);
         ASSERT_EQ(2u, fake.boxes.size());
         expectBox(0, c.unitsCaption, " 2    ");
         expectBox(1, c.piecesCaption, formatUnsigned(ONE_MINUTE / (2 * c.bytes)));
@@ -108,7 +108,7 @@ TEST_F(PieceLengthCommands, NoTimeChangesNothing)
         presetCut();
         cutByTime(ctx, c.unit);  // Enter on the empty field
         EXPECT_EQ(1234u, state.pieceBytes);
-        EXPECT_EQ(CUT_MODE_TEMPLATE, state.cutMode);
+        EXPECT_EQ(CutMode::Template, state.cutMode);
     }
     EXPECT_TRUE(fake.boxes.empty());
 }
@@ -118,17 +118,17 @@ TEST_F(PieceLengthCommands, LargestTimeFitsAndOneMoreIsRefused)
     state.motherDataBytes = ONE_MINUTE;
     for (const TimeCase& c : TIME_CASES) {
         SCOPED_TRACE(c.unitsCaption);
-        fake.answer(std::to_string(c.largest));
+        fake.answer(c.largest);
         cutByTime(ctx, c.unit);
         EXPECT_EQ(c.largest * c.bytes, state.pieceBytes);
-        EXPECT_EQ(CUT_MODE_TIME, state.cutMode);
+        EXPECT_EQ(CutMode::Time, state.cutMode);
 
         presetCut();
         fake.boxes.clear();
-        fake.answer(std::to_string(c.largest + 1));
+        fake.answer(c.largest + 1);
         cutByTime(ctx, c.unit);
         EXPECT_EQ(1234u, state.pieceBytes);
-        EXPECT_EQ(CUT_MODE_TEMPLATE, state.cutMode);
+        EXPECT_EQ(CutMode::Template, state.cutMode);
         ASSERT_EQ(1u, fake.boxes.size());
         expectBox(0, text::TIME_TOO_LONG, "largest number = " + std::to_string(c.largest) + " ");
     }
@@ -137,20 +137,20 @@ TEST_F(PieceLengthCommands, LargestTimeFitsAndOneMoreIsRefused)
 TEST_F(PieceLengthCommands, CountRoundsEachPieceDownToWholeFrames)
 {
     state.motherDataBytes = 1000003;
-    fake.answer("3");
+    fake.answer(3);
     cutByCount(ctx);
     ASSERT_EQ(1u, fake.promptQuestions.size());
-    EXPECT_EQ("How many You want get ?  =  ", fake.promptQuestions[0]);
+    EXPECT_EQ("How many You want get ?  =  * ", fake.promptQuestions[0]);
     ASSERT_EQ(1u, fake.boxes.size());
     expectBox(0, "Vraw - posist  = ", "Wert = 2 ");
     EXPECT_EQ(333332u, state.pieceBytes);
-    EXPECT_EQ(CUT_MODE_COUNT, state.cutMode);
+    EXPECT_EQ(CutMode::Count, state.cutMode);
 }
 
 TEST_F(PieceLengthCommands, CountOfOneKeepsTheWholeMother)
 {
     state.motherDataBytes = ONE_MINUTE;
-    fake.answer("1");
+    fake.answer(1);
     cutByCount(ctx);
     expectBox(0, "Vraw - posist  = ", "Wert = 0 ");
     EXPECT_EQ(ONE_MINUTE, state.pieceBytes);
@@ -159,10 +159,10 @@ TEST_F(PieceLengthCommands, CountOfOneKeepsTheWholeMother)
 TEST_F(PieceLengthCommands, CountAboveAQuarterOfTheDataGivesNoLength)
 {
     state.motherDataBytes = 1000;
-    fake.answer("251");
+    fake.answer(251);
     cutByCount(ctx);
     EXPECT_EQ(0u, state.pieceBytes);
-    EXPECT_EQ(CUT_MODE_COUNT, state.cutMode);
+    EXPECT_EQ(CutMode::Count, state.cutMode);
 }
 
 TEST_F(PieceLengthCommands, NoCountChangesNothing)
@@ -171,21 +171,21 @@ TEST_F(PieceLengthCommands, NoCountChangesNothing)
     presetCut();
     cutByCount(ctx);
     EXPECT_EQ(1234u, state.pieceBytes);
-    EXPECT_EQ(CUT_MODE_TEMPLATE, state.cutMode);
+    EXPECT_EQ(CutMode::Template, state.cutMode);
     EXPECT_TRUE(fake.boxes.empty());
 }
 
 TEST_F(PieceLengthCommands, BufferSizeAsksWithTheCurrentSize)
 {
-    fake.answer("512");
+    fake.answer(512);
     setCopyBufferSize(ctx);
     EXPECT_EQ(512u, state.copyBufferBytes);
     expectBox(0, " BUFFER  = ", " 512  ");
-    fake.answer("");
+    fake.answer(0);
     setCopyBufferSize(ctx);
     ASSERT_EQ(2u, fake.promptQuestions.size());
-    EXPECT_EQ(" Buffer = 1024  , new Size = ", fake.promptQuestions[0]);
-    EXPECT_EQ(" Buffer = 512  , new Size = ", fake.promptQuestions[1]);
+    EXPECT_EQ(" Buffer = 1024  , new Size = * ", fake.promptQuestions[0]);
+    EXPECT_EQ(" Buffer = 512  , new Size = * ", fake.promptQuestions[1]);
 }
 
 TEST_F(PieceLengthCommands, NoBufferSizeRestoresTheDefault)
@@ -203,14 +203,14 @@ TEST_F(PieceLengthCommands, NoBufferSizeRestoresTheDefault)
 TEST_F(PieceLengthCommands, StartPatternIsTakenAsSigned)
 {
     struct Case {
-        const char* answer;
+        std::uint32_t answer;
         std::int32_t pattern;
         const char* shown;
     };
-    const std::array cases = {Case{"3", 3, " 3    "}, Case{"4294967295", -1, " -1   "},
-                              Case{"2147483648", -2147483647 - 1, " -2147483648 "}, Case{"", 0, " 0    "}};
+    const std::array cases = {Case{3, 3, " 3    "}, Case{4294967295u, -1, " -1   "},
+                              Case{2147483648u, -2147483647 - 1, " -2147483648 "}, Case{0, 0, " 0    "}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.answer);
+        SCOPED_TRACE(c.shown);
         fake.boxes.clear();
         state.startPattern = 99;
         fake.answer(c.answer);
@@ -218,7 +218,7 @@ TEST_F(PieceLengthCommands, StartPatternIsTakenAsSigned)
         EXPECT_EQ(c.pattern, state.startPattern);
         expectBox(0, " from Pattern = ", c.shown);
     }
-    EXPECT_EQ("start from Pattern ?  =  ", fake.promptQuestions[0]);
+    EXPECT_EQ("start from Pattern ?  =  * ", fake.promptQuestions[0]);
 }
 
 TEST_F(PieceLengthCommands, CancelledStartPatternStartsAtTheFirstPiece)
@@ -234,7 +234,7 @@ protected:
     // The state a refused or cancelled template pick must leave as it was.
     struct Kept {
         std::uint32_t pieceBytes = 0;
-        std::int32_t cutMode = 0;
+        CutMode cutMode = CutMode::None;
         HeaderBytes headerBuf{};
         std::string likeSettingPath;
         bool operator==(const Kept&) const = default;
@@ -244,7 +244,7 @@ protected:
     void presetTemplate()
     {
         state.pieceBytes = 441000;
-        state.cutMode = CUT_MODE_TIME;
+        state.cutMode = CutMode::Time;
         state.headerBuf.fill(0xEE);
         state.likeSettingPath = "Z:\\old\\like.wav";
     }
@@ -267,7 +267,7 @@ TEST_F(TemplateCut, TakesThePieceLengthFromTheDataSize)
     EXPECT_EQ("timelike Wavfile select:", fake.fileDialogs[0].title);
     EXPECT_EQ(1, state.likeChosen);
     EXPECT_EQ(176400u, state.pieceBytes);
-    EXPECT_EQ(CUT_MODE_TEMPLATE, state.cutMode);
+    EXPECT_EQ(CutMode::Template, state.cutMode);
     EXPECT_EQ(header, state.headerBuf);
     EXPECT_EQ(path, state.likeSettingPath);
     EXPECT_TRUE(fake.boxes.empty());

@@ -82,7 +82,7 @@ TEST_F(SplitDrawings, TracksNamesAndPercentagesOfAOneMinuteSplit)
             EXPECT_EQ(l.x2, 840);
             resets.push_back(i);
         } else if (i >= 2) {
-            EXPECT_EQ(l.pen, FakePlatform::THICK_GREEN_PEN);
+            EXPECT_EQ(l.pen, FakePlatform::DIALOG_PEN);
         }
     }
     ASSERT_EQ(resets.size(), 5u);
@@ -113,7 +113,7 @@ TEST_F(SplitDrawings, SkippedPiecesStartTheTotalTrackFromTheirShare)
     nameChildren("kid");
     cutIntoPiecesOf(1764000);
     state.startPattern = 5;
-    fake.splitAnswers.push_back(SplitAnswer::Start);
+    fake.dialogAnswers.push_back(DialogAnswer::Start);
     state.likeChosen = 1;
     ASSERT_TRUE(dispatchCommand(ctx, IDM_ALLSPLIT));
     const Drawn drawn = collect(fake.drawings);

@@ -41,9 +41,9 @@ TEST_F(SplitEngine, OneMinuteInTenSecondPiecesGivesFiveFullChildrenAndAShortSixt
     EXPECT_EQ(state.childBaseName, child("kid", 6));
     EXPECT_EQ(state.motherStream, nullptr);
     EXPECT_EQ(state.pieceBytes, TEN_SECONDS);
-    EXPECT_EQ(state.cutMode, CUT_MODE_TIME);
+    EXPECT_EQ(state.cutMode, CutMode::Time);
     ASSERT_EQ(fake.boxes.size(), 1u);
-    EXPECT_EQ(fake.boxes[0].owner, FakePlatform::SPLIT_DIALOG);
+    EXPECT_EQ(fake.boxes[0].owner, FakePlatform::DIALOG);
     EXPECT_EQ(fake.boxes[0].caption, " time for job = ");
     EXPECT_TRUE(isSecondsText(fake.boxes[0].text)) << fake.boxes[0].text;
 }
@@ -52,7 +52,7 @@ TEST_F(SplitEngine, HowManyModeRemovesTheRemainderButUsesItsNumber)
 {
     loadMotherOf(ONE_MINUTE);
     nameChildren("part");
-    cutIntoPiecesOf(1763988, CUT_MODE_COUNT);  // "How many into cut?" answered 6
+    cutIntoPiecesOf(1763988, CutMode::Count);  // "How many into cut?" answered 6
     startNewSplit();
 
     for (int n = 1; n <= 6; ++n) {
@@ -172,7 +172,7 @@ TEST_F(SplitEngine, HowManyRemainderBelowSixtyFourIsStillCreatedAndRemoved)
 {
     loadMotherOf(2 * 176400 + 40 + 68);
     nameChildren("s");
-    cutIntoPiecesOf(176400, CUT_MODE_COUNT);
+    cutIntoPiecesOf(176400, CutMode::Count);
     startNewSplit();
 
     EXPECT_FALSE(exists(child("s", 3)));
@@ -239,11 +239,11 @@ TEST_F(SplitEngine, TemplateHeaderIsCarriedIntoEveryChild)
     like[WAVE_FMT_ID_AT] = 'w';
     state.headerBuf = like;
     state.likeChosen = 1;
-    cutIntoPiecesOf(176400, CUT_MODE_TEMPLATE);
-    fake.splitAnswers.push_back(SplitAnswer::Start);
+    cutIntoPiecesOf(176400, CutMode::Template);
+    fake.dialogAnswers.push_back(DialogAnswer::Start);
     ASSERT_TRUE(dispatchCommand(ctx, IDM_ALLSPLIT));
-    ASSERT_EQ(fake.splitDialogs.size(), 1u);
-    EXPECT_EQ(fake.splitDialogs[0].kind, SplitDialogKind::SplitToChildren);
+    ASSERT_EQ(fake.dialogs.size(), 1u);
+    EXPECT_EQ(fake.dialogs[0].dialogId, 131);  // "SPLIT to Children"
 
     EXPECT_TRUE(childHolds(child("t", 1), 176400, SAMPLES_AT, like));
     EXPECT_TRUE(childHolds(child("t", 2), 176400, SAMPLES_AT + 176400, like));
@@ -269,9 +269,9 @@ TEST_F(SplitEngine, ElapsedTimeIsShownWithTwoDecimalsOwnedByTheDialog)
     nameChildren("d");
     cutIntoPiecesOf(88200);
     SplitFiles files;
-    runWith(files, splitTextsOf(SplitDialogKind::SplitToChildren));
+    runWith(files, SplitDialogKind::AllSplit);
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].caption, " Verarbeitungsdauer = ");
     EXPECT_EQ(fake.boxes[0].text, " 1.50 ");
-    EXPECT_EQ(fake.boxes[0].owner, FakePlatform::SPLIT_DIALOG);
+    EXPECT_EQ(fake.boxes[0].owner, FakePlatform::DIALOG);
 }

@@ -110,7 +110,7 @@ protected:
     void expectOnlyBox(const char* caption, const std::string& textStart)
     {
         ASSERT_EQ(fake.boxes.size(), 1u);
-        EXPECT_EQ(fake.boxes[0].owner, FakePlatform::SPLIT_DIALOG);
+        EXPECT_EQ(fake.boxes[0].owner, FakePlatform::DIALOG);
         EXPECT_EQ(fake.boxes[0].caption, caption);
         EXPECT_EQ(fake.boxes[0].text.substr(0, textStart.size()), textStart) << fake.boxes[0].text;
     }
@@ -135,7 +135,7 @@ TEST_F(SplitFailures, FailureOnTheThirdChildKeepsTheFirstTwoAndRemovesTheThird)
         SCOPED_TRACE(c.caption + c.cause);
         prepare();
         FaultyFiles files(c.fault, child("c", 3));
-        runWith(files, splitTextsOf(SplitDialogKind::NewSplit));
+        runWith(files, SplitDialogKind::SplitToChildren);
 
         EXPECT_TRUE(childHolds(child("c", 1), PIECE, SAMPLES_AT));
         EXPECT_TRUE(childHolds(child("c", 2), PIECE, SAMPLES_AT + PIECE));
@@ -164,7 +164,7 @@ TEST_F(SplitFailures, FailedLastWriteRemovesThatChildWhateverTheRuntimeSays)
                 prepare();
                 cutIntoPiecesOf(piece);
                 FaultyFiles files(fault, child("c", failing));
-                runWith(files, splitTextsOf(SplitDialogKind::NewSplit));
+                runWith(files, SplitDialogKind::SplitToChildren);
 
                 for (int n = 1; n < failing; ++n) {
                     EXPECT_TRUE(childHolds(child("c", n), piece, SAMPLES_AT + (n - 1) * std::uint64_t{piece}));
@@ -191,7 +191,7 @@ TEST_F(SplitFailures, ChildThatCannotBeRemovedIsNotCalledRemoved)
     prepare();
     FaultyFiles files(FaultyFiles::Fault::Block, child("c", 2));
     files.refuseRemove = true;
-    runWith(files, splitTextsOf(SplitDialogKind::NewSplit));
+    runWith(files, SplitDialogKind::SplitToChildren);
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text, child("c", 2) + "\n" + std::strerror(ENOSPC) +
                                       "\nbytes the CHILD should have = 176444\n"
@@ -202,7 +202,7 @@ TEST_F(SplitFailures, ShortReadNamesTheBytesAskedAndRead)
 {
     prepare();
     FaultyFiles files(FaultyFiles::Fault::Read, child("c", 1));
-    runWith(files, splitTextsOf(SplitDialogKind::NewSplit));
+    runWith(files, SplitDialogKind::SplitToChildren);
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text, child("c", 1) + "\n" + motherPath +
                                       "\nbytes asked = 176400\nbytes read = 176399\n"
@@ -214,7 +214,7 @@ TEST_F(SplitFailures, ChildThatCannotBeCreatedStopsTheSplit)
 {
     prepare();
     FaultyFiles files(FaultyFiles::Fault::Create, child("c", 2));
-    runWith(files, splitTextsOf(SplitDialogKind::NewSplit));
+    runWith(files, SplitDialogKind::SplitToChildren);
     EXPECT_TRUE(childHolds(child("c", 1), PIECE, SAMPLES_AT));
     EXPECT_FALSE(exists(child("c", 2)));
     EXPECT_EQ(state.motherStream, nullptr);
@@ -286,8 +286,8 @@ TEST_F(SplitFailures, EscapeAndReadyTouchNoFileButTheHeaderIsPrepared)
 {
     prepare();
     state.headerBuf.fill(0);
-    for (const SplitAnswer answer : {SplitAnswer::Escape, SplitAnswer::Ready}) {
-        fake.splitAnswers.push_back(answer);
+    for (const DialogAnswer answer : {DialogAnswer::Escape, DialogAnswer::Ready}) {
+        fake.dialogAnswers.push_back(answer);
         ASSERT_TRUE(dispatchCommand(ctx, IDM_SPLIT_TO_CHILDREN));
     }
     EXPECT_EQ(filesInFolder(), 1u);
@@ -295,7 +295,7 @@ TEST_F(SplitFailures, EscapeAndReadyTouchNoFileButTheHeaderIsPrepared)
     EXPECT_TRUE(fake.boxes.empty());
     // Opening the dialog in a time cut is enough for the default fields.
     EXPECT_EQ(readLe32(&state.headerBuf[SAMPLE_RATE_AT]), 44100u);
-    ASSERT_EQ(fake.splitDialogs.size(), 2u);
-    EXPECT_EQ(fake.splitDialogs[0].kind, SplitDialogKind::NewSplit);
-    EXPECT_EQ(fake.splitDialogs[0].owner, FakePlatform::MAIN_WINDOW);
+    ASSERT_EQ(fake.dialogs.size(), 2u);
+    EXPECT_EQ(fake.dialogs[0].dialogId, 132);  // "NEWSPLIT"
+    EXPECT_EQ(fake.dialogs[0].owner, FakePlatform::MAIN_WINDOW);
 }

@@ -14,8 +14,8 @@
 #include "split/SplitDialogs.h"
 #include "split/SplitEngine.h"
 #include "support/FakePlatform.h"
-#include "wav/MotherLoad.h"
-#include "wav/ScratchFiles.h"
+#include "app/MotherLoad.h"
+#include "support/ScratchFiles.h"
 #include "wav/WavHeader.h"
 
 inline std::vector<std::uint8_t> readWhole(const std::string& path)
@@ -61,7 +61,7 @@ protected:
         ASSERT_TRUE(dispatchCommand(ctx, IDM_GIVE_NAME));
     }
 
-    void cutIntoPiecesOf(std::uint32_t pieceBytes, std::int32_t cutMode = CUT_MODE_TIME)
+    void cutIntoPiecesOf(std::uint32_t pieceBytes, CutMode cutMode = CutMode::Time)
     {
         state.pieceBytes = pieceBytes;
         state.cutMode = cutMode;
@@ -70,19 +70,17 @@ protected:
     // SPLIT TO CHILDREN, START pressed in its dialog.
     void startNewSplit()
     {
-        fake.splitAnswers.push_back(SplitAnswer::Start);
+        fake.dialogAnswers.push_back(DialogAnswer::Start);
         ASSERT_TRUE(dispatchCommand(ctx, IDM_SPLIT_TO_CHILDREN));
     }
 
-    // START through the engine itself, with the given file layer and a clock that makes every
-    // split last 1.5 s; the header is prepared first, as the dialog does.
-    void runWith(SplitFiles& files, const SplitTexts& texts)
+    // START through the split dialog's own handler, with the given file layer and a clock that
+    // makes every split last 1.5 s; the dialog's first message prepares the header.
+    void runWith(SplitFiles& files, SplitDialogKind kind)
     {
-        prepareSplitHeader(state);
-        const std::unique_ptr<DrawingSurface> surface = fake.beginDrawing(FakePlatform::SPLIT_DIALOG);
-        SplitTools tools{fake, FakePlatform::SPLIT_DIALOG, *surface, FakePlatform::THICK_GREEN_PEN, files,
-                         steppingClock};
-        runSplit(state, tools, texts);
+        SplitDialogHandler handler(state, fake, kind, files, steppingClock);
+        handler.onMessage();
+        handler.onStart(FakePlatform::DIALOG, FakePlatform::DIALOG_PEN);
     }
 
     std::string child(const std::string& stem, int number) const

@@ -14,7 +14,7 @@ PenRef const GREEN = reinterpret_cast<PenRef>(0x13);
 class Progress : public ::testing::Test {
 protected:
     FakePlatform fake;
-    std::unique_ptr<DrawingSurface> surface = fake.beginDrawing(FakePlatform::SPLIT_DIALOG);
+    std::unique_ptr<DrawingSurface> surface = fake.beginDrawing(FakePlatform::DIALOG);
     SplitProgress progress{*surface, {GREY, RED, GREEN}};
 
     // The drawings as "pen" / "x1,y1-x2,y2" / "text@x,y:..." words, for compact comparison.

@@ -1,7 +1,5 @@
 #include "support/FakePlatform.h"
 
-#include "cut/NumberPrompt.h"
-#include "split/SplitDialogs.h"
 
 namespace {
 
@@ -38,47 +36,47 @@ void FakePlatform::messageBox(WindowRef owner, std::string_view caption, std::st
     boxes.push_back({owner, std::string(caption), std::string(text)});
 }
 
-// Plays the dialog as a user would: the question is shown, then OK with the field's text, or
-// CANCEL. With no answer scripted the user presses Enter at once: OK on an empty field.
-void FakePlatform::runNumberPrompt(WindowRef, AppState& state)
+std::uint32_t FakePlatform::promptNumber(WindowRef, std::string_view question)
 {
-    promptQuestions.push_back(visiblePromptText(state.promptText));
-    PromptAnswer answer;
+    promptQuestions.emplace_back(question);
+    std::optional<std::uint32_t> answer = 0;
     if (!promptAnswers.empty()) {
         answer = promptAnswers.front();
         promptAnswers.pop_front();
     }
-    if (answer.cancel) {
-        numberPromptCancel(state, *this, PROMPT_DIALOG);
-    } else {
-        numberPromptOk(state, answer.fieldText);
+    if (!answer) {
+        ++promptCancels;
+        return 0;
     }
+    return *answer;
 }
 
-// Plays the dialog as its procedure does: the header is prepared on its messages, START runs
-// the split on real files; Escape and Ready leave without touching any file.
-void FakePlatform::runSplitDialog(WindowRef owner, AppState& state, SplitDialogKind kind)
+// Plays the dialog as its procedure does: the handler hears of its messages, and the default
+// button calls its START.
+void FakePlatform::runDialog(WindowRef owner, int dialogId, DialogHandler& handler)
 {
-    SplitAnswer answer = SplitAnswer::Escape;
-    if (!splitAnswers.empty()) {
-        answer = splitAnswers.front();
-        splitAnswers.pop_front();
+    DialogAnswer answer = DialogAnswer::Escape;
+    if (!dialogAnswers.empty()) {
+        answer = dialogAnswers.front();
+        dialogAnswers.pop_front();
     }
-    splitDialogs.push_back({owner, kind, answer});
-    prepareSplitHeader(state);
-    if (answer == SplitAnswer::Start) {
-        SplitFiles files;
-        startSplit(state, *this, SPLIT_DIALOG, THICK_GREEN_PEN, kind, files);
+    dialogs.push_back({owner, dialogId, answer});
+    handler.onMessage();
+    if (answer == DialogAnswer::Start) {
+        handler.onStart(DIALOG, DIALOG_PEN);
     }
 }
-
-void FakePlatform::runInfoDialog(WindowRef) { ++infoDialogs; }
 
 ClientRect FakePlatform::clientRect(WindowRef) { return client; }
 
 std::unique_ptr<DrawingSurface> FakePlatform::beginDrawing(WindowRef)
 {
     return std::make_unique<RecordingSurface>(drawings);
+}
+
+Sameness FakePlatform::sameFile(const std::string& a, const std::string& b)
+{
+    return sameness ? *sameness : compareFiles(a, b);
 }
 
 void FakePlatform::deletePen(PenRef pen) { deletedPens.push_back(pen); }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "ui/Platform.h"
 
 struct RecordedBox {
@@ -24,56 +24,52 @@ struct RecordedDrawing {
     std::string text;
 };
 
-// A scripted answer of the number prompt: the field's text and OK, or CANCEL.
-struct PromptAnswer {
-    bool cancel = false;
-    std::string fieldText;
-};
+// A scripted answer of a dialog: its default button (START, Enter), Escape, or another button
+// that leaves it (Ready).
+enum class DialogAnswer { Start, Escape, Ready };
 
-// A scripted answer of a split dialog: START (or Enter), Escape, or the Ready button.
-enum class SplitAnswer { Start, Escape, Ready };
-
-struct RecordedSplitDialog {
+struct RecordedDialog {
     WindowRef owner = nullptr;
-    SplitDialogKind kind = SplitDialogKind::SplitToChildren;
-    SplitAnswer answer = SplitAnswer::Escape;
+    int dialogId = 0;
+    DialogAnswer answer = DialogAnswer::Escape;
 };
 
 class FakePlatform : public Platform {
 public:
     static inline WindowRef const MAIN_WINDOW = reinterpret_cast<WindowRef>(0x1000);
-    static inline WindowRef const PROMPT_DIALOG = reinterpret_cast<WindowRef>(0x2000);
-    static inline WindowRef const SPLIT_DIALOG = reinterpret_cast<WindowRef>(0x3000);
-    static inline PenRef const THICK_GREEN_PEN = reinterpret_cast<PenRef>(0x4000);
+    static inline WindowRef const DIALOG = reinterpret_cast<WindowRef>(0x3000);
+    static inline PenRef const DIALOG_PEN = reinterpret_cast<PenRef>(0x4000);
 
-    // Scripts. An empty pick queue answers every file dialog with a cancel.
+    // Scripts. An empty pick queue answers every file dialog with a cancel; an empty prompt queue
+    // answers 0, as Enter on an empty field does; an empty dialog queue answers with Escape.
     std::deque<std::optional<std::string>> picks;
-    std::deque<PromptAnswer> promptAnswers;
-    std::deque<SplitAnswer> splitAnswers;  // an empty queue answers with Escape
+    std::deque<std::optional<std::uint32_t>> promptAnswers;  // none: CANCEL
+    std::deque<DialogAnswer> dialogAnswers;
+    std::optional<Sameness> sameness;  // none: asked of the real file system
     ClientRect client{0, 0, 1008, 541};
 
     // Records.
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<RecordedBox> boxes;
-    std::vector<std::string> promptQuestions;  // the text each prompt showed, up to its "*"
+    std::vector<std::string> promptQuestions;
+    int promptCancels = 0;
     std::vector<RecordedDrawing> drawings;
     std::vector<PenRef> deletedPens;
     std::vector<WindowRef> destroyedWindows;
-    std::vector<RecordedSplitDialog> splitDialogs;
-    int infoDialogs = 0;
+    std::vector<RecordedDialog> dialogs;
 
     void pick(std::string path) { picks.emplace_back(std::move(path)); }
     void cancelPick() { picks.emplace_back(std::nullopt); }
-    void answer(std::string fieldText) { promptAnswers.push_back({false, std::move(fieldText)}); }
-    void cancelPrompt() { promptAnswers.push_back({true, {}}); }
+    void answer(std::uint32_t number) { promptAnswers.emplace_back(number); }
+    void cancelPrompt() { promptAnswers.emplace_back(std::nullopt); }
 
     std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
     void messageBox(WindowRef owner, std::string_view caption, std::string_view text) override;
-    void runNumberPrompt(WindowRef owner, AppState& state) override;
-    void runSplitDialog(WindowRef owner, AppState& state, SplitDialogKind kind) override;
-    void runInfoDialog(WindowRef owner) override;
+    std::uint32_t promptNumber(WindowRef owner, std::string_view question) override;
+    void runDialog(WindowRef owner, int dialogId, DialogHandler& handler) override;
     ClientRect clientRect(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) override;
+    Sameness sameFile(const std::string& a, const std::string& b) override;
     void deletePen(PenRef pen) override;
     void destroyWindow(WindowRef window) override;
 };

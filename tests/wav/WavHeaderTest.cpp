@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "wav/ScratchFiles.h"
+#include "support/ScratchFiles.h"
 
 namespace {
 

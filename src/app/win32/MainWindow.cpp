@@ -48,7 +48,7 @@ void registerMainWindowClass(HINSTANCE instance, const Program& theProgram)
     windowClass.lpfnWndProc = mainWindowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MORLANDO));
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
     windowClass.lpszClassName = program->state.windowClassName.c_str();
@@ -59,7 +59,6 @@ void registerMainWindowClass(HINSTANCE instance, const Program& theProgram)
 bool createMainWindow(HINSTANCE instance, int showCommand)
 {
     AppState& state = program->state;
-    state.appInstance = instance;
     HWND window = CreateWindowExA(0, state.windowClassName.c_str(), state.windowTitle.c_str(), WS_OVERLAPPEDWINDOW,
                                   0, 0, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "ui/Platform.h"
 
 // The running program: its record and its window system, reached by the window procedure.
@@ -13,7 +13,7 @@ struct Program {
 
 void registerMainWindowClass(HINSTANCE instance, const Program& program);
 
-// Stores the instance in appInstance, creates and shows the main window; false when it cannot be made.
+// Creates and shows the main window; false when it cannot be made.
 bool createMainWindow(HINSTANCE instance, int showCommand);
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -6,10 +6,11 @@
 
 #include <array>
 
-#include "app/AppState.h"
 #include "app/win32/MainWindow.h"
+#include "app/win32/Win32Platform.h"
+#include "core/AppState.h"
 #include "res/resource.h"
-#include "ui/win32/Win32Platform.h"
+#include "ui/win32/Pens.h"
 
 namespace {
 
@@ -19,11 +20,11 @@ AppState state;
 struct StartupPens {
     StartupPens()
     {
-        state.thickRedPen = CreatePen(PS_SOLID, 10, RGB(255, 0, 0));
-        state.greenPen = CreatePen(PS_SOLID, 1, RGB(2, 255, 22));
-        state.bluePen = CreatePen(PS_SOLID, 1, RGB(2, 2, 255));
-        state.yellowPen = CreatePen(PS_SOLID, 1, RGB(255, 255, 0));
-        state.thickGreyPen = CreatePen(PS_SOLID, 10, RGB(161, 161, 161));
+        state.thickRedPen = createPen(THICK_RED_PEN);
+        state.greenPen = createPen(GREEN_PEN);
+        state.bluePen = createPen(BLUE_PEN);
+        state.yellowPen = createPen(YELLOW_PEN);
+        state.thickGreyPen = createPen(THICK_GREY_PEN);
     }
 } startupPens;
 
@@ -50,7 +51,7 @@ int runMessageLoop(HACCEL accelerators)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
-    static Win32Platform ui(state);
+    static Win32Platform ui(instance);
     static const Program program{state, ui};
 
     state.windowTitle = loadString(instance, IDS_APP_TITLE);

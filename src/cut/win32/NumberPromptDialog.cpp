@@ -13,6 +13,13 @@
 
 namespace {
 
+// What the prompt's procedure needs; it travels in the dialog's creation parameter.
+struct NumberPromptContext {
+    std::string_view question;
+    Platform& ui;
+    std::uint32_t value = 0;
+};
+
 NumberPromptContext* contextOf(HWND dialog)
 {
     return reinterpret_cast<NumberPromptContext*>(GetWindowLongPtrA(dialog, DWLP_USER));
@@ -28,9 +35,9 @@ std::string fieldText(HWND dialog)
     return text;
 }
 
-void paintQuestion(HWND dialog, const AppState& state)
+void paintQuestion(HWND dialog, std::string_view promptText)
 {
-    const std::string question = visiblePromptText(state.promptText);
+    const std::string question = visiblePromptText(promptText);
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(dialog, &paint);
     TextOutA(dc, 10, 2, question.data(), static_cast<int>(question.size()));
@@ -49,16 +56,17 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
     }
     switch (message) {
     case WM_PAINT:
-        paintQuestion(dialog, context->state);
+        paintQuestion(dialog, context->question);
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
-            numberPromptOk(context->state, fieldText(dialog));
+            context->value = parsePromptNumber(fieldText(dialog));
             EndDialog(dialog, IDOK);
             return TRUE;
         case IDCANCEL:
-            numberPromptCancel(context->state, context->ui, dialog);
+            numberPromptCancel(context->ui, dialog);
+            context->value = 0;
             EndDialog(dialog, IDCANCEL);
             return FALSE;
         default:
@@ -69,9 +77,17 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-}  // namespace
-
 INT_PTR CALLBACK numberPromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return guardedCall(dialog, [&] { return handle(dialog, message, wParam, lParam); }, INT_PTR{FALSE});
+}
+
+}  // namespace
+
+std::uint32_t runNumberPrompt(HINSTANCE instance, HWND owner, std::string_view question, Platform& ui)
+{
+    NumberPromptContext context{question, ui};
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_NUMBER_PROMPT), owner, numberPromptProc,
+                    reinterpret_cast<LPARAM>(&context));
+    return context.value;
 }

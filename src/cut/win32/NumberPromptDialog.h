@@ -2,13 +2,11 @@
 
 #include <windows.h>
 
-#include "app/AppState.h"
+#include <cstdint>
+#include <string_view>
+
 #include "ui/Platform.h"
 
-// What the prompt's procedure needs; it travels in the dialog's creation parameter.
-struct NumberPromptContext {
-    AppState& state;
-    Platform& ui;
-};
-
-INT_PTR CALLBACK numberPromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// Runs the number prompt (IDD_NUMBER_PROMPT) modally with the question and returns its number:
+// the field's number on OK, 0 on CANCEL after its box, which `ui` shows.
+std::uint32_t runNumberPrompt(HINSTANCE instance, HWND owner, std::string_view question, Platform& ui);

@@ -11,12 +11,17 @@
 #include "split/win32/SplitDialog.h"
 
 #include "res/resource.h"
-#include "split/SplitDialogs.h"
-#include "split/win32/Win32SplitFiles.h"
 #include "ui/win32/DcSurface.h"
 #include "ui/win32/GuardedCall.h"
+#include "ui/win32/Pens.h"
 
 namespace {
+
+// What the procedure needs; it travels in the dialog's creation parameter.
+struct SplitDialogContext {
+    DialogHandler& handler;
+    HPEN thickGreenPen = nullptr;
+};
 
 SplitDialogContext* contextOf(HWND dialog)
 {
@@ -44,22 +49,20 @@ private:
 
 // Drawn between BeginPaint and EndPaint: the background is erased inside BeginPaint, so tracks
 // drawn before it would be wiped out again.
-void paintTracks(HWND dialog, const AppState& state)
+void paintTracks(HWND dialog, DialogHandler& handler)
 {
     PAINTSTRUCT paint{};
     PaintSurface surface(dialog, paint);
-    paintSplitDialog(surface, state);
+    handler.onPaint(surface);
 }
 
 INT_PTR command(HWND dialog, SplitDialogContext& context, int id)
 {
     switch (id) {
-    case IDOK: {
-        Win32SplitFiles files;
-        startSplit(context.state, context.ui, dialog, context.thickGreenPen, context.kind, files);
+    case IDOK:
+        context.handler.onStart(dialog, context.thickGreenPen);
         EndDialog(dialog, IDOK);
         return TRUE;
-    }
     case IDCANCEL:
     case IDC_SPLIT_READY:
         EndDialog(dialog, IDCANCEL);
@@ -80,19 +83,15 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
     }
     // Before any message is handled: a time or count cut gives the Children the program's own
     // header fields, so they stand in the record whenever START comes.
-    prepareSplitHeader(context->state);
+    context->handler.onMessage();
     switch (message) {
     case WM_INITDIALOG:
-        context->thickGreenPen = CreatePen(PS_SOLID, 10, RGB(2, 255, 22));
         return TRUE;
     case WM_PAINT:
-        paintTracks(dialog, context->state);
+        paintTracks(dialog, context->handler);
         return TRUE;
     case WM_CLOSE:
         return TRUE;
-    case WM_DESTROY:
-        releaseSplitDialogPen(*context);
-        return FALSE;
     case WM_COMMAND:
         return command(dialog, *context, LOWORD(wParam));
     default:
@@ -100,17 +99,17 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-}  // namespace
-
 INT_PTR CALLBACK splitDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return guardedCall(dialog, [&] { return handle(dialog, message, wParam, lParam); }, INT_PTR{FALSE});
 }
 
-void releaseSplitDialogPen(SplitDialogContext& context)
+}  // namespace
+
+void runSplitDialog(HINSTANCE instance, HWND owner, int dialogId, DialogHandler& handler)
 {
-    if (context.thickGreenPen != nullptr) {
-        DeleteObject(context.thickGreenPen);
-        context.thickGreenPen = nullptr;
-    }
+    SplitDialogContext context{handler, createPen(THICK_GREEN_PEN)};
+    // What the dialog ends with makes no difference: START has done its work by then, if at all.
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(dialogId), owner, splitDialogProc, reinterpret_cast<LPARAM>(&context));
+    DeleteObject(context.thickGreenPen);
 }

@@ -1,4 +1,4 @@
-#include "split/win32/Win32SplitFiles.h"
+#include "app/win32/FileIdentity.h"
 
 #include <windows.h>
 
@@ -37,7 +37,7 @@ Lookup identify(const std::string& path, FileIdentity& identity)
 
 }  // namespace
 
-Sameness Win32SplitFiles::sameFile(const std::string& a, const std::string& b)
+Sameness sameFileOnWindows(const std::string& a, const std::string& b)
 {
     FileIdentity first;
     switch (identify(a, first)) {

@@ -1,4 +1,4 @@
-#include "wav/MotherLoad.h"
+#include "app/MotherLoad.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 
 #include "support/FakePlatform.h"
 #include "ui/Texts.h"
-#include "wav/FileIo.h"
-#include "wav/ScratchFiles.h"
+#include "core/FileIo.h"
+#include "support/ScratchFiles.h"
 #include "wav/WavHeader.h"
 
 namespace {

@@ -1,22 +1,25 @@
 // The window system behind the program's seam: common dialogs, message boxes, dialogs, GDI.
 #pragma once
 
+#include <windows.h>
+
 #include "ui/Platform.h"
 
 class Win32Platform : public Platform {
 public:
-    explicit Win32Platform(AppState& state) : state_(state) {}
+    // The module whose resources hold the dialogs.
+    explicit Win32Platform(HINSTANCE instance) : instance_(instance) {}
 
     std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
     void messageBox(WindowRef owner, std::string_view caption, std::string_view text) override;
-    void runNumberPrompt(WindowRef owner, AppState& state) override;
-    void runSplitDialog(WindowRef owner, AppState& state, SplitDialogKind kind) override;
-    void runInfoDialog(WindowRef owner) override;
+    std::uint32_t promptNumber(WindowRef owner, std::string_view question) override;
+    void runDialog(WindowRef owner, int dialogId, DialogHandler& handler) override;
     ClientRect clientRect(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) override;
+    Sameness sameFile(const std::string& a, const std::string& b) override;
     void deletePen(PenRef pen) override;
     void destroyWindow(WindowRef window) override;
 
 private:
-    AppState& state_;
+    HINSTANCE instance_;
 };

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <string>
 
 // Moves the stream to a byte offset from the start of the file; false when the runtime refuses.
 bool seekFile(std::FILE* stream, std::uint64_t offset);
@@ -14,3 +15,11 @@ std::optional<std::uint64_t> tellFile(std::FILE* stream);
 
 // The length of the stream's file in bytes; the stream is left where it stood.
 std::optional<std::uint64_t> streamLength(std::FILE* stream);
+
+// Whether two names lead to one file: not by their spelling but by the file's identity (device
+// and inode, or volume and file index).
+enum class Sameness { Different, Same, Unknown };
+
+// Asked through the standard library's view of the file system; a name that does not lead to an
+// existing file is Different, one that cannot be looked up Unknown.
+Sameness compareFiles(const std::string& a, const std::string& b);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppState.h"
+#include "core/AppState.h"
 #include "wav/WavHeader.h"
 
 class ScratchFolder {

@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "core/AppState.h"
 
 void closeMotherStream(AppState& state)
 {

@@ -6,29 +6,13 @@
 #include <cstdio>
 #include <string>
 
-#include "ui/Handles.h"
-
-inline constexpr std::uint32_t BYTES_PER_SECOND = 176400;    // 44 100 frames of 2 channels x 2 bytes
-inline constexpr std::uint32_t BYTES_PER_CENTISECOND = 1764;
-inline constexpr std::uint32_t BYTES_PER_FRAME = 4;         // two channels of two bytes
-inline constexpr std::uint32_t COPY_BUFFER_CAPACITY = 1024;
-inline constexpr std::uint32_t WAVESHOW_MAX_FILE_BYTES = 5859375;
-inline constexpr std::size_t WAV_HEADER_BYTES = 44;
-
-using Flag = std::uint8_t;                                    // a selection flag: 0 or 1
-using HeaderBytes = std::array<std::uint8_t, WAV_HEADER_BYTES>;  // byte positions 1..44 at index 0..43
-
-// Cut modes: how pieceBytes was last set.
-inline constexpr std::int32_t CUT_MODE_NONE = 0;
-inline constexpr std::int32_t CUT_MODE_TEMPLATE = 1;
-inline constexpr std::int32_t CUT_MODE_TIME = 2;
-inline constexpr std::int32_t CUT_MODE_COUNT = 3;
+#include "core/AudioFormat.h"
+#include "core/Handles.h"
 
 struct AppState {
     // Window and start-up.
     std::string windowTitle;
     std::string windowClassName;
-    ModuleRef appInstance = nullptr;
     static constexpr char lineEnd[2] = {'\r', '\n'};
 
     // Pens, created before the window exists; Quit deletes the two waveform pens.
@@ -64,7 +48,7 @@ struct AppState {
 
     // Cut plan.
     std::uint32_t pieceBytes = 0;
-    std::int32_t cutMode = CUT_MODE_NONE;
+    CutMode cutMode = CutMode::None;
     std::int32_t startPattern = 0;
     std::uint32_t copyBufferBytes = COPY_BUFFER_CAPACITY;
     std::array<std::uint8_t, COPY_BUFFER_CAPACITY> copyBuffer{};

@@ -3,4 +3,3 @@
 
 using WindowRef = void*;  // a window or dialog
 using PenRef = void*;     // a drawing pen
-using ModuleRef = void*;  // the program's module instance

@@ -1,11 +1,11 @@
-#include "ui/win32/Win32Platform.h"
+#include "app/win32/Win32Platform.h"
 
 #include <windows.h>
 #include <commdlg.h>
 
 #include <array>
 
-#include "app/AppState.h"
+#include "app/win32/FileIdentity.h"
 #include "app/win32/InfoDialog.h"
 #include "cut/win32/NumberPromptDialog.h"
 #include "res/resource.h"
@@ -60,28 +60,24 @@ void Win32Platform::messageBox(WindowRef owner, std::string_view caption, std::s
     MessageBoxA(asWindow(owner), std::string(text).c_str(), std::string(caption).c_str(), MB_OK);
 }
 
-void Win32Platform::runNumberPrompt(WindowRef owner, AppState& state)
+std::uint32_t Win32Platform::promptNumber(WindowRef owner, std::string_view question)
 {
-    NumberPromptContext context{state, *this};
-    DialogBoxParamA(static_cast<HINSTANCE>(state_.appInstance), MAKEINTRESOURCEA(IDD_NUMBER_PROMPT),
-                    asWindow(owner), numberPromptProc, reinterpret_cast<LPARAM>(&context));
+    return runNumberPrompt(instance_, asWindow(owner), question, *this);
 }
 
-void Win32Platform::runSplitDialog(WindowRef owner, AppState& state, SplitDialogKind kind)
+void Win32Platform::runDialog(WindowRef owner, int dialogId, DialogHandler& handler)
 {
-    SplitDialogContext context{state, *this, kind};
-    const int dialogId = kind == SplitDialogKind::SplitToChildren ? IDD_SPLIT_TO_CHILDREN : IDD_NEWSPLIT;
-    // What the dialog ends with makes no difference: START has done its work by then, if at all.
-    DialogBoxParamA(static_cast<HINSTANCE>(state_.appInstance), MAKEINTRESOURCEA(dialogId), asWindow(owner),
-                    splitDialogProc, reinterpret_cast<LPARAM>(&context));
-    // The dialog deletes its pen on WM_DESTROY; this covers a dialog that never got that far.
-    releaseSplitDialogPen(context);
-}
-
-void Win32Platform::runInfoDialog(WindowRef owner)
-{
-    DialogBoxParamA(static_cast<HINSTANCE>(state_.appInstance), MAKEINTRESOURCEA(IDD_INFO), asWindow(owner),
-                    infoDialogProc, 0);
+    switch (dialogId) {
+    case IDD_SPLIT_TO_CHILDREN:
+    case IDD_NEWSPLIT:
+        runSplitDialog(instance_, asWindow(owner), dialogId, handler);
+        break;
+    case IDD_INFO:
+        DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_INFO), asWindow(owner), infoDialogProc, 0);
+        break;
+    default:
+        break;  // the program has no other dialog
+    }
 }
 
 ClientRect Win32Platform::clientRect(WindowRef window)
@@ -95,6 +91,8 @@ std::unique_ptr<DrawingSurface> Win32Platform::beginDrawing(WindowRef window)
 {
     return std::make_unique<GdiSurface>(asWindow(window));
 }
+
+Sameness Win32Platform::sameFile(const std::string& a, const std::string& b) { return sameFileOnWindows(a, b); }
 
 void Win32Platform::deletePen(PenRef pen) { DeleteObject(static_cast<HPEN>(pen)); }
 

@@ -1,4 +1,7 @@
-#include "wav/FileIo.h"
+#include "core/FileIo.h"
+
+#include <filesystem>
+#include <system_error>
 
 #include <cstdint>
 #include <limits>
@@ -60,4 +63,22 @@ std::optional<std::uint64_t> streamLength(std::FILE* stream)
         return std::nullopt;
     }
     return length;
+}
+
+Sameness compareFiles(const std::string& a, const std::string& b)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const bool aExists = fs::exists(fs::path(a), error);
+    if (error) {
+        return Sameness::Unknown;
+    }
+    if (!aExists) {
+        return Sameness::Different;  // a file that does not exist yet cannot be the other one
+    }
+    const bool same = fs::equivalent(fs::path(a), fs::path(b), error);
+    if (error) {
+        return Sameness::Unknown;
+    }
+    return same ? Sameness::Same : Sameness::Different;
 }

@@ -1,12 +1,7 @@
 // Picking and loading the Mother wave: its sizes, its header and the stream left open on it.
 #pragma once
 
-#include <cstdint>
-
 #include "ui/Platform.h"
-
-// The sample length offered for cutting stops 17 frames short of the header's data size.
-inline constexpr std::uint32_t MOTHER_DATA_MARGIN = 68;
 
 // The "&LOAD" command: closes an open Mother, picks a new one and loads it.
 void loadMotherCommand(CommandContext& ctx);
