@@ -12,4 +12,4 @@ ctest --preset native
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows
-tests/e2e/run-e2e.sh build/windows
+ctest --preset windows

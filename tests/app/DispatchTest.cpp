@@ -101,9 +101,15 @@ TEST_F(Dispatch, WaveshowRefusesAMotherOverTheLimitWithItsSizeInMebibytes)
     ASSERT_EQ(fake.boxes.size(), 2u);
     EXPECT_EQ(fake.boxes[1].text, " 10   ");
 
+    // Whole mebibytes, not millions of bytes: 6 291 455 bytes are 5.99 MiB.
+    state.motherFileBytes = 6291455;
+    ASSERT_TRUE(dispatchCommand(ctx, IDM_WAVESHOW));
+    ASSERT_EQ(fake.boxes.size(), 3u);
+    EXPECT_EQ(fake.boxes[2].text, " 5    ");
+
     state.motherFileBytes = 5859375;
     ASSERT_TRUE(dispatchCommand(ctx, IDM_WAVESHOW));
-    EXPECT_EQ(fake.boxes.size(), 2u);
+    EXPECT_EQ(fake.boxes.size(), 3u);
 }
 
 TEST_F(Dispatch, TestFunctionChangesAndShowsNothing)

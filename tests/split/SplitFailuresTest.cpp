@@ -8,7 +8,6 @@
 
 #include "split/SplitDialogs.h"
 #include "split/SplitFixture.h"
-#include "ui/Texts.h"
 
 namespace {
 
@@ -32,6 +31,7 @@ public:
         }
         std::FILE* stream = SplitFiles::createChild(path);
         failing_ = current_ ? stream : nullptr;
+        openChildPath_ = path;
         return stream;
     }
 
@@ -75,6 +75,7 @@ public:
 
     bool close(std::FILE* stream) override
     {
+        openChildPath_.clear();
         const bool closed = SplitFiles::close(stream);
         if (stream == failing_ && fault_ == Fault::Close) {
             errno = ENOSPC;
@@ -83,10 +84,16 @@ public:
         return closed;
     }
 
-    // A Child that cannot be removed, as a file another program holds open on Windows.
-    bool remove(const std::string& path) override { return !refuseRemove && SplitFiles::remove(path); }
+    // A Child that cannot be removed, as a file another program holds open on Windows. Windows
+    // also refuses to remove a file that is still open, which this system would allow.
+    bool remove(const std::string& path) override
+    {
+        removedWhileOpen = removedWhileOpen || path == openChildPath_;
+        return !refuseRemove && SplitFiles::remove(path);
+    }
 
     bool refuseRemove = false;
+    bool removedWhileOpen = false;
 
 private:
     Fault fault_;
@@ -95,6 +102,7 @@ private:
     std::FILE* failing_ = nullptr;
     int writes_ = 0;
     int reads_ = 0;
+    std::string openChildPath_;
 };
 
 class SplitFailures : public SplitFixture {
@@ -126,10 +134,10 @@ TEST_F(SplitFailures, FailureOnTheThirdChildKeepsTheFirstTwoAndRemovesTheThird)
         std::string cause;
     };
     const Case cases[] = {
-        {FaultyFiles::Fault::Header, text::CHILD_CANNOT_WRITE, std::strerror(ENOSPC)},
-        {FaultyFiles::Fault::Block, text::CHILD_CANNOT_WRITE, std::strerror(ENOSPC)},
-        {FaultyFiles::Fault::Close, text::CHILD_CANNOT_WRITE, std::strerror(ENOSPC)},
-        {FaultyFiles::Fault::Read, text::MOTHER_ENDED_EARLY, ""},
+        {FaultyFiles::Fault::Header, " CHILD Wavfile cannot be written ", std::strerror(ENOSPC)},
+        {FaultyFiles::Fault::Block, " CHILD Wavfile cannot be written ", std::strerror(ENOSPC)},
+        {FaultyFiles::Fault::Close, " CHILD Wavfile cannot be written ", std::strerror(ENOSPC)},
+        {FaultyFiles::Fault::Read, " MOTHER Wavfile ended before the CHILD was complete ", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.caption + c.cause);
@@ -141,6 +149,7 @@ TEST_F(SplitFailures, FailureOnTheThirdChildKeepsTheFirstTwoAndRemovesTheThird)
         EXPECT_TRUE(childHolds(child("c", 2), PIECE, SAMPLES_AT + PIECE));
         EXPECT_FALSE(exists(child("c", 3)));
         EXPECT_FALSE(exists(child("c", 4)));
+        EXPECT_FALSE(files.removedWhileOpen);
         EXPECT_EQ(state.motherStream, nullptr);
         expectOnlyBox(c.caption, child("c", 3) + "\n" + c.cause);
         fake.boxes.clear();
@@ -218,7 +227,7 @@ TEST_F(SplitFailures, ChildThatCannotBeCreatedStopsTheSplit)
     EXPECT_TRUE(childHolds(child("c", 1), PIECE, SAMPLES_AT));
     EXPECT_FALSE(exists(child("c", 2)));
     EXPECT_EQ(state.motherStream, nullptr);
-    expectOnlyBox(text::CHILD_CANNOT_CREATE, child("c", 2) + "\n" + std::strerror(EACCES));
+    expectOnlyBox(" CHILD Wavfile cannot be created ", child("c", 2) + "\n" + std::strerror(EACCES));
 }
 
 TEST_F(SplitFailures, ChildInAFolderThatDoesNotExistIsReportedByTheRealFiles)
@@ -226,7 +235,7 @@ TEST_F(SplitFailures, ChildInAFolderThatDoesNotExistIsReportedByTheRealFiles)
     prepare();
     state.childStem = folder.path("missing/c");
     startNewSplit();
-    expectOnlyBox(text::CHILD_CANNOT_CREATE, folder.path("missing/c1.WAV") + "\n");
+    expectOnlyBox(" CHILD Wavfile cannot be created ", folder.path("missing/c1.WAV") + "\n");
     EXPECT_EQ(filesInFolder(), 1u);
 }
 
@@ -238,7 +247,7 @@ TEST_F(SplitFailures, NoPieceLengthWritesNothingAndLeavesTheMotherOpen)
     const std::int32_t number = state.childNumber;
     startNewSplit();
 
-    expectOnlyBox(text::NO_PIECE_LENGTH, text::NO_PIECE_LENGTH);
+    expectOnlyBox(" no piece length chosen: cut by time, by number or LIKE a wave first ", " no piece length chosen: cut by time, by number or LIKE a wave first ");
     EXPECT_EQ(state.motherStream, stream);
     EXPECT_EQ(state.childNumber, number);
     EXPECT_EQ(filesInFolder(), 1u);
@@ -256,7 +265,17 @@ TEST_F(SplitFailures, ChildThatIsTheMotherIsNeverOpened)
     EXPECT_EQ(readWhole(motherPath), mother);
     EXPECT_EQ(filesInFolder(), 2u);
     EXPECT_EQ(state.motherStream, nullptr);
-    expectOnlyBox(text::CHILD_IS_MOTHER, child("c", 1) + "\n" + motherPath + "\nsplit stopped, the MOTHER is unchanged");
+    expectOnlyBox(" CHILD name is the MOTHER Wavfile ", child("c", 1) + "\n" + motherPath + "\nsplit stopped, the MOTHER is unchanged");
+
+    // When the file system cannot tell, the Mother is not put at risk either.
+    fake.boxes.clear();
+    fake.sameness = Sameness::Unknown;
+    std::filesystem::remove(folder.path("c1.WAV"));
+    state.childNumber = 1;
+    startNewSplit();
+    EXPECT_EQ(filesInFolder(), 1u);
+    expectOnlyBox(" CHILD cannot be told apart from the MOTHER Wavfile ",
+                  child("c", 1) + "\n" + motherPath + "\nsplit stopped, the MOTHER is unchanged");
 }
 
 TEST_F(SplitFailures, MotherChangedSinceLoadIsRefused)
@@ -266,9 +285,18 @@ TEST_F(SplitFailures, MotherChangedSinceLoadIsRefused)
     std::filesystem::resize_file(motherPath, mother.size() + 4);
     startNewSplit();
 
-    expectOnlyBox(text::MOTHER_CHANGED, motherPath + "\nfile bytes = " + std::to_string(mother.size() + 4));
+    expectOnlyBox(" MOTHER Wavfile has changed since it was loaded ", motherPath + "\nfile bytes = " + std::to_string(mother.size() + 4));
     EXPECT_EQ(filesInFolder(), 1u);
     EXPECT_EQ(state.motherStream, nullptr);
+
+    // The same length with another data size in its header (bytes 40-43) is a changed Mother too.
+    fake.boxes.clear();
+    std::vector<std::uint8_t> changed = mother;
+    changed[40] = 0x10;
+    folder.write("mother.wav", changed);
+    startNewSplit();
+    expectOnlyBox(" MOTHER Wavfile has changed since it was loaded ", motherPath + "\nfile bytes = " + std::to_string(mother.size()));
+    EXPECT_EQ(filesInFolder(), 1u);
 }
 
 TEST_F(SplitFailures, MotherGoneSinceLoadIsRefused)
@@ -278,7 +306,7 @@ TEST_F(SplitFailures, MotherGoneSinceLoadIsRefused)
     std::filesystem::remove(motherPath);
     startNewSplit();
 
-    expectOnlyBox(text::MOTHER_CANNOT_OPEN, motherPath + "\n");
+    expectOnlyBox(" MOTHER Wavfile cannot be opened ", motherPath + "\n");
     EXPECT_EQ(filesInFolder(), 0u);
 }
 
@@ -294,7 +322,8 @@ TEST_F(SplitFailures, EscapeAndReadyTouchNoFileButTheHeaderIsPrepared)
     EXPECT_NE(state.motherStream, nullptr);
     EXPECT_TRUE(fake.boxes.empty());
     // Opening the dialog in a time cut is enough for the default fields.
-    EXPECT_EQ(readLe32(&state.headerBuf[SAMPLE_RATE_AT]), 44100u);
+    EXPECT_EQ(state.headerBuf[24], 0x44);  // 44 100 Hz
+    EXPECT_EQ(state.headerBuf[25], 0xAC);
     ASSERT_EQ(fake.dialogs.size(), 2u);
     EXPECT_EQ(fake.dialogs[0].dialogId, 132);  // "NEWSPLIT"
     EXPECT_EQ(fake.dialogs[0].owner, FakePlatform::MAIN_WINDOW);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "support/FakePlatform.h"
-#include "ui/Texts.h"
 
 namespace {
 
@@ -51,11 +50,11 @@ TEST(BarPosition, QuotientTimesEightHundredTruncated)
 TEST(PercentText, NumberInAFieldOfThreeAndOnlyWhatStandsBeforeTheMarker)
 {
     // Precision 0: a percentage of 0 prints no digit at all, only the field's blanks.
-    EXPECT_EQ(formatPercentText(text::PERCENT_SUM, 0), "sum =     % @");
-    EXPECT_EQ(drawnPercentText(formatPercentText(text::PERCENT_SUM, 0)), "sum =     %");
-    EXPECT_EQ(drawnPercentText(formatPercentText(text::PERCENT_SUM, 7)), "sum =   7 %");
-    EXPECT_EQ(drawnPercentText(formatPercentText(text::PERCENT_GESAMMT, 16)), "Gesammt =  16 %");
-    EXPECT_EQ(drawnPercentText(formatPercentText(text::PERCENT_GESAMMT, 100)), "Gesammt = 100 %");
+    EXPECT_EQ(formatPercentText("sum = % 3.u %% @", 0), "sum =     % @");
+    EXPECT_EQ(drawnPercentText(formatPercentText("sum = % 3.u %% @", 0)), "sum =     %");
+    EXPECT_EQ(drawnPercentText(formatPercentText("sum = % 3.u %% @", 7)), "sum =   7 %");
+    EXPECT_EQ(drawnPercentText(formatPercentText("Gesammt = % 3.u %% @", 16)), "Gesammt =  16 %");
+    EXPECT_EQ(drawnPercentText(formatPercentText("Gesammt = % 3.u %% @", 100)), "Gesammt = 100 %");
     EXPECT_EQ(drawnPercentText("no marker"), "");
 }
 
@@ -91,21 +90,21 @@ TEST_F(Progress, TotalStepDrawsTrackAndPercentageWithTheTextAfterEachChild)
 {
     progress.lastBarPos = 800;
     progress.lastBarPercent = 99;
-    totalStep(progress, 1764000, 10583932, text::PERCENT_GESAMMT);
+    totalStep(progress, 1764000, 10583932, "Gesammt = % 3.u %% @");
     EXPECT_EQ(drawn(), (std::vector<std::string>{"green", "40,20-173,20", "text@370,60:Gesammt =  16 %"}));
     EXPECT_EQ(progress.lastBarPos, 133);
     EXPECT_EQ(progress.lastBarPercent, 16);
 
     // The same position again draws nothing.
-    totalStep(progress, 1764000, 10583932, text::PERCENT_GESAMMT);
+    totalStep(progress, 1764000, 10583932, "Gesammt = % 3.u %% @");
     EXPECT_EQ(drawn().size(), 3u);
 }
 
 TEST_F(Progress, FinalStepFillsTheTotalTrackOnce)
 {
     progress.lastBarPos = 666;
-    finalStep(progress, text::PERCENT_SUM);
-    finalStep(progress, text::PERCENT_SUM);
+    finalStep(progress, "sum = % 3.u %% @");
+    finalStep(progress, "sum = % 3.u %% @");
     EXPECT_EQ(drawn(), (std::vector<std::string>{"green", "40,20-840,20", "text@370,60:sum = 100 %"}));
     EXPECT_EQ(progress.lastBarPos, 800);
 }
