@@ -178,7 +178,8 @@ bool createChild(SplitJob& job)
 {
     AppState& state = job.state;
     SplitFiles& files = job.tools.files;
-    switch (job.tools.ui.sameFile(state.childBaseName, state.motherPath)) {
+    const ChildCreation child = files.createChild(state.childBaseName, state.motherPath);
+    switch (child.mother) {
     case Sameness::Same:
         fail(job, text::CHILD_IS_MOTHER, lines({state.childBaseName, state.motherPath, text::MOTHER_UNCHANGED}));
         return false;
@@ -188,7 +189,7 @@ bool createChild(SplitJob& job)
     case Sameness::Different:
         break;
     }
-    job.childStream = files.createChild(state.childBaseName);
+    job.childStream = child.stream;
     if (job.childStream == nullptr) {
         fail(job, text::CHILD_CANNOT_CREATE, lines({state.childBaseName, lastError()}));
         return false;

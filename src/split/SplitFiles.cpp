@@ -25,7 +25,14 @@ SplitFiles::~SplitFiles() = default;
 
 std::FILE* SplitFiles::openMother(const std::string& path) { return openBuffered(path, "rb", motherBuffer_.get()); }
 
-std::FILE* SplitFiles::createChild(const std::string& path) { return openBuffered(path, "w+b", childBuffer_.get()); }
+ChildCreation SplitFiles::createChild(const std::string& path, const std::string& motherPath)
+{
+    ChildCreation child = createChildUnlessMother(path, motherPath);
+    if (child.stream != nullptr) {
+        std::setvbuf(child.stream, childBuffer_.get(), _IOFBF, SPLIT_STREAM_BUFFER_BYTES);
+    }
+    return child;
+}
 
 bool SplitFiles::seek(std::FILE* stream, std::uint64_t offset) { return seekFile(stream, offset); }
 

@@ -8,6 +8,19 @@
 #include <memory>
 #include <string>
 
+#include "core/FileIo.h"
+
+// A Child's file as the file layer found its name: created (or emptied) and open, or refused
+// because the name leads to the Mother's own file, or may do so.
+struct ChildCreation {
+    std::FILE* stream = nullptr;   // none when refused or when the file cannot be created
+    Sameness mother = Sameness::Different;
+};
+
+// Opens a Child by name, unless the name leads to the Mother: only then is a file that already
+// bears the name emptied. Each system has its own, so that each looks the name up only once.
+ChildCreation createChildUnlessMother(const std::string& path, const std::string& motherPath);
+
 class SplitFiles {
 public:
     SplitFiles();
@@ -17,9 +30,10 @@ public:
 
     // Opens the Mother for reading through a large stream buffer; none when it cannot be opened.
     virtual std::FILE* openMother(const std::string& path);
-    // Creates or empties a Child for reading and writing, through a large stream buffer; none
-    // when it cannot be created (errno then tells why).
-    virtual std::FILE* createChild(const std::string& path);
+    // Creates or empties a Child for reading and writing, through a large stream buffer, unless
+    // its name leads to the Mother's file; no stream when it cannot be created (errno then tells
+    // why) or when it was refused.
+    virtual ChildCreation createChild(const std::string& path, const std::string& motherPath);
     virtual bool seek(std::FILE* stream, std::uint64_t offset);
     virtual std::size_t read(std::FILE* stream, void* into, std::size_t bytes);
     virtual std::size_t write(std::FILE* stream, const void* from, std::size_t bytes);

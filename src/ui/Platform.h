@@ -77,9 +77,6 @@ public:
     virtual ClientRect clientRect(WindowRef window) = 0;
     virtual std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) = 0;
 
-    // Compared through the same names the runtime opens files by: a name that does not lead to
-    // an existing file is Different; a name that cannot be looked up is Unknown.
-    virtual Sameness sameFile(const std::string& a, const std::string& b) = 0;
 
     virtual void deletePen(PenRef pen) = 0;
     virtual void destroyWindow(WindowRef window) = 0;

@@ -18,21 +18,24 @@ constexpr std::uint64_t SAMPLES_AT = 44;
 // folder or a vanishing Mother would make it fail.
 class FaultyFiles : public SplitFiles {
 public:
-    enum class Fault { Create, Header, Block, Close, Read, Flush, ErrorState };
+    enum class Fault { Create, Header, Block, Close, Read, Flush, ErrorState, Undecidable };
 
     FaultyFiles(Fault fault, std::string childPath) : fault_(fault), childPath_(std::move(childPath)) {}
 
-    std::FILE* createChild(const std::string& path) override
+    ChildCreation createChild(const std::string& path, const std::string& motherPath) override
     {
         current_ = path == childPath_;
         if (current_ && fault_ == Fault::Create) {
             errno = EACCES;
-            return nullptr;
+            return {};
         }
-        std::FILE* stream = SplitFiles::createChild(path);
-        failing_ = current_ ? stream : nullptr;
+        if (current_ && fault_ == Fault::Undecidable) {
+            return {nullptr, Sameness::Unknown};
+        }
+        const ChildCreation child = SplitFiles::createChild(path, motherPath);
+        failing_ = current_ ? child.stream : nullptr;
         openChildPath_ = path;
-        return stream;
+        return child;
     }
 
     std::size_t write(std::FILE* stream, const void* from, std::size_t bytes) override
@@ -269,10 +272,10 @@ TEST_F(SplitFailures, ChildThatIsTheMotherIsNeverOpened)
 
     // When the file system cannot tell, the Mother is not put at risk either.
     fake.boxes.clear();
-    fake.sameness = Sameness::Unknown;
     std::filesystem::remove(folder.path("c1.WAV"));
     state.childNumber = 1;
-    startNewSplit();
+    FaultyFiles files(FaultyFiles::Fault::Undecidable, child("c", 1));
+    runWith(files, SplitDialogKind::SplitToChildren);
     EXPECT_EQ(filesInFolder(), 1u);
     expectOnlyBox(" CHILD cannot be told apart from the MOTHER Wavfile ",
                   child("c", 1) + "\n" + motherPath + "\nsplit stopped, the MOTHER is unchanged");

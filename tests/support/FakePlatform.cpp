@@ -74,10 +74,6 @@ std::unique_ptr<DrawingSurface> FakePlatform::beginDrawing(WindowRef)
     return std::make_unique<RecordingSurface>(drawings);
 }
 
-Sameness FakePlatform::sameFile(const std::string& a, const std::string& b)
-{
-    return sameness ? *sameness : compareFiles(a, b);
-}
 
 void FakePlatform::deletePen(PenRef pen) { deletedPens.push_back(pen); }
 

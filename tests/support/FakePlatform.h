@@ -45,7 +45,6 @@ public:
     std::deque<std::optional<std::string>> picks;
     std::deque<std::optional<std::uint32_t>> promptAnswers;  // none: CANCEL
     std::deque<DialogAnswer> dialogAnswers;
-    std::optional<Sameness> sameness;  // none: asked of the real file system
     ClientRect client{0, 0, 1008, 541};
 
     // Records.
@@ -69,7 +68,6 @@ public:
     void runDialog(WindowRef owner, int dialogId, DialogHandler& handler) override;
     ClientRect clientRect(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) override;
-    Sameness sameFile(const std::string& a, const std::string& b) override;
     void deletePen(PenRef pen) override;
     void destroyWindow(WindowRef window) override;
 };

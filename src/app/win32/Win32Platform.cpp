@@ -5,7 +5,6 @@
 
 #include <array>
 
-#include "app/win32/FileIdentity.h"
 #include "app/win32/InfoDialog.h"
 #include "cut/win32/NumberPromptDialog.h"
 #include "res/resource.h"
@@ -92,7 +91,6 @@ std::unique_ptr<DrawingSurface> Win32Platform::beginDrawing(WindowRef window)
     return std::make_unique<GdiSurface>(asWindow(window));
 }
 
-Sameness Win32Platform::sameFile(const std::string& a, const std::string& b) { return sameFileOnWindows(a, b); }
 
 void Win32Platform::deletePen(PenRef pen) { DeleteObject(static_cast<HPEN>(pen)); }
 
