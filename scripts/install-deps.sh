@@ -1,22 +1,33 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need, on Debian, and only what is missing.
+# What is there is asked of the package database: a command of the same name may come from
+# another program (a stand-in "convert" is not ImageMagick).
 set -euo pipefail
 
-need=()
-have() { command -v "$1" >/dev/null 2>&1; }
+packages=(
+    cmake          # the build
+    g++            # the native build of the core and its tests
+    make
+    libgtest-dev   # GoogleTest for the native tests
+    googletest
+    mingw-w64      # the cross build of morlando.exe: compilers and windres
+    g++-mingw-w64-x86-64
+    wine           # running morlando.exe on Linux
+    wine64
+    fonts-wine     # Wine's own fonts: caption buttons, menus and dialogs drawn as on Windows
+    xvfb           # the virtual screen of the end-to-end tests and of a run without a display
+    xauth
+    imagemagick    # the window pictures turned from BMP into PNG
+)
 
-have cmake || need+=(cmake)
-have g++ || need+=(g++)
-have make || need+=(make)
-[ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
-[ -d /usr/src/googletest ] || need+=(googletest)
-have x86_64-w64-mingw32-g++ || need+=(mingw-w64)
-have x86_64-w64-mingw32-windres || need+=(mingw-w64)
-have wine || need+=(wine)
-[ -x /usr/lib/wine/wine64 ] || have wine64 || need+=(wine64)
-have xvfb-run || need+=(xvfb)
-have xauth || need+=(xauth)
-have convert || need+=(imagemagick)
+installed() {
+    [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = "installed" ]
+}
+
+need=()
+for package in "${packages[@]}"; do
+    installed "$package" || need+=("$package")
+done
 
 if [ ${#need[@]} -eq 0 ]; then
     exit 0

@@ -27,6 +27,8 @@ inline constexpr char EXT_TXT[] = "TXT";
 
 // Mother load.
 inline constexpr char DURATION_MINUTES[] = "duration minutes = ";
+// More than one file given on the command line or dropped on the window.
+inline constexpr char ONLY_ONE_MOTHER[] = " only one MOTHER Wavfile can be loaded ";
 
 // Number prompt.
 inline constexpr char PROMPT_CANCEL_CAPTION[] = " nothing selected by ";

@@ -48,7 +48,7 @@ start_x_server() {
 }
 
 # Without a window manager, Managed=N spares the 2 s pause that Wine otherwise makes at every
-# dialog close. Wine's own fonts, when installed, give the caption buttons their glyphs.
+# dialog close.
 setup() {
     cleanup_processes
     rm -rf "$WINEPREFIX" "$out/work" "$out/logs" "$session"
@@ -64,6 +64,18 @@ setup() {
     wineboot -i >"$out/logs/wineboot.log" 2>&1 </dev/null
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
         >>"$out/logs/wineboot.log" 2>&1 </dev/null
+    install_wine_fonts
+}
+
+# Wine looks for its own fonts in the prefix only: without Marlett the caption buttons show
+# letters and digits instead of their symbols.
+install_wine_fonts() {
+    local fonts=/usr/share/wine/fonts
+    if [ -d "$fonts" ] && [ -n "$(ls -A "$fonts")" ]; then
+        cp -n "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    else
+        echo "no Wine fonts in $fonts (package fonts-wine): caption buttons will show letters" >&2
+    fi
 }
 
 cleanup_processes() {

@@ -1,7 +1,9 @@
 #include "app/win32/MainWindow.h"
 
 #include "app/Dispatch.h"
+#include "app/MotherFromShell.h"
 #include "app/Shell.h"
+#include "app/win32/ShellFiles.h"
 #include "res/resource.h"
 #include "ui/win32/GuardedCall.h"
 
@@ -11,6 +13,10 @@ const Program* program = nullptr;
 
 constexpr int MAIN_WINDOW_WIDTH = 1024;
 constexpr int MAIN_WINDOW_HEIGHT = 600;
+
+// Posted once the window shows: the Mother named on the command line is loaded from the message
+// loop, so that its box has a window to belong to.
+constexpr UINT WM_LOAD_COMMAND_LINE = WM_APP + 1;
 
 // The window draws nothing of its own: what a drawing command put there is gone after a repaint.
 LRESULT onPaint(HWND window)
@@ -28,6 +34,26 @@ LRESULT onCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT onLoadCommandLine(HWND window)
+{
+    CommandContext ctx{program->state, program->ui, window};
+    loadMotherFromShell(ctx, commandLineFiles());
+    return 0;
+}
+
+LRESULT onDropFiles(HWND window, HDROP drop)
+{
+    const std::vector<std::string> files = droppedFiles(drop);
+    // A disabled main window means a command's dialog or box is open: that command may be using
+    // the Mother, which a load would close under it.
+    if (!IsWindowEnabled(window)) {
+        return 0;
+    }
+    CommandContext ctx{program->state, program->ui, window};
+    loadMotherFromShell(ctx, files);
+    return 0;
 }
 
 LRESULT onDestroy()
@@ -66,6 +92,8 @@ bool createMainWindow(HINSTANCE instance, int showCommand)
     }
     ShowWindow(window, showCommand);
     UpdateWindow(window);
+    DragAcceptFiles(window, TRUE);
+    PostMessageA(window, WM_LOAD_COMMAND_LINE, 0, 0);
     return true;
 }
 
@@ -78,6 +106,8 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             case WM_DESTROY: return onDestroy();
             case WM_PAINT: return onPaint(window);
             case WM_COMMAND: return onCommand(window, message, wParam, lParam);
+            case WM_DROPFILES: return onDropFiles(window, reinterpret_cast<HDROP>(wParam));
+            case WM_LOAD_COMMAND_LINE: return onLoadCommandLine(window);
             default: return DefWindowProcA(window, message, wParam, lParam);
             }
         },

@@ -186,6 +186,28 @@ void answerKeys(Context& c, const Step& step)
     c.current = nullptr;
 }
 
+// For a command whose box depends on how far the program has come (a demonstration, not a
+// test): a box that opens within the time is logged and closed with OK; none is fine too.
+void answerBoxIfAny(Context& c, const Step& step)
+{
+    requireStarted(c);
+    HWND box = nullptr;
+    waitUntil(unsignedArg(step, 0), [&] {
+        box = activeDialog(c.target.processId(), c.dismissed);
+        return box != nullptr;
+    });
+    if (box == nullptr) {
+        c.log.line("  no box");
+        return;
+    }
+    if (!isMessageBox(box)) {
+        throw StepFailure("expected a message box or none, found " + describeWindow(box));
+    }
+    c.log.line("  box caption " + quoted(windowText(box)) + " text " + quoted(boxText(box)));
+    pressButton(c, box, IDOK);
+    awaitClosed(c, box, "the box after OK");
+}
+
 // Nothing new opens for the whole time, and what was answered before has closed by its end.
 void expectNoWindow(Context& c, const Step& step)
 {
@@ -252,6 +274,7 @@ const std::vector<StepKind>& dialogSteps()
         {"expect-focus", 1, 1, "expect-focus <control identifier>", expectFocus},
         {"expect-field", 2, 2, "expect-field <control identifier> \"<text>\"", expectField},
         {"ok", 0, 0, "ok", ok},
+        {"answer-box-if-any", 1, 1, "answer-box-if-any <ms>", answerBoxIfAny},
         {"cancel", 0, 0, "cancel", cancel},
         {"answer-keys", 1, 1, "answer-keys <combination, e.g. enter or escape>", answerKeys},
         {"press", 1, 1, "press <button identifier>", press},

@@ -26,6 +26,15 @@ void writeWav(Context& c, const Step& step)
     c.log.line("  wrote " + step.args[0] + ": " + std::to_string(fileLength(step.args[0])) + " bytes");
 }
 
+void writeTone(Context& c, const Step& step)
+{
+    const std::string problem = writeToneWave(step.args[0], unsignedArg(step, 1));
+    if (!problem.empty()) {
+        throw StepFailure(problem);
+    }
+    c.log.line("  wrote " + step.args[0] + ": " + std::to_string(fileLength(step.args[0])) + " bytes");
+}
+
 void writeBytes(Context&, const Step& step)
 {
     const std::uint32_t fill = step.args.size() > 2 ? unsignedArg(step, 2) : 0;
@@ -111,6 +120,7 @@ const std::vector<StepKind>& fileSteps()
 {
     static const std::vector<StepKind> steps = {
         {"write-wav", 2, 4, "write-wav <path> <data bytes> [trailing bytes] [data size field]", writeWav},
+        {"write-tone", 2, 2, "write-tone <path> <seconds>", writeTone},
         {"write-bytes", 2, 3, "write-bytes <path> <count> [fill byte]", writeBytes},
         {"patch-bytes", 3, 1000, "patch-bytes <path> <offset> <byte> [<byte>...]", patchBytes},
         {"expect-file", 2, 2, "expect-file <path> <size>", expectFile},

@@ -1,5 +1,6 @@
 #include "MenuReadback.h"
 
+#include "HookRequest.h"
 #include "Log.h"
 #include "WindowQuery.h"
 #include "menuhook/MenuDumpProtocol.h"
@@ -9,28 +10,6 @@
 #include <vector>
 
 namespace {
-
-std::string installAndRequest(HMODULE dll, HWND window, ATOM pathAtom)
-{
-    auto* hookProc = reinterpret_cast<HOOKPROC>(
-        reinterpret_cast<void*>(GetProcAddress(dll, MENU_DUMP_HOOK_EXPORT)));
-    if (hookProc == nullptr) {
-        return "the menu hook DLL has no export " + std::string(MENU_DUMP_HOOK_EXPORT);
-    }
-    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, hookProc, dll, thread);
-    if (hook == nullptr) {
-        return "SetWindowsHookEx failed, error " + std::to_string(GetLastError());
-    }
-    // Sent, not posted: the hook sees the message before the window procedure and has written
-    // the file when SendMessageTimeout returns.
-    DWORD_PTR ignored = 0;
-    const UINT request = RegisterWindowMessageA(MENU_DUMP_MESSAGE);
-    const LRESULT answered =
-        SendMessageTimeoutA(window, request, pathAtom, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
-    UnhookWindowsHookEx(hook);
-    return answered ? std::string() : "the main window did not answer the menu dump request";
-}
 
 std::vector<std::string> readLines(const std::string& path, bool skipComments)
 {
@@ -54,14 +33,7 @@ std::vector<std::string> readLines(const std::string& path, bool skipComments)
 std::string dumpMenuBar(const std::string& hookDll, HWND window, const std::string& dumpPath)
 {
     DeleteFileA(dumpPath.c_str());
-    HMODULE dll = LoadLibraryA(hookDll.c_str());
-    if (dll == nullptr) {
-        return "cannot load " + hookDll + ", error " + std::to_string(GetLastError());
-    }
-    const ATOM pathAtom = GlobalAddAtomA(dumpPath.c_str());
-    std::string problem = installAndRequest(dll, window, pathAtom);
-    GlobalDeleteAtom(pathAtom);
-    FreeLibrary(dll);
+    std::string problem = runHookRequest(hookDll, MENU_DUMP_HOOK_EXPORT, MENU_DUMP_MESSAGE, window, dumpPath);
     if (problem.empty() && GetFileAttributesA(dumpPath.c_str()) == INVALID_FILE_ATTRIBUTES) {
         problem = "the hook wrote no menu dump to " + dumpPath;
     }

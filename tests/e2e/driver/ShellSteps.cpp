@@ -13,15 +13,7 @@ namespace {
 
 void start(Context& c, const Step&)
 {
-    if (c.target.started()) {
-        throw StepFailure("the program is already started");
-    }
-    const std::string problem = c.target.start(c.program, c.workDir, c.waitMs);
-    if (!problem.empty()) {
-        throw StepFailure(problem);
-    }
-    c.log.line("  started process " + std::to_string(c.target.processId()) + ", main window " +
-               describeWindow(c.target.mainWindow()));
+    startTarget(c, {});
 }
 
 void menu(Context& c, const Step& step)

@@ -18,6 +18,19 @@ std::uint32_t unsignedArg(const Step& step, std::size_t index)
     return static_cast<std::uint32_t>(value);
 }
 
+void startTarget(Context& context, const std::vector<std::string>& arguments)
+{
+    if (context.target.started()) {
+        throw StepFailure("the program is already started");
+    }
+    const std::string problem = context.target.start(context.program, context.workDir, context.waitMs, arguments);
+    if (!problem.empty()) {
+        throw StepFailure(problem);
+    }
+    context.log.line("  started process " + std::to_string(context.target.processId()) + ", main window " +
+                     describeWindow(context.target.mainWindow()));
+}
+
 void requireStarted(const Context& context)
 {
     if (!context.target.started()) {

@@ -56,9 +56,12 @@ const std::vector<StepKind>& dialogSteps();
 const std::vector<StepKind>& promptSteps();
 const std::vector<StepKind>& fileDialogSteps();
 const std::vector<StepKind>& fileSteps();
+const std::vector<StepKind>& shellFileSteps();
 
 // Helpers shared by the families.
 std::uint32_t unsignedArg(const Step& step, std::size_t index);
+// Starts the program with these arguments and waits for its main window.
+void startTarget(Context& context, const std::vector<std::string>& arguments);
 void requireStarted(const Context& context);
 HWND awaitDialog(Context& context, const std::string& what);
 void pressButton(Context& context, HWND dialog, int buttonId);

@@ -11,9 +11,13 @@ Target::~Target()
     }
 }
 
-std::string Target::start(const std::string& program, const std::string& workDir, DWORD waitMs)
+std::string Target::start(const std::string& program, const std::string& workDir, DWORD waitMs,
+                          const std::vector<std::string>& arguments)
 {
     std::string commandLine = "\"" + program + "\"";
+    for (const std::string& argument : arguments) {
+        commandLine += " \"" + argument + "\"";
+    }
     std::vector<char> writable(commandLine.begin(), commandLine.end());
     writable.push_back('\0');
     STARTUPINFOA startup{};

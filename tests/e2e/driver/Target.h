@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class Target {
 public:
@@ -12,9 +13,10 @@ public:
     Target& operator=(const Target&) = delete;
     ~Target();
 
-    // Starts the program in workDir and waits until its main window is visible; returns an
-    // empty text on success, otherwise what went wrong.
-    std::string start(const std::string& program, const std::string& workDir, DWORD waitMs);
+    // Starts the program in workDir, each argument quoted on its command line, and waits until
+    // its main window is visible; returns an empty text on success, otherwise what went wrong.
+    std::string start(const std::string& program, const std::string& workDir, DWORD waitMs,
+                      const std::vector<std::string>& arguments = {});
 
     bool started() const { return process_ != nullptr; }
     bool running() const;

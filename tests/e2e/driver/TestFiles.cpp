@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 
 namespace {
@@ -71,6 +72,36 @@ std::string writeWave(const std::string& path, std::uint32_t dataBytes, std::uin
     }
     const std::vector<unsigned char> trailer(trailingBytes, 0xA5);
     out.write(reinterpret_cast<const char*>(trailer.data()), static_cast<std::streamsize>(trailer.size()));
+    return out ? std::string() : "cannot write " + path;
+}
+
+std::string writeToneWave(const std::string& path, std::uint32_t seconds)
+{
+    constexpr std::uint32_t FRAMES_PER_SECOND = 44100;
+    constexpr std::uint32_t FRAMES_PER_TOOTH = 10 * FRAMES_PER_SECOND;
+    constexpr double TONE_HZ = 220.0;
+    constexpr double FULL_SCALE = 32000.0;
+    const double radiansPerFrame = 2.0 * 3.14159265358979323846 * TONE_HZ / FRAMES_PER_SECOND;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return "cannot create " + path;
+    }
+    const std::uint32_t frames = seconds * FRAMES_PER_SECOND;
+    const std::vector<unsigned char> header = canonicalHeader(frames * 4);
+    out.write(reinterpret_cast<const char*>(header.data()), static_cast<std::streamsize>(header.size()));
+    std::vector<unsigned char> samples(static_cast<std::size_t>(frames) * 4);
+    for (std::uint32_t frame = 0; frame < frames; ++frame) {
+        const double rising = static_cast<double>(frame % FRAMES_PER_TOOTH) / FRAMES_PER_TOOTH;
+        const double tone = std::sin(radiansPerFrame * frame) * FULL_SCALE;
+        const auto left = static_cast<std::int16_t>(tone * rising);
+        const auto right = static_cast<std::int16_t>(tone * (1.0 - rising));
+        const std::size_t at = static_cast<std::size_t>(frame) * 4;
+        samples[at] = static_cast<unsigned char>(static_cast<std::uint16_t>(left) & 0xFFu);
+        samples[at + 1] = static_cast<unsigned char>(static_cast<std::uint16_t>(left) >> 8);
+        samples[at + 2] = static_cast<unsigned char>(static_cast<std::uint16_t>(right) & 0xFFu);
+        samples[at + 3] = static_cast<unsigned char>(static_cast<std::uint16_t>(right) >> 8);
+    }
+    out.write(reinterpret_cast<const char*>(samples.data()), static_cast<std::streamsize>(samples.size()));
     return out ? std::string() : "cannot write " + path;
 }
 

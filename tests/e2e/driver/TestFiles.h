@@ -19,6 +19,11 @@ std::vector<unsigned char> canonicalHeader(std::uint32_t dataSizeField);
 std::string writeWave(const std::string& path, std::uint32_t dataBytes, std::uint32_t trailingBytes,
                       std::uint32_t dataSizeField);
 
+// Writes a wave of that many seconds that shows what it is when drawn: a 220 Hz tone whose
+// loudness rises from silence to full over every ten seconds on the left channel and falls over
+// them on the right, so each ten-second piece is one tooth of a saw.
+std::string writeToneWave(const std::string& path, std::uint32_t seconds);
+
 // Writes count bytes, each equal to fill.
 std::string writeFilledFile(const std::string& path, std::uint32_t count, unsigned char fill);
 
