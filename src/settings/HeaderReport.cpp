@@ -34,12 +34,13 @@ std::string headerByteItems(const HeaderBytes& header)
     std::string items;
     for (std::size_t i = 0; i < header.size(); ++i) {
         const unsigned value = header[i];
-        items += "(" + std::to_string(value);
+        items += '(';
+        items += std::to_string(value);
         if (value >= FIRST_SHOWN_BYTE) {
             items += '=';
             items += static_cast<char>(header[i]);
         }
-        items += ")";
+        items += ')';
         const std::size_t position = i + 1;
         if (position % ITEMS_PER_LINE == 0) {
             items += LINE_END;

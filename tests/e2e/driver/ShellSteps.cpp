@@ -13,9 +13,13 @@ namespace {
 
 void start(Context& c, const Step&)
 {
-    if (c.target.started()) {
-        throw StepFailure("the program is already started");
+    // After its end the program may be started again: a new run, such as one that loads what
+    // the last run saved.
+    if (c.target.running()) {
+        throw StepFailure("the program is already running");
     }
+    c.dismissed.clear();
+    c.current = nullptr;
     const std::string problem = c.target.start(c.program, c.workDir, c.waitMs);
     if (!problem.empty()) {
         throw StepFailure(problem);
