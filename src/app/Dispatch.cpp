@@ -5,6 +5,9 @@
 #include "core/AppState.h"
 #include "app/Shell.h"
 #include "cut/PieceLengthCommands.h"
+#include "cut/TemplateHeader.h"
+#include "settings/HeaderReportCommands.h"
+#include "settings/SettingsCommands.h"
 #include "split/ChildNaming.h"
 #include "split/SplitDialogs.h"
 #include "res/resource.h"
@@ -35,6 +38,9 @@ bool noTemplateForTemplateCut(const AppState& s) { return s.likeChosen == 0 && s
 bool noChildrenName(const AppState& s) { return s.childrenNamed == 0; }
 bool motherTooBigToShowWhole(const AppState& s) { return s.motherFileBytes > WAVESHOW_MAX_FILE_BYTES; }
 
+// A settings load confirms a stored Mother or template by the program's own loading of them.
+void loadSettingsCommand(CommandContext& ctx) { loadSettings(ctx, SettingsLoadSteps{loadMother, takeTemplateHeader}); }
+
 // The WAVESHOW size refusal is the one that reports a number: the file size in whole MiB.
 void refuse(CommandContext& ctx, const Refusal& refusal)
 {
@@ -46,8 +52,8 @@ void refuse(CommandContext& ctx, const Refusal& refusal)
 }
 
 const std::array COMMANDS = {
-    Command{IDM_LOAD_SETTINGS, nullptr, {}},
-    Command{IDM_SAVE_SETTINGS, nullptr, {}},
+    Command{IDM_LOAD_SETTINGS, loadSettingsCommand, {}},
+    Command{IDM_SAVE_SETTINGS, saveSettings, {}},
     Command{IDM_LOAD, loadMotherCommand, {}},
     Command{IDM_WAVESHOW,
             nullptr,
@@ -79,8 +85,8 @@ const std::array COMMANDS = {
             {Refusal{noTemplateForTemplateCut, text::NO_LIKE_HEADER}, Refusal{noMother, text::NO_MOTHER_FILE},
              Refusal{noChildrenName, text::NO_CHILDS}}},
     Command{IDM_ABOUT, showInfo, {}},
-    Command{IDM_HEADER_TO_LIST, nullptr, {}},
-    Command{IDM_HEADER_44_LIST, nullptr, {}},
+    Command{IDM_HEADER_TO_LIST, listHeaderValues, {}},
+    Command{IDM_HEADER_44_LIST, dumpHeaderBytes, {}},
     Command{IDM_TEST_FUNCTION, nullptr, {}},
     Command{IDM_EXIT, quit, {}},
 };

@@ -6,10 +6,10 @@
 #include "core/AppState.h"
 #include "cut/NumberPrompt.h"
 #include "cut/PieceLength.h"
+#include "cut/TemplateHeader.h"
 #include "ui/FilePicker.h"
 #include "ui/Messages.h"
 #include "ui/Texts.h"
-#include "wav/WavHeader.h"
 
 namespace {
 
@@ -40,22 +40,6 @@ void refuseTooManyUnits(CommandContext& ctx, TimeUnit unit)
 {
     const std::string largest = text::LARGEST_ACCEPTED_LABEL + std::to_string(largestUnitCount(unit)) + " ";
     showText(ctx.ui, ctx.mainWindow, text::TIME_TOO_LONG, largest);
-}
-
-// A template that cannot give a whole header is refused before anything of it is used.
-bool refuseUnusableTemplate(CommandContext& ctx, const HeaderRead& read)
-{
-    const std::string& path = ctx.state.likePath;
-    if (!read.opened) {
-        showText(ctx.ui, ctx.mainWindow, text::LIKE_CANNOT_OPEN, path);
-    } else if (read.bytesRead < WAV_HEADER_BYTES) {
-        showText(ctx.ui, ctx.mainWindow, text::LIKE_TOO_SHORT,
-                 path + "\n" + text::BYTES_READ_LABEL + std::to_string(read.bytesRead));
-    } else {
-        return false;
-    }
-    ctx.state.likeChosen = 0;
-    return true;
 }
 
 std::string bufferQuestion(std::uint32_t currentBytes)
@@ -106,13 +90,10 @@ void cutLikeTemplate(CommandContext& ctx)
     if (state.likeChosen == 0) {
         return;
     }
-    HeaderBytes header{};
-    if (refuseUnusableTemplate(ctx, readHeaderFile(state.likePath, header))) {
+    if (!takeTemplateHeader(ctx)) {
         return;
     }
     state.likeSettingPath = state.likePath;
-    state.headerBuf = header;
-    state.pieceBytes = headerDataSize(header);
     state.cutMode = CutMode::Template;
 }
 

@@ -106,4 +106,34 @@ inline constexpr char CHILD_BYTES_LABEL[] = "bytes the CHILD should have = ";
 inline constexpr char BYTES_ASKED_LABEL[] = "bytes asked = ";
 inline constexpr char BYTES_GOT_LABEL[] = "bytes read = ";
 
+// Settings file: its pickers and boxes. The load offers each stored value in its own picker.
+inline constexpr char SETTINGS_DEFAULT_NAME[] = "SETTINGS.TXT";
+inline constexpr char PICK_SETTINGS_LOAD[] = "LOAD FILE & PATH Settings:";
+inline constexpr char PICK_SETTINGS_SAVE[] = "SAVE FILE & PATH Settings as=";
+inline constexpr char SETTINGS_CHECK[] = "Please check PATH+FILE  : ";
+inline constexpr char SETTINGS_SAVE_PATH[] = " PATH and NAME  : ";
+inline constexpr char PICK_SETTINGS_MOTHER[] = "select MOTHER-Wave:";
+inline constexpr char PICK_SETTINGS_TEMPLATE[] = "WAVE file of with wished time:";
+
+// Settings files the program cannot use: the caption names the problem, the text the file and
+// the numbers involved, one to a line.
+inline constexpr char SETTINGS_CANNOT_OPEN[] = " SETTINGS file cannot be opened ";
+inline constexpr char SETTINGS_CANNOT_READ[] = " SETTINGS file cannot be read ";
+inline constexpr char SETTINGS_TOO_BIG[] = " SETTINGS file is larger than 64 KB: nothing loaded ";
+inline constexpr char SETTINGS_TOO_LONG[] = " SETTINGS do not fit in 1024 bytes: nothing saved ";
+inline constexpr char SETTINGS_CANNOT_WRITE[] = " SETTINGS file cannot be written: nothing saved ";
+inline constexpr char BYTES_NEEDED_LABEL[] = "bytes needed = ";
+
+// Header reports: the pickers of the list file (asked once a run) and of the wave reported on.
+inline constexpr char PICK_LIST_FOR_VALUES[] = " select TEXTfile for LIST :";
+inline constexpr char PICK_LIST_FOR_BYTES[] = " select TEXTFILE for 44 HEADER :";
+inline constexpr char PICK_REPORT_WAV_VALUES[] = "Wavfile select :";
+inline constexpr char PICK_REPORT_WAV_BYTES[] = "Wavfile select:";
+
+// Reports that cannot be made: the caption names the problem, the text the file; nothing is appended.
+inline constexpr char REPORT_WAV_CANNOT_OPEN[] = " Wavfile cannot be opened: nothing listed ";
+inline constexpr char REPORT_WAV_TOO_SHORT[] = " Wavfile is shorter than its 44-byte header: nothing listed ";
+inline constexpr char LIST_CANNOT_OPEN[] = " LIST file cannot be opened for appending ";
+inline constexpr char LIST_CANNOT_WRITE[] = " LIST file cannot be written: the report may be incomplete ";
+
 }  // namespace text

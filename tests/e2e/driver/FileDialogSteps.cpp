@@ -62,6 +62,20 @@ void fileDialog(Context& c, const Step& step)
     awaitFileDialogEnd(c, dialog);
 }
 
+// A picker that offers a stored name: its name field must hold that name, which Open confirms.
+void fileDialogOffers(Context& c, const Step& step)
+{
+    HWND dialog = awaitFileDialog(c, step.args[0]);
+    HWND field = fileNameEdit(dialog);
+    const std::string offered = field == nullptr ? std::string("(no name field)") : windowText(field);
+    if (offered != step.args[1]) {
+        throw StepFailure("file dialog " + quoted(step.args[0]) + " offers " + quoted(offered) + ", expected " +
+                          quoted(step.args[1]));
+    }
+    pressButton(c, dialog, IDOK);
+    awaitFileDialogEnd(c, dialog);
+}
+
 void cancelFileDialog(Context& c, const Step& step)
 {
     HWND dialog = awaitFileDialog(c, step.args[0]);
@@ -75,6 +89,7 @@ const std::vector<StepKind>& fileDialogSteps()
 {
     static const std::vector<StepKind> steps = {
         {"file-dialog", 2, 2, "file-dialog \"<title>\" \"<path>\"", fileDialog},
+        {"file-dialog-offers", 2, 2, "file-dialog-offers \"<title>\" \"<name>\"", fileDialogOffers},
         {"cancel-file-dialog", 1, 1, "cancel-file-dialog \"<title>\"", cancelFileDialog},
     };
     return steps;

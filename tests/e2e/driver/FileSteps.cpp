@@ -114,6 +114,27 @@ void expectSameBytes(Context&, const Step& step)
     }
 }
 
+// A text the program wrote, such as a settings record or a list file, byte for byte at the
+// offset; with "end" the file ends right after it.
+void expectText(Context&, const Step& step)
+{
+    const std::uint32_t offset = unsignedArg(step, 1);
+    const std::string& expected = step.args[2];
+    const std::vector<unsigned char> actual = readBytes(step.args[0], offset, expected.size() + 1);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (i >= actual.size() || actual[i] != static_cast<unsigned char>(expected[i])) {
+            const std::string found = i >= actual.size() ? "end of file" : hexByte(actual[i]);
+            throw StepFailure(step.args[0] + " offset " + std::to_string(offset + i) + ": expected " +
+                              hexByte(static_cast<unsigned char>(expected[i])) + ", found " + found);
+        }
+    }
+    const bool toTheEnd = step.args.size() > 3 && step.args[3] == "end";
+    if (toTheEnd && actual.size() > expected.size()) {
+        throw StepFailure(step.args[0] + " goes on after the expected text, at offset " +
+                          std::to_string(offset + expected.size()));
+    }
+}
+
 }  // namespace
 
 const std::vector<StepKind>& fileSteps()
@@ -126,6 +147,7 @@ const std::vector<StepKind>& fileSteps()
         {"expect-file", 2, 2, "expect-file <path> <size>", expectFile},
         {"expect-no-file", 1, 1, "expect-no-file <path>", expectNoFile},
         {"expect-bytes", 3, 1000, "expect-bytes <path> <offset> <byte> [<byte>...]", expectBytes},
+        {"expect-text", 3, 4, "expect-text <path> <offset> \"<text>\" [end]", expectText},
         {"expect-same-bytes", 5, 5, "expect-same-bytes <path A> <offset A> <path B> <offset B> <count>",
          expectSameBytes},
     };

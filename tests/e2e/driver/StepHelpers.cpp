@@ -20,9 +20,13 @@ std::uint32_t unsignedArg(const Step& step, std::size_t index)
 
 void startTarget(Context& context, const std::vector<std::string>& arguments)
 {
-    if (context.target.started()) {
-        throw StepFailure("the program is already started");
+    // After its end the program may be started again: a new run, such as one that loads what
+    // the last run saved.
+    if (context.target.running()) {
+        throw StepFailure("the program is already running");
     }
+    context.dismissed.clear();
+    context.current = nullptr;
     const std::string problem = context.target.start(context.program, context.workDir, context.waitMs, arguments);
     if (!problem.empty()) {
         throw StepFailure(problem);

@@ -28,6 +28,9 @@ std::string Target::start(const std::string& program, const std::string& workDir
         return "CreateProcess failed for " + program + ", error " + std::to_string(GetLastError());
     }
     CloseHandle(info.hThread);
+    if (process_ != nullptr) {
+        CloseHandle(process_);  // a run that has ended: the program is started again
+    }
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
     WaitForInputIdle(process_, waitMs);

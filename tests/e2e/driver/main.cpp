@@ -3,8 +3,8 @@
 //   morlando-driver.exe --program <morlando.exe> --scenario <file> --log <file> --work <folder>
 //                       [--set NAME=value]...
 //
-// The program runs in the work folder; ${WORK}, ${CR}, ${LF} and every --set name can be used
-// in the scenario. Exit code 0 when every step passed, 1 when a step failed, 2 for a usage or
+// The program runs in the work folder; ${WORK}, ${CR}, ${LF}, ${x80} to ${xFF} and every --set
+// name can be used in the scenario. Exit code 0 when every step passed, 1 when a step failed, 2 for a usage or
 // scenario error. The program is ended at the end if the scenario left it running.
 #include <windows.h>
 
@@ -48,6 +48,12 @@ bool parseOptions(int argc, char** argv, Options& options)
     // Line ends inside a box text, which a quoted argument cannot hold otherwise.
     options.variables["CR"] = "\r";
     options.variables["LF"] = "\n";
+    // Bytes above 127 in a file's text, which the 7-bit scenario files name: ${xAC} is byte 172.
+    for (unsigned byte = 0x80; byte <= 0xFF; ++byte) {
+        char name[8] = {};
+        std::snprintf(name, sizeof name, "x%02X", byte);
+        options.variables[name] = std::string(1, static_cast<char>(byte));
+    }
     return argc % 2 == 1 && !options.program.empty() && !options.scenario.empty() && !options.log.empty() &&
            !options.work.empty();
 }

@@ -1,0 +1,124 @@
+#include "settings/SettingsCommands.h"
+
+#include <optional>
+#include <string>
+
+#include "core/AppState.h"
+#include "settings/HeaderReport.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsText.h"
+#include "ui/FilePicker.h"
+#include "ui/Messages.h"
+#include "ui/StringOps.h"
+#include "ui/Texts.h"
+
+namespace {
+
+// A settings file that cannot be taken: the box names it and why; nothing of it is applied.
+void refuseSettingsFile(CommandContext& ctx, const SettingsRead& read)
+{
+    const std::string& path = ctx.state.settingsPath;
+    switch (read.outcome) {
+    case SettingsReadOutcome::TooBig:
+        showText(ctx.ui, ctx.mainWindow, text::SETTINGS_TOO_BIG,
+                 path + numberLine(text::FILE_BYTES_LABEL, read.fileBytes));
+        break;
+    case SettingsReadOutcome::CannotRead:
+        showText(ctx.ui, ctx.mainWindow, text::SETTINGS_CANNOT_READ, path);
+        break;
+    case SettingsReadOutcome::CannotOpen:
+    case SettingsReadOutcome::Read:
+        showText(ctx.ui, ctx.mainWindow, text::SETTINGS_CANNOT_OPEN, path);
+        break;
+    }
+}
+
+void restoreMother(CommandContext& ctx, const SettingsLoadSteps& steps)
+{
+    AppState& state = ctx.state;
+    std::string value;
+    if (findKey(MOTHER_KEY, state.settingsText, value) < 0 || value.empty()) {
+        return;
+    }
+    state.motherPath = value;
+    closeMotherStream(state);
+    pickFile(ctx.ui, ctx.mainWindow, state.motherPath, text::EXT_WAV, text::PICK_SETTINGS_MOTHER, state.motherChosen);
+    if (state.motherChosen != 0) {
+        steps.loadMother(ctx);
+    }
+}
+
+// The stored value goes straight into likeSettingPath, even when empty: that is what the next
+// save stores, whichever template the user confirms now.
+void restoreTemplate(CommandContext& ctx, const SettingsLoadSteps& steps)
+{
+    AppState& state = ctx.state;
+    if (findKey(TEMPLATE_KEY, state.settingsText, state.likeSettingPath) < 0 || state.likeSettingPath.empty()) {
+        return;
+    }
+    state.likePath = state.likeSettingPath;
+    pickFile(ctx.ui, ctx.mainWindow, state.likePath, text::EXT_WAV, text::PICK_SETTINGS_TEMPLATE, state.likeChosen);
+    // Unlike "Take SIZE from =", the way the piece length was chosen stays as it was.
+    if (state.likeChosen != 0 && steps.takeTemplateHeader(ctx)) {
+        state.likeFileBytes = static_cast<std::uint32_t>(readReportedWav(state.likePath).fileBytes);
+    }
+}
+
+// The children's name and numbering are restored whether or not the pick is confirmed.
+void restoreChildrenName(CommandContext& ctx)
+{
+    AppState& state = ctx.state;
+    std::string value;
+    if (findKey(KIND_KEY, state.settingsText, value) < 0 || value.empty()) {
+        return;
+    }
+    state.childBaseName = value;
+    state.childNumber = 1;
+    pickFile(ctx.ui, ctx.mainWindow, state.childBaseName, text::EXT_WAV, text::PICK_CHILDREN, state.childrenNamed);
+    state.childStem = state.childBaseName;
+    cutAtDot(state.childStem);
+}
+
+}  // namespace
+
+void loadSettings(CommandContext& ctx, const SettingsLoadSteps& steps)
+{
+    AppState& state = ctx.state;
+    state.settingsPath = text::SETTINGS_DEFAULT_NAME;
+    pickFile(ctx.ui, ctx.mainWindow, state.settingsPath, text::EXT_TXT, text::PICK_SETTINGS_LOAD,
+             state.settingsChosen);
+    if (state.settingsChosen != 0) {
+        SettingsRead read = readSettingsFile(state.settingsPath);
+        if (read.outcome != SettingsReadOutcome::Read) {
+            refuseSettingsFile(ctx, read);
+            return;
+        }
+        state.settingsText = std::move(read.text);
+    }
+    showText(ctx.ui, ctx.mainWindow, text::SETTINGS_CHECK, state.settingsText);
+    // Always in this order, whatever the order of the lines in the file.
+    restoreMother(ctx, steps);
+    restoreTemplate(ctx, steps);
+    restoreChildrenName(ctx);
+}
+
+void saveSettings(CommandContext& ctx)
+{
+    AppState& state = ctx.state;
+    pickFile(ctx.ui, ctx.mainWindow, state.settingsPath, text::EXT_TXT, text::PICK_SETTINGS_SAVE,
+             state.settingsChosen);
+    if (state.settingsChosen == 0) {
+        return;
+    }
+    const std::string lines = settingsLines(state.motherPath, state.likeSettingPath, kindText(state.childBaseName));
+    const std::optional<std::string> record = settingsRecord(lines);
+    if (!record) {
+        showText(ctx.ui, ctx.mainWindow, text::SETTINGS_TOO_LONG,
+                 state.settingsPath + numberLine(text::BYTES_NEEDED_LABEL, lines.size()));
+        return;
+    }
+    showText(ctx.ui, ctx.mainWindow, text::SETTINGS_SAVE_PATH, state.settingsPath);
+    if (!writeSettingsRecord(state.settingsPath, *record)) {
+        showText(ctx.ui, ctx.mainWindow, text::SETTINGS_CANNOT_WRITE, state.settingsPath);
+    }
+}

@@ -1,0 +1,259 @@
+#include "settings/SettingsCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cut/TemplateHeader.h"
+#include "support/FakePlatform.h"
+#include "support/ScratchFiles.h"
+
+namespace {
+
+std::vector<std::uint8_t> bytesOf(const std::string& text) { return {text.begin(), text.end()}; }
+
+std::string fileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class SettingsCommands : public ::testing::Test {
+protected:
+    ~SettingsCommands() override { closeAllStreams(state); }
+
+    // Picks the settings file, then answers the pickers of the stored values in turn: a path
+    // confirms, nothing cancels.
+    void load(const std::string& settingsFile, const std::vector<std::optional<std::string>>& answers = {})
+    {
+        fake.pick(settingsFile);
+        fake.picks.insert(fake.picks.end(), answers.begin(), answers.end());
+        loadSettings(ctx, steps);
+    }
+
+    void save(const std::string& settingsFile)
+    {
+        fake.pick(settingsFile);
+        saveSettings(ctx);
+    }
+
+    std::vector<std::string> dialogTitles() const
+    {
+        std::vector<std::string> titles;
+        for (const FileDialogRequest& request : fake.fileDialogs) {
+            titles.push_back(request.title);
+        }
+        return titles;
+    }
+
+    void expectBox(std::size_t index, const std::string& caption, const std::string& text) const
+    {
+        ASSERT_LT(index, fake.boxes.size());
+        EXPECT_EQ(FakePlatform::MAIN_WINDOW, fake.boxes[index].owner);
+        EXPECT_EQ(caption, fake.boxes[index].caption);
+        EXPECT_EQ(text, fake.boxes[index].text);
+    }
+
+    ScratchFolder folder;
+    AppState state;
+    FakePlatform fake;
+    CommandContext ctx{state, fake, FakePlatform::MAIN_WINDOW};
+    std::vector<std::string> loadedMothers;
+    SettingsLoadSteps steps{[this](CommandContext& c) { loadedMothers.push_back(c.state.motherPath); },
+                            takeTemplateHeader};
+};
+
+}  // namespace
+
+TEST_F(SettingsCommands, SaveThenLoadInANewRunRestoresTheThreeSelections)
+{
+    const HeaderBytes likeHeader = pcmHeader(176400);
+    const std::string mother = folder.path("m.wav");
+    const std::string like = folder.writeWav("t.wav", likeHeader, 1000);
+    const std::string kind = folder.path("k.wav");
+    const std::string settings = folder.path("s.txt");
+    state.motherPath = mother;
+    state.likeSettingPath = like;
+    state.childBaseName = kind;
+    save(settings);
+    ASSERT_EQ(1u, fake.fileDialogs.size());
+    EXPECT_EQ("SAVE FILE & PATH Settings as=", fake.fileDialogs[0].title);
+    EXPECT_EQ("", fake.fileDialogs[0].initialName);
+    ASSERT_EQ(1u, fake.boxes.size());
+    expectBox(0, " PATH and NAME  : ", settings);
+    const std::string lines = "MOTHER=" + mother + "\r\nVORBILD=" + like + "\r\nKIND=" + kind + "\r\nEOF";
+    EXPECT_EQ(lines + std::string(1024 - lines.size(), '\0'), fileText(settings));
+
+    state = AppState{};
+    fake = FakePlatform{};
+    load(settings, {mother, like, kind});
+    EXPECT_EQ((std::vector<std::string>{"LOAD FILE & PATH Settings:", "select MOTHER-Wave:",
+                                        "WAVE file of with wished time:", "CHILDREN->Names"}),
+              dialogTitles());
+    ASSERT_EQ(4u, fake.fileDialogs.size());
+    EXPECT_EQ("SETTINGS.TXT", fake.fileDialogs[0].initialName);
+    EXPECT_EQ(mother, fake.fileDialogs[1].initialName);
+    EXPECT_EQ(like, fake.fileDialogs[2].initialName);
+    EXPECT_EQ(kind, fake.fileDialogs[3].initialName);
+    ASSERT_EQ(1u, fake.boxes.size());
+    expectBox(0, "Please check PATH+FILE  : ", lines);
+
+    EXPECT_EQ(std::vector<std::string>{mother}, loadedMothers);
+    EXPECT_EQ(1, state.motherChosen);
+    EXPECT_EQ(like, state.likeSettingPath);
+    EXPECT_EQ(1, state.likeChosen);
+    EXPECT_EQ(likeHeader, state.headerBuf);
+    EXPECT_EQ(176400u, state.pieceBytes);
+    EXPECT_EQ(1000u, state.likeFileBytes);
+    EXPECT_EQ(CutMode::None, state.cutMode);
+    EXPECT_EQ(kind, state.childBaseName);
+    EXPECT_EQ(folder.path("k"), state.childStem);
+    EXPECT_EQ(1, state.childNumber);
+    EXPECT_EQ(1, state.childrenNamed);
+}
+
+TEST_F(SettingsCommands, CancelledPicksLeaveTheStoredValuesAndACancelledLoadAppliesTheTextAgain)
+{
+    const std::string text = "KIND=C:\\w\\k.wav\r\nVORBILD=C:\\w\\t.wav\r\nMOTHER=C:\\w\\m.wav\r\nEOF";
+    const std::string settings = folder.write("s.txt", bytesOf(text + std::string(5, '\0')));
+    state.motherChosen = 1;
+    state.motherStream = std::tmpfile();
+    state.likeChosen = 1;
+    state.pieceBytes = 441000;
+    state.headerBuf.fill(0xEE);
+    state.childrenNamed = 1;
+    state.childNumber = 7;
+    state.childStem = "old";
+    const std::vector<std::string> titles = {"LOAD FILE & PATH Settings:", "select MOTHER-Wave:",
+                                             "WAVE file of with wished time:", "CHILDREN->Names"};
+
+    load(settings, {std::nullopt, std::nullopt, std::nullopt});
+    EXPECT_EQ(titles, dialogTitles());
+    expectBox(0, "Please check PATH+FILE  : ", text);
+    EXPECT_TRUE(loadedMothers.empty());
+    EXPECT_EQ("C:\\w\\m.wav", state.motherPath);
+    EXPECT_EQ(0, state.motherChosen);
+    EXPECT_EQ(nullptr, state.motherStream);
+    EXPECT_EQ("C:\\w\\t.wav", state.likePath);
+    EXPECT_EQ("C:\\w\\t.wav", state.likeSettingPath);
+    EXPECT_EQ(0, state.likeChosen);
+    EXPECT_EQ(441000u, state.pieceBytes);
+    EXPECT_EQ(0xEE, state.headerBuf[43]);
+    EXPECT_EQ("C:\\w\\k.wav", state.childBaseName);
+    EXPECT_EQ("C:\\w\\k", state.childStem);
+    EXPECT_EQ(1, state.childNumber);
+    EXPECT_EQ(0, state.childrenNamed);
+
+    // Cancelling the settings pick itself goes through the same text again.
+    std::filesystem::remove(settings);
+    state.motherPath = state.likePath = state.childBaseName = "changed";
+    fake.cancelPick();
+    loadSettings(ctx, steps);
+    ASSERT_EQ(8u, fake.fileDialogs.size());
+    const std::vector<std::string> all = dialogTitles();
+    EXPECT_EQ(titles, std::vector<std::string>(all.begin() + 4, all.end()));
+    expectBox(1, "Please check PATH+FILE  : ", text);
+    EXPECT_EQ("C:\\w\\m.wav", state.motherPath);
+    EXPECT_EQ("C:\\w\\t.wav", state.likePath);
+    EXPECT_EQ("C:\\w\\k.wav", state.childBaseName);
+}
+
+TEST_F(SettingsCommands, EmptyValuesSkipTheirStepsAndAnEmptyTemplateValueIsStillTaken)
+{
+    state.motherPath = "Z:\\m.wav";
+    state.likeSettingPath = "Z:\\old.wav";
+    load(folder.write("s.txt", bytesOf("MOTHER=\r\nVORBILD=\r\nKIND=\r\nEOF")));
+    EXPECT_EQ(1u, fake.fileDialogs.size());
+    EXPECT_EQ("Z:\\m.wav", state.motherPath);
+    EXPECT_EQ("", state.likeSettingPath);
+    EXPECT_EQ(0, state.childNumber);
+}
+
+TEST_F(SettingsCommands, ANewSettingsNameIsCreatedEmpty)
+{
+    const std::string settings = folder.path("new.txt");
+    load(settings);
+    EXPECT_EQ(1u, fake.fileDialogs.size());
+    expectBox(0, "Please check PATH+FILE  : ", "");
+    EXPECT_TRUE(std::filesystem::exists(settings));
+    EXPECT_EQ(0u, std::filesystem::file_size(settings));
+}
+
+TEST_F(SettingsCommands, LongTextsAreKeptWholeUpTo64KiBAndALargerFileIsRefused)
+{
+    const std::string mother = std::string(600, 'p');
+    std::string bytes = "MOTHER=" + mother + "\r\n";
+    bytes.resize(65536, '\0');
+    load(folder.write("full.txt", bytesOf(bytes)), {std::nullopt});
+    EXPECT_EQ(mother, state.motherPath);
+    EXPECT_EQ(609u, state.settingsText.size());
+
+    fake.boxes.clear();
+    fake.fileDialogs.clear();
+    state.motherPath = "kept";
+    bytes.push_back('\0');
+    const std::string tooBig = folder.write("big.txt", bytesOf(bytes));
+    load(tooBig);
+    ASSERT_EQ(1u, fake.boxes.size());
+    expectBox(0, " SETTINGS file is larger than 64 KB: nothing loaded ", tooBig + "\nfile bytes = 65537");
+    EXPECT_EQ(1u, fake.fileDialogs.size());
+    EXPECT_EQ(609u, state.settingsText.size());
+    EXPECT_EQ("kept", state.motherPath);
+}
+
+TEST_F(SettingsCommands, TemplateThatGivesNoWholeHeaderIsRefusedAndChangesNothing)
+{
+    const std::string cases[] = {folder.path("absent.wav"), folder.writeWav("short.wav", pcmHeader(400), 43)};
+    const char* captions[] = {" LIKE Wavfile cannot be opened ", " LIKE Wavfile is shorter than its 44-byte header "};
+    state.pieceBytes = 441000;
+    state.headerBuf.fill(0xEE);
+    for (std::size_t i = 0; i < 2; ++i) {
+        SCOPED_TRACE(cases[i]);
+        fake.boxes.clear();
+        load(folder.write("s.txt", bytesOf("VORBILD=" + cases[i] + "\r\n")), {cases[i]});
+        ASSERT_EQ(2u, fake.boxes.size());
+        EXPECT_EQ(captions[i], fake.boxes[1].caption);
+        EXPECT_EQ(0, state.likeChosen);
+        EXPECT_EQ(441000u, state.pieceBytes);
+        EXPECT_EQ(0xEE, state.headerBuf[0]);
+        EXPECT_EQ(cases[i], state.likeSettingPath);
+    }
+    EXPECT_FALSE(std::filesystem::exists(cases[0]));
+}
+
+TEST_F(SettingsCommands, SaveOverwritesOnlyTheFirst1024BytesOfALongerFile)
+{
+    const std::string settings = folder.write("s.txt", std::vector<std::uint8_t>(1500, 'x'));
+    save(settings);
+    const std::string lines = "MOTHER=\r\nVORBILD=\r\nKIND=.wav\r\nEOF";
+    EXPECT_EQ(lines + std::string(1024 - lines.size(), '\0') + std::string(476, 'x'), fileText(settings));
+}
+
+TEST_F(SettingsCommands, FailedSavesSayWhyAndWriteNothing)
+{
+    const std::string tooLong = folder.path("long.txt");
+    state.motherPath = std::string(992, 'm');
+    save(tooLong);
+    ASSERT_EQ(1u, fake.boxes.size());
+    expectBox(0, " SETTINGS do not fit in 1024 bytes: nothing saved ", tooLong + "\nbytes needed = 1025");
+    EXPECT_FALSE(std::filesystem::exists(tooLong));
+
+    fake.boxes.clear();
+    state.motherPath = "m";
+    const std::string unwritable = folder.path("missing") + "/s.txt";
+    save(unwritable);
+    ASSERT_EQ(2u, fake.boxes.size());
+    expectBox(0, " PATH and NAME  : ", unwritable);
+    expectBox(1, " SETTINGS file cannot be written: nothing saved ", unwritable);
+
+    fake.boxes.clear();
+    fake.cancelPick();
+    saveSettings(ctx);
+    EXPECT_TRUE(fake.boxes.empty());
+}
