@@ -7,18 +7,18 @@
 
 #include "app/MotherLoad.h"
 #include "cli/CliOptions.h"
+#include "cli/CliTexts.h"
 #include "cli/ConsoleProgress.h"
 #include "cli/WatchedFiles.h"
 #include "core/AppState.h"
 #include "cut/PieceLength.h"
 #include "res/version.h"
 #include "split/SplitDialogs.h"
+#include "ui/Messages.h"
 #include "ui/Texts.h"
 #include "wav/WavHeader.h"
 
 namespace {
-
-constexpr char USAGE[] = "usage: morlando-split [OPTIONS] MOTHER.wav   (morlando-split --help lists the options)\n";
 
 // A refusal of the command line's own, worded as the window's boxes are.
 int refuse(const CliConsole& console, std::string caption, std::string text)
@@ -83,8 +83,8 @@ bool choosePieceLength(AppState& state, const CliOptions& options, const CliCons
         state.pieceBytes = countPieceBytes(state.motherDataBytes, options.pieces);
         state.cutMode = CutMode::Count;
         if (state.pieceBytes == 0) {
-            refuse(console, " more pieces than the MOTHER has frames ",
-                   state.motherPath + "\nframes = " + std::to_string(state.motherDataBytes / BYTES_PER_FRAME));
+            refuse(console, clitext::TOO_MANY_PIECES,
+                   state.motherPath + numberLine(clitext::FRAMES_LABEL, state.motherDataBytes / BYTES_PER_FRAME));
             return false;
         }
         return true;
@@ -187,7 +187,7 @@ int runCli(const std::vector<std::string>& args, const CliConsole& console)
 {
     const ParsedOptions parsed = parseOptions(args);
     if (!parsed.options) {
-        console.err << "morlando-split: " << parsed.problem << "\n" << USAGE;
+        console.err << clitext::PROGRAM_PREFIX << parsed.problem << "\n" << clitext::USAGE;
         return EXIT_USAGE;
     }
     const CliOptions& options = *parsed.options;

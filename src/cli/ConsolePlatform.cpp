@@ -1,5 +1,7 @@
 #include "cli/ConsolePlatform.h"
 
+#include "cli/CliTexts.h"
+
 namespace {
 
 class NoSurface : public DrawingSurface {
@@ -49,7 +51,7 @@ void ConsolePlatform::destroyWindow(WindowRef) {}
 
 std::string consoleMessage(const ConsoleBox& box)
 {
-    std::string message = "morlando-split: ";
+    std::string message = clitext::PROGRAM_PREFIX;
     message += trimmed(box.caption);
     std::string_view rest = box.text;
     while (!rest.empty()) {

@@ -9,6 +9,7 @@ namespace {
 
 constexpr int BAR_WIDTH = 30;
 constexpr double BYTES_PER_MB = 1e6;
+constexpr double REDRAW_SECONDS = 0.1;
 
 std::string formatted(const char* pattern, double value)
 {
@@ -34,7 +35,7 @@ double ConsoleProgress::seconds() const
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
 }
 
-void ConsoleProgress::childStarted() { ++started_children_; }
+void ConsoleProgress::childStarted() { ++childrenStarted_; }
 
 void ConsoleProgress::bytesWritten(std::uint64_t bytes)
 {
@@ -59,18 +60,22 @@ void ConsoleProgress::childKept(const ChildReport& child)
 void ConsoleProgress::drawBar(bool complete)
 {
     // The headers are not Mother bytes: the share is counted in samples.
-    const std::uint64_t headers = std::uint64_t{WAV_HEADER_BYTES} * started_children_;
+    const std::uint64_t headers = std::uint64_t{WAV_HEADER_BYTES} * childrenStarted_;
     const std::uint64_t samples = written_ > headers ? written_ - headers : 0;
     const std::uint64_t share = scope_.sampleBytes == 0 ? 100 : samples * 100 / scope_.sampleBytes;
     // The last Child may stop short of the Mother's end: a finished split is 100 % all the same.
     const int percent = complete || share > 100 ? 100 : static_cast<int>(share);
-    if (percent == lastPercent_ && kept_ == lastKept_) {
+    const double elapsed = seconds();
+    // Tens of thousands of small Children would redraw the line as often: the count alone
+    // moves it at most ten times a second.
+    const bool countDue = kept_ != lastKept_ && elapsed - lastDrawn_ >= REDRAW_SECONDS;
+    if (percent == lastPercent_ && !countDue && !complete) {
         return;
     }
     lastPercent_ = percent;
     lastKept_ = kept_;
+    lastDrawn_ = elapsed;
     const int filled = percent * BAR_WIDTH / 100;
-    const double elapsed = seconds();
     const double rate = elapsed > 0 ? static_cast<double>(written_) / BYTES_PER_MB / elapsed : 0.0;
     out_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
          << std::string(static_cast<std::size_t>(BAR_WIDTH - filled), '.') << "] " << formatted("%3.0f", percent)

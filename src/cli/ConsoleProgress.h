@@ -38,10 +38,11 @@ private:
     SplitScope scope_;
     std::chrono::steady_clock::time_point started_;
     std::uint64_t written_ = 0;
-    std::uint32_t started_children_ = 0;
+    std::uint32_t childrenStarted_ = 0;
     std::uint32_t kept_ = 0;
     int lastPercent_ = -1;
     std::uint32_t lastKept_ = 0;
+    double lastDrawn_ = 0.0;  // seconds after the start
 };
 
 // A dry run's plan, one line a Child on standard output.

@@ -180,6 +180,11 @@ TEST_F(CliRun, RefusesWithTheFileAndTheCauseAndLeavesNoChild)
     EXPECT_EQ(err.str(), "morlando-split: LIKE Wavfile is shorter than its 44-byte header\n  " + shortLike +
                              "\n  header bytes read = 4\n");
 
+    const std::string noFolder = folder.path("gone") + "/kid";
+    EXPECT_EQ(run({"--every", "10s", "--name", noFolder, motherPath}), EXIT_REFUSED);
+    EXPECT_EQ(err.str(), "morlando-split: CHILD Wavfile cannot be created\n  " + noFolder +
+                             "1.WAV\n  No such file or directory\n");
+
     EXPECT_EQ(filesInFolder(), 2u);  // the Mother and the short template, nothing else
 }
 

@@ -109,5 +109,19 @@ check "a length the time cuts cannot choose: usage, exit 2" eval '[ $status -eq 
 split take.wav
 check "no piece length: usage, exit 2" eval '[ $status -eq 2 ] && stderr_has "no piece length"'
 
+# A folder that fills up: a 3 MiB tmpfs, where mounting is allowed (root, as the install step).
+small=$work/small
+mkdir -p "$small"
+if mount -t tmpfs -o size=3m morlando-cli-small "$small" 2>/dev/null; then
+    split --every 1s --name 'Z:'"$(printf %s "$small" | tr / '\\')"'\kid' take.wav
+    check "a folder that fills up: exit 1, the Child and the cause named, only complete Children left" eval \
+        '[ $status -eq 1 ] && stderr_has "CHILD Wavfile cannot be written" &&
+         stderr_has "split stopped, the incomplete CHILD was removed" && size_is "$small/kid1.WAV" 176444 &&
+         [ -z "$(find "$small" -type f ! -size 176444c)" ]'
+    umount "$small"
+else
+    echo "SKIP a folder that fills up (cannot mount a tmpfs)"
+fi
+
 echo "$passed passed, $failed failed"
 [ $failed -eq 0 ]
