@@ -88,7 +88,8 @@ exact() {
     esac
 }
 
-declare -A times synctimes
+TIMEFORMAT='%R %U %S'
+declare -A times synctimes cputimes
 exacts=()
 for round in $(seq 1 "$rounds"); do
     for entry in "${contenders[@]}"; do
@@ -97,14 +98,17 @@ for round in $(seq 1 "$rounds"); do
         mkdir -p "$out"
         sync
         start=$(now)
-        eval "${command//OUT/$out}" >/dev/null 2>"$work/stderr" || { echo "$name failed: $(cat "$work/stderr")"; }
+        { time eval "${command//OUT/$out}" >/dev/null 2>"$work/stderr"; } 2>"$work/time" ||
+            echo "$name failed: $(cat "$work/stderr")"
         ended=$(now)
         sync
         synced=$(now)
         times[$name]="${times[$name]:-} $(awk -v a="$start" -v b="$ended" 'BEGIN {print b - a}')"
         synctimes[$name]="${synctimes[$name]:-} $(awk -v a="$start" -v b="$synced" 'BEGIN {print b - a}')"
+        cputimes[$name]="${cputimes[$name]:-} $(awk '{print $2 + $3}' "$work/time")"
+        # Checked before its pages leave the cache, so that reading them back costs the next one nothing.
+        [ "$round" = 1 ] && exacts+=("$name|$(exact "$kind" "$out")|$(ls "$out" | wc -l)")
         uncache "$out"
-        [ "$round" = 1 ] && exacts[${#exacts[@]}]="$name|$(exact "$kind" "$out")|$(ls "$out" | wc -l)"
     done
 done
 
@@ -113,16 +117,18 @@ median() { tr ' ' '\n' | grep . | sort -g | awk '{v[NR]=$1} END {print v[int((NR
 base=$(echo "${times[cp]}" | median)
 syncbase=$(echo "${synctimes[cp]}" | median)
 printf '%s MiB Mother into 10-second Children, %s rounds, median wall times:\n' "$mib" "$rounds"
-printf 'until the command ends (its bytes in the page cache), and until they are on disk (sync)\n\n'
-printf '| %-16s | %8s | %6s | %12s | %6s | %5s | %s\n' "tool" "ends (s)" "to cp" "on disk (s)" "to cp" "files" \
-    "sample-exact Children"
-printf '|%s|%s|%s|%s|%s|%s|%s\n' "------------------" "----------" "--------" "--------------" "--------" \
-    "-------" "-----------------------"
+printf 'until the command ends (its bytes in the page cache), until they are on disk (sync), and its\n'
+printf 'processor time (user + system)\n\n'
+printf '| %-16s | %8s | %6s | %12s | %6s | %8s | %5s | %s\n' "tool" "ends (s)" "to cp" "on disk (s)" "to cp" \
+    "CPU (s)" "files" "sample-exact Children"
+printf '|%s|%s|%s|%s|%s|%s|%s|%s\n' "------------------" "----------" "--------" "--------------" "--------" \
+    "----------" "-------" "-----------------------"
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
 for entry in "${exacts[@]}"; do
     IFS='|' read -r name verdict files <<<"$entry"
     m=$(echo "${times[$name]}" | median)
     ms=$(echo "${synctimes[$name]}" | median)
-    printf '| %-16s | %8.3f | %6s | %12.3f | %6s | %5s | %s\n' "$name" "$m" "$(ratio "$m" "$base")" "$ms" \
-        "$(ratio "$ms" "$syncbase")" "$files" "$verdict"
+    cpu=$(echo "${cputimes[$name]}" | median)
+    printf '| %-16s | %8.3f | %6s | %12.3f | %6s | %8.3f | %5s | %s\n' "$name" "$m" "$(ratio "$m" "$base")" "$ms" \
+        "$(ratio "$ms" "$syncbase")" "$cpu" "$files" "$verdict"
 done

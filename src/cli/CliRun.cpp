@@ -60,6 +60,10 @@ bool takeTemplate(AppState& state, const CliOptions& options, const CliConsole& 
                options.likePath + "\n" + text::BYTES_READ_LABEL + std::to_string(read.bytesRead));
         return false;
     }
+    if (headerDataSize(header) == 0) {
+        refuse(console, clitext::LIKE_NO_DATA, options.likePath + numberLine(text::DATA_SIZE_LABEL, 0));
+        return false;
+    }
     state.likePath = options.likePath;
     state.likeChosen = 1;
     state.headerBuf = header;

@@ -180,12 +180,17 @@ TEST_F(CliRun, RefusesWithTheFileAndTheCauseAndLeavesNoChild)
     EXPECT_EQ(err.str(), "morlando-split: LIKE Wavfile is shorter than its 44-byte header\n  " + shortLike +
                              "\n  header bytes read = 4\n");
 
+    const HeaderBytes empty = pcmHeader(0);
+    const std::string emptyLike = folder.write("empty.wav", std::vector<std::uint8_t>(empty.begin(), empty.end()));
+    EXPECT_EQ(run({"--like", emptyLike, motherPath}), EXIT_REFUSED);
+    EXPECT_EQ(err.str(), "morlando-split: LIKE Wavfile gives no piece length\n  " + emptyLike + "\n  data size = 0\n");
+
     const std::string noFolder = folder.path("gone") + "/kid";
     EXPECT_EQ(run({"--every", "10s", "--name", noFolder, motherPath}), EXIT_REFUSED);
     EXPECT_EQ(err.str(), "morlando-split: CHILD Wavfile cannot be created\n  " + noFolder +
                              "1.WAV\n  No such file or directory\n");
 
-    EXPECT_EQ(filesInFolder(), 2u);  // the Mother and the short template, nothing else
+    EXPECT_EQ(filesInFolder(), 3u);  // the Mother and the two templates, nothing else
 }
 
 TEST_F(CliRun, AWrongLineGetsTheUsageAndHelpAndVersionAnswer)
