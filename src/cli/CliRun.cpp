@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
-#include <sstream>
+#include <ostream>
 
 #include "app/MotherLoad.h"
 #include "cli/CliOptions.h"
@@ -21,10 +21,9 @@
 namespace {
 
 // A refusal of the command line's own, worded as the window's boxes are.
-int refuse(const CliConsole& console, std::string caption, std::string text)
+void refuse(const CliConsole& console, std::string caption, std::string text)
 {
     console.err << consoleMessage({std::move(caption), std::move(text)});
-    return EXIT_REFUSED;
 }
 
 // As LOAD does after its pick: the Mother's facts and an open stream, or the refusal's box.
@@ -156,12 +155,14 @@ int split(CommandContext& ctx, ConsolePlatform& ui, const CliOptions& options, c
         WatchedFiles files(plan, true, console.nullDevice);
         done = runSplitDialog(ctx, ui, kind, files);
     } else {
-        std::ostringstream silent;
-        ConsoleProgress progress(options.quiet ? silent : console.err, console.errIsTerminal, scopeOf(ctx.state));
+        std::ostream nowhere(nullptr);  // without a buffer, a stream takes everything and keeps nothing
+        ConsoleProgress progress(options.quiet ? nowhere : console.err, console.errIsTerminal, scopeOf(ctx.state));
         WatchedFiles files(progress, false, console.nullDevice);
         done = runSplitDialog(ctx, ui, kind, files);
         if (done) {
             progress.finish();
+        } else {
+            progress.interrupt();
         }
     }
     if (!done) {

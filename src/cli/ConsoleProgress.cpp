@@ -95,6 +95,13 @@ void ConsoleProgress::finish()
          << formatted("%.2f", elapsed) << " s (" << formatted("%.1f", rate) << " MB/s)\n";
 }
 
+void ConsoleProgress::interrupt()
+{
+    if (terminal_ && lastPercent_ >= 0) {
+        out_ << "\n";
+    }
+}
+
 void PlanListing::childKept(const ChildReport& child)
 {
     const std::uint64_t sampleOffset = child.motherOffset - dataStart_;

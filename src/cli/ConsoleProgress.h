@@ -26,6 +26,8 @@ public:
 
     // Ends the bar's line and says what was done, in how long.
     void finish();
+    // Ends the bar's line, so that a message about a failure starts a line of its own.
+    void interrupt();
 
     std::uint32_t childrenKept() const { return kept_; }
 
