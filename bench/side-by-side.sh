@@ -1,0 +1,134 @@
+#!/bin/bash
+# Times morlando-split as a whole process against the tools a user could pick for the same job,
+# on the same 1 GiB Mother cut into 10-second Children, in the same run: `cp` of the Mother (the
+# baseline), `split -b` into as many files, and SoX, ffmpeg's segment muxer and shntool when they
+# are installed. Prints each one's median wall time until it ends and until its output is on disk,
+# the ratios to cp and whether its Children hold exactly the Mother's samples. Figures only; no
+# time is asserted.
+#
+#   bench/side-by-side.sh [--rounds N] [--mib N] [--dir PATH] [--split PATH/TO/morlando-split]
+#
+# Without --split it builds an optimised morlando-split in /tmp/morlando-bench-build. The work
+# folder (about (1 + rounds x contenders) times the Mother on disk) is removed at the end.
+set -u
+
+rounds=3
+mib=1024
+dir=${TMPDIR:-/tmp}
+program=
+while [ $# -gt 0 ]; do
+    case $1 in
+    --rounds) rounds=$2; shift 2 ;;
+    --mib) mib=$2; shift 2 ;;
+    --dir) dir=$2; shift 2 ;;
+    --split) program=$2; shift 2 ;;
+    *) echo "usage: $0 [--rounds N] [--mib N] [--dir PATH] [--split PATH]" >&2; exit 2 ;;
+    esac
+done
+
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+if [ -z "$program" ]; then
+    build=/tmp/morlando-bench-build
+    cmake -S "$source_dir" -B "$build" -DMORLANDO_TARGET=native -DCMAKE_BUILD_TYPE=Release \
+        "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" >/dev/null &&
+        cmake --build "$build" --target morlando-split -j2 >/dev/null || exit 2
+    program=$build/morlando-split
+fi
+
+work=$dir/morlando-side-by-side-$$
+mkdir -p "$work" || exit 2
+trap 'rm -rf "$work"' EXIT
+
+data=$((mib * 1024 * 1024))
+piece=1764000  # 10 s of 16-bit stereo 44 100 Hz
+le32() {
+    printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255))
+}
+mother=$work/mother.wav
+{
+    printf "RIFF$(le32 $((data + 36)))WAVEfmt $(le32 16)\\x01\\x00\\x02\\x00$(le32 44100)$(le32 176400)"
+    printf "\\x04\\x00\\x10\\x00data$(le32 $data)"
+    head -c "$data" /dev/urandom
+} >"$mother"
+sync
+
+# name | command with OUT for its output folder | how its Children are checked
+contenders=(
+    "cp|cp \"$mother\" OUT/copy.wav|copy"
+    "split -b|split -a 5 -b $piece \"$mother\" OUT/x|raw"
+    "morlando-split|\"$program\" --quiet --every 10s --name OUT/take \"$mother\"|wav"
+)
+command -v sox >/dev/null &&
+    contenders+=("SoX|sox \"$mother\" OUT/take.wav trim 0 10 : newfile : restart|wav")
+command -v ffmpeg >/dev/null &&
+    contenders+=("ffmpeg segment|ffmpeg -nostdin -loglevel error -i \"$mother\" -f segment -segment_time 10 -c copy OUT/take%05d.wav|wav")
+command -v shntool >/dev/null &&
+    contenders+=("shntool split|shntool split -q -l 0:10.00 -d OUT \"$mother\"|wav")
+
+# Drops a folder's files from the page cache, so that every run starts with only the Mother cached.
+uncache() {
+    find "$1" -type f -exec dd if={} iflag=nocache count=0 status=none \; 2>/dev/null
+}
+
+now() { date +%s.%N; }
+
+# Whether every Child holds exactly its slice of the Mother's samples: the WAV Children's sample
+# bytes laid end to end, or the raw pieces laid end to end, against the Mother.
+exact() {
+    local kind=$1 out=$2
+    case $kind in
+    copy) cmp -s "$mother" "$out/copy.wav" && echo "yes (one file)" || echo NO ;;
+    raw) cat "$out"/x* | cmp -s - "$mother" && echo "no: raw byte pieces, no WAV headers" || echo NO ;;
+    wav)
+        local got
+        got=$(for f in $(ls "$out" | sort -V); do tail -c +45 "$out/$f"; done | cmp - <(tail -c +45 "$mother") 2>&1)
+        # The Children may stop short of the Mother's end (the last 17 frames are not cut).
+        case $got in "" | *"EOF on -"*) echo yes ;; *) echo NO ;; esac
+        ;;
+    esac
+}
+
+TIMEFORMAT='%R %U %S'
+declare -A times synctimes cputimes
+exacts=()
+for round in $(seq 1 "$rounds"); do
+    for entry in "${contenders[@]}"; do
+        IFS='|' read -r name command kind <<<"$entry"
+        out=$work/out-$round-${name// /_}
+        mkdir -p "$out"
+        sync
+        start=$(now)
+        { time eval "${command//OUT/$out}" >/dev/null 2>"$work/stderr"; } 2>"$work/time" ||
+            echo "$name failed: $(cat "$work/stderr")"
+        ended=$(now)
+        sync
+        synced=$(now)
+        times[$name]="${times[$name]:-} $(awk -v a="$start" -v b="$ended" 'BEGIN {print b - a}')"
+        synctimes[$name]="${synctimes[$name]:-} $(awk -v a="$start" -v b="$synced" 'BEGIN {print b - a}')"
+        cputimes[$name]="${cputimes[$name]:-} $(awk '{print $2 + $3}' "$work/time")"
+        # Checked before its pages leave the cache, so that reading them back costs the next one nothing.
+        [ "$round" = 1 ] && exacts+=("$name|$(exact "$kind" "$out")|$(ls "$out" | wc -l)")
+        uncache "$out"
+    done
+done
+
+median() { tr ' ' '\n' | grep . | sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
+
+base=$(echo "${times[cp]}" | median)
+syncbase=$(echo "${synctimes[cp]}" | median)
+printf '%s MiB Mother into 10-second Children, %s rounds, median wall times:\n' "$mib" "$rounds"
+printf 'until the command ends (its bytes in the page cache), until they are on disk (sync), and its\n'
+printf 'processor time (user + system)\n\n'
+printf '| %-16s | %8s | %6s | %12s | %6s | %8s | %5s | %s\n' "tool" "ends (s)" "to cp" "on disk (s)" "to cp" \
+    "CPU (s)" "files" "sample-exact Children"
+printf '|%s|%s|%s|%s|%s|%s|%s|%s\n' "------------------" "----------" "--------" "--------------" "--------" \
+    "----------" "-------" "-----------------------"
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
+for entry in "${exacts[@]}"; do
+    IFS='|' read -r name verdict files <<<"$entry"
+    m=$(echo "${times[$name]}" | median)
+    ms=$(echo "${synctimes[$name]}" | median)
+    cpu=$(echo "${cputimes[$name]}" | median)
+    printf '| %-16s | %8.3f | %6s | %12.3f | %6s | %8.3f | %5s | %s\n' "$name" "$m" "$(ratio "$m" "$base")" "$ms" \
+        "$(ratio "$ms" "$syncbase")" "$cpu" "$files" "$verdict"
+done

@@ -1,0 +1,41 @@
+#include "cli/CliRun.h"
+
+#include "res/version.h"
+
+std::string helpText()
+{
+    return "morlando-split " MORLANDO_VERSION_TEXT
+           ": cuts a 16-bit stereo 44.1 kHz WAV (the MOTHER) into Children, as the window's split does\n"
+           "\n"
+           "usage: morlando-split [OPTIONS] MOTHER.wav\n"
+           "\n"
+           "Piece length, exactly one of:\n"
+           "  --every LENGTH      a time in seconds, in whole hundredths: 10s, 0.25s, 1.5s, 0.01s\n"
+           "                      up to 24347.88s\n"
+           "  --pieces N          N equal pieces, each rounded down to whole frames; the rest is\n"
+           "                      not kept\n"
+           "  --like TEMPLATE.wav as long as the template's data; the Children carry the\n"
+           "                      template's header fields\n"
+           "  --default-header    with --like: the Children get the program's own 16-bit stereo\n"
+           "                      44 100 Hz header instead\n"
+           "\n"
+           "Other options:\n"
+           "  --from N            start with piece N (pieces before it are not written); the\n"
+           "                      first Child is numbered N\n"
+           "  --name PATH/STEM    name the Children STEM1.WAV, STEM2.WAV, ... in PATH\n"
+           "                      (default: the MOTHER's own name in its folder)\n"
+           "  --block BYTES       copy block, 1 to 8388608 bytes (default 1024)\n"
+           "  --dry-run           list every Child's name, size and start; write nothing\n"
+           "  -q, --quiet         say nothing but errors\n"
+           "  -h, --help          this text\n"
+           "  --version           the program's version\n"
+           "\n"
+           "Examples:\n"
+           "  morlando-split --every 10s take.wav           take1.WAV, take2.WAV, ... of 10 s\n"
+           "  morlando-split --every 0.25s --name out/beat take.wav\n"
+           "  morlando-split --pieces 12 --dry-run take.wav\n"
+           "  morlando-split --like intro.wav --from 3 take.wav\n"
+           "\n"
+           "Exit status: 0 done, 1 refused or failed (the message names the file and the cause;\n"
+           "no incomplete Child is left), 2 wrong command line.\n";
+}

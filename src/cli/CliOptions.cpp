@@ -1,0 +1,208 @@
+#include "cli/CliOptions.h"
+
+#include <charconv>
+#include <limits>
+
+#include "cut/PieceLength.h"
+#include "split/SplitEngine.h"
+
+namespace {
+
+constexpr std::uint32_t LARGEST_FROM = static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max());
+
+// A whole decimal number of digits only, within 1..largest.
+std::optional<std::uint32_t> parseCount(const std::string& text, std::uint32_t largest)
+{
+    std::uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || value == 0 || value > largest) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+std::string largestEvery()
+{
+    const std::uint32_t largest = largestUnitCount(TimeUnit::Hundredths);
+    const std::string cents = std::to_string(largest % 100);
+    return std::to_string(largest / 100) + "." + (cents.size() < 2 ? "0" : "") + cents + "s";
+}
+
+class Parser {
+public:
+    explicit Parser(const std::vector<std::string>& args) : args_(args) {}
+
+    ParsedOptions run()
+    {
+        // On to the end even after a problem: a --help further on still answers.
+        for (index_ = 0; index_ < args_.size(); ++index_) {
+            take(args_[index_]);
+        }
+        if (options_.help || options_.version) {
+            return {options_, {}};
+        }
+        if (problem_.empty()) {
+            checkWhole();
+        }
+        if (!problem_.empty()) {
+            return {std::nullopt, problem_};
+        }
+        return {options_, {}};
+    }
+
+private:
+    void take(const std::string& word)
+    {
+        if (optionsEnded_ || word == "-" || word.rfind("-", 0) != 0) {
+            positionals_.push_back(word);
+        } else if (word == "--") {
+            optionsEnded_ = true;
+        } else if (word == "--help" || word == "-h") {
+            options_.help = true;
+        } else if (word == "--version") {
+            options_.version = true;
+        } else if (word == "--dry-run") {
+            options_.dryRun = true;
+        } else if (word == "--quiet" || word == "-q") {
+            options_.quiet = true;
+        } else if (word == "--default-header") {
+            options_.carryLikeHeader = false;
+        } else {
+            takeWithValue(word);
+        }
+    }
+
+    // "--name VALUE" or "--name=VALUE".
+    void takeWithValue(const std::string& word)
+    {
+        const std::size_t equals = word.find('=');
+        const std::string option = word.substr(0, equals);
+        if (option != "--every" && option != "--pieces" && option != "--like" && option != "--from" &&
+            option != "--name" && option != "--block") {
+            setProblem("unknown option " + option);
+            return;
+        }
+        std::string value;
+        if (equals != std::string::npos) {
+            value = word.substr(equals + 1);
+        } else if (index_ + 1 < args_.size()) {
+            value = args_[++index_];
+        } else {
+            setProblem(option + " needs a value");
+            return;
+        }
+        setValue(option, value);
+    }
+
+    void setValue(const std::string& option, const std::string& value)
+    {
+        if (option == "--every") {
+            chooseLength(LengthChoice::Time, option);
+            const std::optional<std::uint32_t> hundredths = parseHundredths(value);
+            options_.hundredths = hundredths.value_or(0);
+            refuseUnless(hundredths.has_value(), option, value,
+                         "a length the time cuts can choose: whole hundredths of a second from 0.01s to " +
+                             largestEvery() + " (such as 10s, 0.25s, 1.5s)");
+        } else if (option == "--pieces") {
+            chooseLength(LengthChoice::Count, option);
+            options_.pieces = parseCount(value, std::numeric_limits<std::uint32_t>::max()).value_or(0);
+            refuseUnless(options_.pieces != 0, option, value, "a whole number of pieces from 1");
+        } else if (option == "--like") {
+            chooseLength(LengthChoice::Like, option);
+            options_.likePath = value;
+            refuseUnless(!value.empty(), option, value, "the name of a template WAV");
+        } else if (option == "--from") {
+            options_.from = static_cast<std::int32_t>(parseCount(value, LARGEST_FROM).value_or(0));
+            refuseUnless(options_.from != 0, option, value,
+                         "the number of the first piece to write, from 1 to " + std::to_string(LARGEST_FROM));
+        } else if (option == "--name") {
+            options_.name = value;
+            refuseUnless(!value.empty(), option, value, "a folder and stem such as out/take");
+        } else {
+            options_.blockBytes = parseCount(value, COPY_BLOCK_MAX).value_or(0);
+            refuseUnless(options_.blockBytes != 0, option, value,
+                         "a number of bytes from 1 to " + std::to_string(COPY_BLOCK_MAX));
+        }
+    }
+
+    void chooseLength(LengthChoice choice, const std::string& option)
+    {
+        if (options_.length != LengthChoice::None) {
+            setProblem(option + ": choose the piece length once, with one of --every, --pieces or --like");
+        }
+        options_.length = choice;
+    }
+
+    void refuseUnless(bool good, const std::string& option, const std::string& value, const std::string& wanted)
+    {
+        if (!good) {
+            setProblem(option + " " + (value.empty() ? "\"\"" : value) + ": expected " + wanted);
+        }
+    }
+
+    // The first problem of the line is the one told.
+    void setProblem(std::string problem)
+    {
+        if (problem_.empty()) {
+            problem_ = std::move(problem);
+        }
+    }
+
+    void checkWhole()
+    {
+        if (positionals_.empty()) {
+            problem_ = "no MOTHER.wav given";
+        } else if (positionals_.size() > 1) {
+            problem_ = "one MOTHER.wav only, not also " + positionals_[1];
+        } else if (options_.length == LengthChoice::None) {
+            problem_ = "no piece length: give --every, --pieces or --like";
+        } else {
+            options_.motherPath = positionals_.front();
+        }
+    }
+
+    const std::vector<std::string>& args_;
+    std::size_t index_ = 0;
+    bool optionsEnded_ = false;
+    std::vector<std::string> positionals_;
+    CliOptions options_;
+    std::string problem_;
+};
+
+}  // namespace
+
+ParsedOptions parseOptions(const std::vector<std::string>& args) { return Parser(args).run(); }
+
+std::optional<std::uint32_t> parseHundredths(const std::string& text)
+{
+    std::string number = text;
+    if (!number.empty() && number.back() == 's') {
+        number.pop_back();
+    }
+    const std::size_t dot = number.find('.');
+    std::string whole = number.substr(0, dot);
+    std::string cents = dot == std::string::npos ? "" : number.substr(dot + 1);
+    // Decimals past the hundredths are allowed only as zeros: 0.250 is 0.25, 0.125 is no choice.
+    while (cents.size() > 2 && cents.back() == '0') {
+        cents.pop_back();
+    }
+    if (whole.empty() || cents.size() > 2 || cents.find_first_not_of("0123456789") != std::string::npos ||
+        whole.find_first_not_of("0123456789") != std::string::npos || whole.size() > 9) {
+        return std::nullopt;
+    }
+    cents.resize(2, '0');
+    const std::uint64_t hundredths = std::stoull(whole) * 100 + std::stoull(cents);
+    if (hundredths == 0 || hundredths > largestUnitCount(TimeUnit::Hundredths)) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(hundredths);
+}
+
+std::string stemOf(const std::string& name)
+{
+    const std::size_t lastPart = name.find_last_of("/\\");
+    const std::size_t partStart = lastPart == std::string::npos ? 0 : lastPart + 1;
+    const std::size_t dot = name.find('.', partStart);
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}

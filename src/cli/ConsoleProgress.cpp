@@ -1,0 +1,110 @@
+#include "cli/ConsoleProgress.h"
+
+#include <cstdio>
+#include <string>
+
+#include "core/AudioFormat.h"
+
+namespace {
+
+constexpr int BAR_WIDTH = 30;
+constexpr double BYTES_PER_MB = 1e6;
+constexpr double REDRAW_SECONDS = 0.1;
+
+std::string formatted(const char* pattern, double value)
+{
+    char text[64] = {};
+    std::snprintf(text, sizeof text, pattern, value);
+    return text;
+}
+
+}  // namespace
+
+std::string secondsInMother(std::uint64_t sampleOffset)
+{
+    return formatted("%.2f s", static_cast<double>(sampleOffset) / BYTES_PER_SECOND);
+}
+
+ConsoleProgress::ConsoleProgress(std::ostream& out, bool terminal, SplitScope scope)
+    : out_(out), terminal_(terminal), scope_(scope), started_(std::chrono::steady_clock::now())
+{
+}
+
+double ConsoleProgress::seconds() const
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
+}
+
+void ConsoleProgress::childStarted() { ++childrenStarted_; }
+
+void ConsoleProgress::bytesWritten(std::uint64_t bytes)
+{
+    written_ += bytes;
+    if (terminal_) {
+        drawBar();
+    }
+}
+
+void ConsoleProgress::childKept(const ChildReport& child)
+{
+    ++kept_;
+    if (terminal_) {
+        drawBar();
+    } else {
+        out_ << child.name << "  " << child.fileBytes << " bytes\n";
+    }
+}
+
+// Redrawn only when the whole percentage or the Children done change, so that a fast split
+// spends its time on the disk and not on the terminal.
+void ConsoleProgress::drawBar(bool complete)
+{
+    // The headers are not Mother bytes: the share is counted in samples.
+    const std::uint64_t headers = std::uint64_t{WAV_HEADER_BYTES} * childrenStarted_;
+    const std::uint64_t samples = written_ > headers ? written_ - headers : 0;
+    const std::uint64_t share = scope_.sampleBytes == 0 ? 100 : samples * 100 / scope_.sampleBytes;
+    // The last Child may stop short of the Mother's end: a finished split is 100 % all the same.
+    const int percent = complete || share > 100 ? 100 : static_cast<int>(share);
+    const double elapsed = seconds();
+    // Tens of thousands of small Children would redraw the line as often: the count alone
+    // moves it at most ten times a second.
+    const bool countDue = kept_ != lastKept_ && elapsed - lastDrawn_ >= REDRAW_SECONDS;
+    if (percent == lastPercent_ && !countDue && !complete) {
+        return;
+    }
+    lastPercent_ = percent;
+    lastKept_ = kept_;
+    lastDrawn_ = elapsed;
+    const int filled = percent * BAR_WIDTH / 100;
+    const double rate = elapsed > 0 ? static_cast<double>(written_) / BYTES_PER_MB / elapsed : 0.0;
+    out_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+         << std::string(static_cast<std::size_t>(BAR_WIDTH - filled), '.') << "] " << formatted("%3.0f", percent)
+         << " %  " << kept_ << "/" << scope_.expectedChildren << " Children  " << formatted("%.1f", rate)
+         << " MB/s" << std::flush;
+}
+
+void ConsoleProgress::finish()
+{
+    if (terminal_) {
+        drawBar(true);
+        out_ << "\n";
+    }
+    const double elapsed = seconds();
+    const double rate = elapsed > 0 ? static_cast<double>(written_) / BYTES_PER_MB / elapsed : 0.0;
+    out_ << kept_ << (kept_ == 1 ? " Child, " : " Children, ") << written_ << " bytes in "
+         << formatted("%.2f", elapsed) << " s (" << formatted("%.1f", rate) << " MB/s)\n";
+}
+
+void ConsoleProgress::interrupt()
+{
+    if (terminal_ && lastPercent_ >= 0) {
+        out_ << "\n";
+    }
+}
+
+void PlanListing::childKept(const ChildReport& child)
+{
+    const std::uint64_t sampleOffset = child.motherOffset - dataStart_;
+    out_ << child.name << "  " << child.fileBytes << " bytes  from " << secondsInMother(sampleOffset)
+         << " (MOTHER byte " << child.motherOffset << ")\n";
+}

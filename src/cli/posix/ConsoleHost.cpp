@@ -1,0 +1,7 @@
+#include "cli/ConsoleHost.h"
+
+#include <unistd.h>
+
+bool standardErrorIsTerminal() { return isatty(STDERR_FILENO) != 0; }
+
+const char* nullDeviceName() { return "/dev/null"; }

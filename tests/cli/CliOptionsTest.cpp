@@ -1,0 +1,103 @@
+#include "cli/CliOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+ParsedOptions parse(std::vector<std::string> args) { return parseOptions(args); }
+
+}  // namespace
+
+TEST(CliOptions, EveryTakesTheLengthsTheTimeCutsCanChoose)
+{
+    EXPECT_EQ(parseHundredths("10s"), 1000u);
+    EXPECT_EQ(parseHundredths("10"), 1000u);
+    EXPECT_EQ(parseHundredths("0.25s"), 25u);
+    EXPECT_EQ(parseHundredths("0.250s"), 25u);
+    EXPECT_EQ(parseHundredths("1.5"), 150u);
+    EXPECT_EQ(parseHundredths("0.01s"), 1u);
+    EXPECT_EQ(parseHundredths("24347.88s"), 2434788u);  // 2 434 788 x 1764 bytes still fits in 32 bits
+    for (const char* refused : {"0.125s", "0s", "0.00", "24347.89s", "", "s", ".5", "-1s", "1e3", "10 s", "10ms",
+                                "99999999999s"}) {
+        SCOPED_TRACE(refused);
+        EXPECT_FALSE(parseHundredths(refused).has_value());
+    }
+}
+
+TEST(CliOptions, ReadsEveryOptionInBothSpellings)
+{
+    const ParsedOptions parsed = parse({"--every=0.5s", "--from", "3", "--name=out/kid.wav", "--block", "8388608",
+                                        "--dry-run", "-q", "take.wav"});
+    ASSERT_TRUE(parsed.options) << parsed.problem;
+    const CliOptions& o = *parsed.options;
+    EXPECT_EQ(o.motherPath, "take.wav");
+    EXPECT_EQ(o.length, LengthChoice::Time);
+    EXPECT_EQ(o.hundredths, 50u);
+    EXPECT_EQ(o.from, 3);
+    EXPECT_EQ(o.name, "out/kid.wav");
+    EXPECT_EQ(o.blockBytes, 8388608u);
+    EXPECT_TRUE(o.dryRun);
+    EXPECT_TRUE(o.quiet);
+
+    const ParsedOptions like = parse({"--like", "t.wav", "--default-header", "--", "-take.wav"});
+    ASSERT_TRUE(like.options) << like.problem;
+    EXPECT_EQ(like.options->length, LengthChoice::Like);
+    EXPECT_EQ(like.options->likePath, "t.wav");
+    EXPECT_FALSE(like.options->carryLikeHeader);
+    EXPECT_EQ(like.options->motherPath, "-take.wav");
+
+    const ParsedOptions pieces = parse({"take.wav", "--pieces", "4294967295"});
+    ASSERT_TRUE(pieces.options) << pieces.problem;
+    EXPECT_EQ(pieces.options->pieces, 4294967295u);
+    EXPECT_TRUE(pieces.options->carryLikeHeader);
+}
+
+TEST(CliOptions, NamesWhatIsWrongWithALine)
+{
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"take.wav"}, "no piece length: give --every, --pieces or --like"},
+        {{"--every", "10s"}, "no MOTHER.wav given"},
+        {{"--every", "10s", "a.wav", "b.wav"}, "one MOTHER.wav only, not also b.wav"},
+        {{"--every", "10s", "--pieces", "3", "a.wav"},
+         "--pieces: choose the piece length once, with one of --every, --pieces or --like"},
+        {{"--every", "10s", "--fast", "a.wav"}, "unknown option --fast"},
+        {{"a.wav", "--every"}, "--every needs a value"},
+        {{"--every", "0.125s", "a.wav"},
+         "--every 0.125s: expected a length the time cuts can choose: whole hundredths of a second from 0.01s to "
+         "24347.88s (such as 10s, 0.25s, 1.5s)"},
+        {{"--pieces", "0", "a.wav"}, "--pieces 0: expected a whole number of pieces from 1"},
+        {{"--every", "1", "--from", "0", "a.wav"}, "--from 0: expected the number of the first piece to write, from 1 to 2147483647"},
+        {{"--every", "1", "--from", "2147483648", "a.wav"},
+         "--from 2147483648: expected the number of the first piece to write, from 1 to 2147483647"},
+        {{"--every", "1", "--block", "8388609", "a.wav"}, "--block 8388609: expected a number of bytes from 1 to 8388608"},
+        {{"--every", "1", "--name=", "a.wav"}, "--name \"\": expected a folder and stem such as out/take"},
+    };
+    for (const auto& [args, problem] : cases) {
+        SCOPED_TRACE(args.front());
+        const ParsedOptions parsed = parse(args);
+        EXPECT_FALSE(parsed.options);
+        EXPECT_EQ(parsed.problem, problem);
+    }
+}
+
+TEST(CliOptions, HelpAndVersionAnswerEvenAWrongLine)
+{
+    const ParsedOptions help = parse({"--fast", "--help"});
+    ASSERT_TRUE(help.options);
+    EXPECT_TRUE(help.options->help);
+    const ParsedOptions version = parse({"--version", "a.wav", "b.wav"});
+    ASSERT_TRUE(version.options);
+    EXPECT_TRUE(version.options->version);
+}
+
+TEST(CliOptions, StemIsTheNameCutAtTheFirstDotOfItsLastPart)
+{
+    EXPECT_EQ(stemOf("take.wav"), "take");
+    EXPECT_EQ(stemOf("take.final.wav"), "take");
+    EXPECT_EQ(stemOf("./rec.v2/take.wav"), "./rec.v2/take");
+    EXPECT_EQ(stemOf("D:\\my.music\\take.wav"), "D:\\my.music\\take");
+    EXPECT_EQ(stemOf("out/kid"), "out/kid");
+}

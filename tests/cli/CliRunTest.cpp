@@ -1,0 +1,212 @@
+#include "cli/CliRun.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "split/SplitFixture.h"
+
+namespace {
+
+constexpr std::uint32_t ONE_MINUTE = 10584000;  // data size of a canonical 60 s Mother
+
+// A whole file at once: Children of megabytes, read fast enough for several splits in one test.
+std::vector<std::uint8_t> fileBytes(const std::string& path)
+{
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::filesystem::file_size(path)));
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    const std::size_t got = file != nullptr ? std::fread(bytes.data(), 1, bytes.size(), file) : 0;
+    if (file != nullptr) {
+        std::fclose(file);
+    }
+    bytes.resize(got);
+    return bytes;
+}
+
+// One split done both ways: the window's commands through the test double, and the command line.
+struct SameSplit {
+    const char* what = nullptr;
+    std::vector<std::string> options;
+    int windowSplit = 0;  // the menu command that opens the split dialog
+};
+
+class CliRun : public SplitFixture {
+protected:
+    int run(std::vector<std::string> args, bool terminal = false)
+    {
+        out.str({});
+        err.str({});
+        const CliConsole console{out, err, terminal, "/dev/null"};
+        return runCli(args, console);
+    }
+
+    std::vector<std::string> childrenOf(const std::string& stem) const
+    {
+        std::vector<std::string> found;
+        for (int n = 1; n <= 100; ++n) {
+            if (exists(child(stem, n))) {
+                found.push_back(child(stem, n));
+            }
+        }
+        return found;
+    }
+
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+}  // namespace
+
+TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
+{
+    loadMotherOf(ONE_MINUTE);
+    // A template with its own format fields (22 050 Hz mono) and 2.5 s of data at the program's rate.
+    HeaderBytes like = pcmHeader(441000);
+    writeLe32(22050, &like[SAMPLE_RATE_AT]);
+    like[CHANNELS_AT] = 1;
+    const std::string likePath = folder.write("like.wav", std::vector<std::uint8_t>(like.begin(), like.end()));
+
+    const std::vector<SameSplit> splits = {
+        {"every 10 s", {"--every", "10s"}, IDM_SPLIT_TO_CHILDREN},
+        {"six pieces", {"--pieces", "6"}, IDM_SPLIT_TO_CHILDREN},
+        {"like a template from piece 20 in blocks of 500",
+         {"--like", likePath, "--from", "20", "--block", "500"},
+         IDM_ALLSPLIT},
+    };
+    for (const SameSplit& split : splits) {
+        SCOPED_TRACE(split.what);
+        const std::string name = "w" + std::to_string(&split - splits.data());
+        fake.pick(motherPath);
+        ASSERT_TRUE(dispatchCommand(ctx, IDM_LOAD));
+        if (split.options[0] == "--every") {
+            fake.answer(10);
+            dispatchCommand(ctx, IDM_CUT_SECONDS);
+        } else if (split.options[0] == "--pieces") {
+            fake.answer(6);
+            dispatchCommand(ctx, IDM_CUT_COUNT);
+        } else {
+            fake.pick(likePath);
+            dispatchCommand(ctx, IDM_CUT_LIKE);
+            fake.answer(20);
+            dispatchCommand(ctx, IDM_PATTERN);
+            fake.answer(500);
+            dispatchCommand(ctx, IDM_BUFFER_SIZE);
+        }
+        nameChildren(name);
+        fake.dialogAnswers.push_back(DialogAnswer::Start);
+        ASSERT_TRUE(dispatchCommand(ctx, split.windowSplit));
+        const std::string timeCaption = split.windowSplit == IDM_ALLSPLIT ? " Verarbeitungsdauer = " : " time for job = ";
+        ASSERT_EQ(fake.boxes.back().caption, timeCaption);
+
+        std::vector<std::string> args = split.options;
+        args.insert(args.end(), {"--name", folder.path("c" + name), "--quiet", motherPath});
+        ASSERT_EQ(run(args), EXIT_DONE) << err.str();
+        EXPECT_EQ(err.str(), "");
+
+        const std::vector<std::string> window = childrenOf(name);
+        const std::vector<std::string> console = childrenOf("c" + name);
+        ASSERT_FALSE(window.empty());
+        ASSERT_EQ(console.size(), window.size());
+        for (std::size_t i = 0; i < window.size(); ++i) {
+            SCOPED_TRACE(console[i]);
+            EXPECT_TRUE(fileBytes(console[i]) == fileBytes(window[i]));
+        }
+    }
+    // Literal sizes: five full 10 s Children and a short sixth; six pieces with no remainder kept;
+    // from piece 20 of 2.5 s, Children 20 to 24 and the short rest.
+    EXPECT_EQ(std::filesystem::file_size(child("cw0", 5)), 1764044u);
+    EXPECT_EQ(std::filesystem::file_size(child("cw0", 6)), 1763912u);
+    EXPECT_EQ(childrenOf("cw1").size(), 6u);
+    EXPECT_FALSE(exists(child("cw1", 7)));
+    EXPECT_FALSE(exists(child("cw2", 1)));
+    EXPECT_TRUE(childHolds(child("cw2", 20), 441000, 44 + 19 * 441000ull, like));
+    EXPECT_TRUE(exists(child("cw2", 24)));
+}
+
+TEST_F(CliRun, NamesChildrenAfterTheMotherAndTellsEachOneWhenNotOnATerminal)
+{
+    loadMotherOf(ONE_MINUTE, 0, "take.wav");
+    ASSERT_EQ(run({"--every", "20s", motherPath}), EXIT_DONE) << err.str();
+    const std::string stem = folder.path("take");
+    EXPECT_EQ(err.str().substr(0, err.str().rfind('\n', err.str().size() - 2) + 1),
+              stem + "1.WAV  3528044 bytes\n" + stem + "2.WAV  3528044 bytes\n" + stem + "3.WAV  3527912 bytes\n");
+    EXPECT_NE(err.str().find("\n3 Children, 10584000 bytes in "), std::string::npos) << err.str();
+    EXPECT_EQ(out.str(), "");
+
+    ASSERT_EQ(run({"--every", "20s", motherPath}, true), EXIT_DONE) << err.str();
+    EXPECT_NE(err.str().find("\r[##############################] 100 %  3/3 Children  "), std::string::npos)
+        << err.str();
+}
+
+TEST_F(CliRun, DryRunListsThePlanAndWritesNothing)
+{
+    loadMotherOf(ONE_MINUTE, 0, "take.wav");
+    // A file of the remainder's name, which the window's how-many split would create and remove.
+    const std::string keep = folder.write("take7.WAV", {'k', 'e', 'e', 'p'});
+    const std::size_t files = filesInFolder();
+
+    ASSERT_EQ(run({"--pieces", "6", "--from", "5", "--dry-run", motherPath}), EXIT_DONE) << err.str();
+    const std::string stem = folder.path("take");
+    EXPECT_EQ(out.str(), stem + "5.WAV  1764032 bytes  from 40.00 s (MOTHER byte 7055996)\n" + stem +
+                             "6.WAV  1764032 bytes  from 50.00 s (MOTHER byte 8819984)\n");
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(filesInFolder(), files);
+    EXPECT_EQ(readWhole(keep), (std::vector<std::uint8_t>{'k', 'e', 'e', 'p'}));
+}
+
+TEST_F(CliRun, RefusesWithTheFileAndTheCauseAndLeavesNoChild)
+{
+    loadMotherOf(ONE_MINUTE, 0, "take1.WAV");
+    const std::string missing = folder.path("missing.wav");
+    EXPECT_EQ(run({"--every", "10s", missing}), EXIT_REFUSED);
+    EXPECT_EQ(err.str(), "morlando-split: MOTHER Wavfile cannot be opened\n  " + missing +
+                             "\n  No such file or directory\n");
+
+    // The first Child of the stem "take" would be the Mother itself.
+    EXPECT_EQ(run({"--every", "10s", "--name", folder.path("take"), motherPath}), EXIT_REFUSED);
+    EXPECT_EQ(err.str(), "morlando-split: CHILD name is the MOTHER Wavfile\n  " + motherPath + "\n  " +
+                             motherPath + "\n  split stopped, the MOTHER is unchanged\n");
+    EXPECT_TRUE(fileBytes(motherPath) == mother);
+
+    EXPECT_EQ(run({"--pieces", "2645984", motherPath}), EXIT_REFUSED);
+    EXPECT_EQ(err.str(), "morlando-split: more pieces than the MOTHER has frames\n  " + motherPath +
+                             "\n  frames = 2645983\n");
+
+    const std::string shortLike = folder.write("short.wav", {'R', 'I', 'F', 'F'});
+    EXPECT_EQ(run({"--like", shortLike, motherPath}), EXIT_REFUSED);
+    EXPECT_EQ(err.str(), "morlando-split: LIKE Wavfile is shorter than its 44-byte header\n  " + shortLike +
+                             "\n  header bytes read = 4\n");
+
+    const HeaderBytes empty = pcmHeader(0);
+    const std::string emptyLike = folder.write("empty.wav", std::vector<std::uint8_t>(empty.begin(), empty.end()));
+    EXPECT_EQ(run({"--like", emptyLike, motherPath}), EXIT_REFUSED);
+    EXPECT_EQ(err.str(), "morlando-split: LIKE Wavfile gives no piece length\n  " + emptyLike + "\n  data size = 0\n");
+
+    const std::string noFolder = folder.path("gone") + "/kid";
+    EXPECT_EQ(run({"--every", "10s", "--name", noFolder, motherPath}), EXIT_REFUSED);
+    EXPECT_EQ(err.str(), "morlando-split: CHILD Wavfile cannot be created\n  " + noFolder +
+                             "1.WAV\n  No such file or directory\n");
+
+    EXPECT_EQ(filesInFolder(), 3u);  // the Mother and the two templates, nothing else
+}
+
+TEST_F(CliRun, AWrongLineGetsTheUsageAndHelpAndVersionAnswer)
+{
+    EXPECT_EQ(run({"--every", "10s"}), EXIT_USAGE);
+    EXPECT_EQ(err.str(), "morlando-split: no MOTHER.wav given\n"
+                         "usage: morlando-split [OPTIONS] MOTHER.wav   (morlando-split --help lists the options)\n");
+    EXPECT_EQ(out.str(), "");
+
+    EXPECT_EQ(run({"--help"}), EXIT_DONE);
+    for (const char* shown : {"usage: morlando-split [OPTIONS] MOTHER.wav\n", "  --every LENGTH", "  --pieces N",
+                              "  --like TEMPLATE.wav", "  --from N", "  --name PATH/STEM", "  --block BYTES",
+                              "  --dry-run", "  -q, --quiet", "  --version",
+                              "  morlando-split --every 10s take.wav"}) {
+        EXPECT_NE(out.str().find(shown), std::string::npos) << shown;
+    }
+    EXPECT_EQ(run({"--version"}), EXIT_DONE);
+    EXPECT_EQ(out.str(), "morlando-split 1.0\n");
+}

@@ -1,0 +1,127 @@
+#!/bin/bash
+# The console program morlando-split.exe under Wine: help, a split of a one-minute Mother into
+# 10-second Children checked against the Mother's bytes, a dry run that writes nothing, and the
+# refusals with their exit statuses. No display is needed.
+#
+#   tests/e2e/cli/morlando-split.sh <windows-build-dir>
+#
+# Works in <build>/e2e/cli with a Wine prefix of its own; prints one line per check and ends with
+# "N passed, N failed"; the exit status is 1 when any check failed.
+set -u
+
+build=$(cd "${1:?usage: $0 <windows-build-dir>}" && pwd) || exit 2
+exe=$build/morlando-split.exe
+[ -f "$exe" ] || { echo "missing $exe (build the windows target first)" >&2; exit 2; }
+out=$build/e2e/cli
+work=$out/work
+export WINEPREFIX=$out/wineprefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+rm -rf "$work"
+mkdir -p "$work" "$WINEPREFIX"
+[ -f "$WINEPREFIX/system.reg" ] || wineboot -i >"$out/wineboot.log" 2>&1 </dev/null
+
+passed=0
+failed=0
+check() {  # description, then a command that succeeds when the check holds
+    local what=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1)); echo "PASS $what"
+    else
+        failed=$((failed + 1)); echo "FAIL $what"
+    fi
+}
+
+# Runs the program in the work folder; its status in $status, its outputs in $work/stdout, stderr.
+split() {
+    (cd "$work" && wine "$exe" "$@" >"$out/stdout" 2>"$out/stderr" </dev/null)
+    status=$?
+    tr -d '\r' <"$out/stdout" >"$out/stdout.txt"
+    tr -d '\r' <"$out/stderr" >"$out/stderr.txt"
+}
+
+le32() {  # four bytes, least significant first, as printf escapes
+    printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255))
+}
+
+# A 16-bit stereo 44 100 Hz header for this many data bytes.
+header() {
+    printf "RIFF$(le32 $(($1 + 36)))WAVEfmt $(le32 16)\\x01\\x00\\x02\\x00$(le32 44100)$(le32 176400)"
+    printf "\\x04\\x00\\x10\\x00data$(le32 "$1")"
+}
+
+bytes_at() {  # file, offset, count: the bytes as hex
+    od -An -tx1 -j "$2" -N "$3" "$1" | tr -d ' \n'
+}
+
+size_is() { [ "$(stat -c %s "$1" 2>/dev/null)" = "$2" ]; }
+same_slice() { cmp -s -n "$5" -i "$2:$4" "$1" "$3"; }  # a, offset a, b, offset b, count
+stderr_has() { grep -qF -- "$1" "$out/stderr.txt"; }
+stdout_has() { grep -qF -- "$1" "$out/stdout.txt"; }
+files_in_work() { find "$work" -type f | wc -l; }
+
+{ header 10584000; head -c 10584000 /dev/urandom; } >"$work/take.wav"
+
+split --help
+check "--help exits 0 and lists the options with examples" \
+    eval '[ $status -eq 0 ] && stdout_has "--every LENGTH" && stdout_has "morlando-split --every 10s take.wav"'
+
+split --version
+check "--version" eval '[ $status -eq 0 ] && [ "$(cat "$out/stdout.txt")" = "morlando-split 1.0" ]'
+
+split --every 10s --dry-run take.wav
+check "--dry-run lists six Children and writes nothing" \
+    eval '[ $status -eq 0 ] && [ "$(wc -l <"$out/stdout.txt")" = 6 ] && [ "$(files_in_work)" = 1 ] &&
+          stdout_has "take6.WAV  1763912 bytes  from 50.00 s (MOTHER byte 8820044)"'
+
+split --every 10s take.wav
+check "--every 10s exits 0 and tells each Child" eval '[ $status -eq 0 ] && stderr_has "take6.WAV  1763912 bytes"'
+for n in 1 2 3 4 5; do
+    check "take$n.WAV holds its 10 s of the Mother" eval \
+        'size_is "$work/take$n.WAV" 1764044 && same_slice "$work/take$n.WAV" 44 "$work/take.wav" $((44 + (n - 1) * 1764000)) 1764000'
+done
+# RIFF 1 763 904, 16-bit stereo 44 100 Hz PCM, data 1 763 868: 10 583 932 - 5 x 1 764 000 - 64.
+take6_header=5249464640ea1a0057415645666d7420100000000100020044ac000010b1020004001000646174611cea1a00
+check "take6.WAV is the short rest with its own sizes" eval \
+    'size_is "$work/take6.WAV" 1763912 && same_slice "$work/take6.WAV" 44 "$work/take.wav" 8820044 1763868 &&
+     [ "$(bytes_at "$work/take6.WAV" 0 44)" = "$take6_header" ]'
+check "no seventh Child" eval '[ ! -e "$work/take7.WAV" ]'
+
+mkdir -p "$work/out"
+split --every 0.25s --from 239 --block 100 --name 'Z:'"$(printf %s "$work" | tr / '\\')"'\out\beat' take.wav
+check "--name in a folder, --from and --block" eval \
+    '[ $status -eq 0 ] && size_is "$work/out/beat239.WAV" 44144 && size_is "$work/out/beat240.WAV" 44012 &&
+     [ ! -e "$work/out/beat238.WAV" ] && same_slice "$work/out/beat240.WAV" 44 "$work/take.wav" $((44 + 239 * 44100)) 43968'
+
+split --every 10s missing.wav
+check "a missing Mother: exit 1, named with its cause" \
+    eval '[ $status -eq 1 ] && stderr_has "MOTHER Wavfile cannot be opened" && stderr_has "missing.wav"'
+
+before=$(files_in_work)
+split --every 10s --name take take1.WAV
+check "a Child that is the Mother: exit 1, nothing written" \
+    eval '[ $status -eq 1 ] && stderr_has "CHILD name is the MOTHER Wavfile" && [ "$(files_in_work)" = "$before" ]'
+
+split --every 0.125s take.wav
+check "a length the time cuts cannot choose: usage, exit 2" eval '[ $status -eq 2 ] && stderr_has "usage: morlando-split"'
+
+split take.wav
+check "no piece length: usage, exit 2" eval '[ $status -eq 2 ] && stderr_has "no piece length"'
+
+# A folder that fills up: a 3 MiB tmpfs, where mounting is allowed (root, as the install step).
+small=$work/small
+mkdir -p "$small"
+if mount -t tmpfs -o size=3m morlando-cli-small "$small" 2>/dev/null; then
+    split --every 1s --name 'Z:'"$(printf %s "$small" | tr / '\\')"'\kid' take.wav
+    check "a folder that fills up: exit 1, the Child and the cause named, only complete Children left" eval \
+        '[ $status -eq 1 ] && stderr_has "CHILD Wavfile cannot be written" &&
+         stderr_has "split stopped, the incomplete CHILD was removed" && size_is "$small/kid1.WAV" 176444 &&
+         [ -z "$(find "$small" -type f ! -size 176444c)" ]'
+    umount "$small"
+else
+    echo "SKIP a folder that fills up (cannot mount a tmpfs)"
+fi
+
+echo "$passed passed, $failed failed"
+[ $failed -eq 0 ]
