@@ -77,8 +77,7 @@ TEST_F(MotherLoad, CanonicalMinuteGivesItsSizesAndDuration)
 
 TEST_F(MotherLoad, SamplesAreTheDataChunkWhereverItStands)
 {
-    for (const Layout& layout : {canonicalLayout(), listAfterDataLayout(), bextJunkBeforeLayout(), oddChunkLayout(),
-                                 fmt18Layout(), fmt40Layout()}) {
+    for (const Layout& layout : allLayouts()) {
         SCOPED_TRACE(layout.name);
         fake.boxes.clear();
         loadPath(folder.write("layout.wav", layout.bytes));

@@ -199,8 +199,7 @@ TEST_F(SplitEngine, AnExistingChildIsOverwrittenWhole)
 
 TEST_F(SplitEngine, ChildrenHoldTheDataChunkOfEveryLayout)
 {
-    for (const Layout& layout : {canonicalLayout(), listAfterDataLayout(), bextJunkBeforeLayout(), oddChunkLayout(),
-                                 fmt18Layout(), fmt40Layout()}) {
+    for (const Layout& layout : allLayouts()) {
         SCOPED_TRACE(layout.name);
         loadMotherFile(layout.bytes);
         nameChildren(std::string("L") + std::to_string(layout.dataAt) + "_");

@@ -8,6 +8,7 @@
 
 #include "split/SplitDialogs.h"
 #include "split/SplitFixture.h"
+#include "support/WavLayouts.h"
 #include "ui/Texts.h"
 
 namespace {
@@ -269,6 +270,16 @@ TEST_F(SplitFailures, MotherChangedSinceLoadIsRefused)
     expectOnlyBox(text::MOTHER_CHANGED, motherPath + "\nfile bytes = " + std::to_string(mother.size() + 4));
     EXPECT_EQ(filesInFolder(), 1u);
     EXPECT_EQ(state.motherStream, nullptr);
+
+    // Same length, same data size, but a chunk now stands before the samples and moves them.
+    fake.boxes.clear();
+    loadMotherFile(listAfterDataLayout().bytes);
+    closeAllStreams(state);
+    const Bytes junk = join({ascii("junk"), {0x0E, 0, 0, 0}, Bytes(14, 0)});
+    folder.write("mother.wav", join({riffWave(0x0A, 0x08), FMT_16, junk, DATA_2000, samples(2000)}));
+    startNewSplit();
+    expectOnlyBox(text::MOTHER_CHANGED, motherPath + "\nfile bytes = 2066\ndata size = 2000");
+    EXPECT_EQ(filesInFolder(), 1u);
 }
 
 TEST_F(SplitFailures, MotherGoneSinceLoadIsRefused)

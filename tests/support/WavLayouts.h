@@ -95,3 +95,15 @@ inline Layout fmt40Layout()
 {
     return {"fmt of 40 bytes", join({riffWave(0x0C, 0x08), extensibleFmt(2, 16), DATA_2000, samples(2000)}), 68};
 }
+
+// The samples first, the format after them.
+inline Layout fmtAfterDataLayout()
+{
+    return {"fmt after data", join({riffWave(0xF4, 0x07), DATA_2000, samples(2000), FMT_16}), 20};
+}
+
+inline std::vector<Layout> allLayouts()
+{
+    return {canonicalLayout(), listAfterDataLayout(), bextJunkBeforeLayout(), oddChunkLayout(),
+            fmt18Layout(),     fmt40Layout(),         fmtAfterDataLayout()};
+}

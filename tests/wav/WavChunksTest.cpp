@@ -39,6 +39,7 @@ TEST(WavChunks, FindsFmtAndDataInEveryLayout)
         Case{oddChunkLayout(), {20, 16}, CD_PCM},
         Case{fmt18Layout(), {20, 18}, CD_PCM},
         Case{fmt40Layout(), {20, 40}, WavFormat{0xFFFE, 2, 44100, 176400, 4, 16, 1}},
+        Case{fmtAfterDataLayout(), {2028, 16}, CD_PCM},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.layout.name);
@@ -91,6 +92,12 @@ TEST(WavChunks, OnlyRiffWaveWithAWholeFmtCounts)
                                  samples(2000)});
     EXPECT_FALSE(walk(shortFmt).fmt.has_value());
     EXPECT_EQ(walk(shortFmt).data, (ChunkPlace{42, 2000}));
+
+    // An extensible fmt whose sub-format identifier is not one of the base formats names no format.
+    Bytes otherSubFormat = fmt40Layout().bytes;
+    otherSubFormat[50] ^= 1;
+    EXPECT_EQ(walk(otherSubFormat).format.subFormatTag, 0);
+    EXPECT_FALSE(isCutFormat(walk(otherSubFormat).format));
 }
 
 TEST(WavChunks, CutFormatIsSixteenBitStereoAt44100Pcm)
