@@ -6,7 +6,7 @@
 std::optional<MotherFacts> examineMother(const std::string& path)
 {
     MotherFacts facts;
-    facts.stream = std::fopen(path.c_str(), "rb");
+    facts.stream = openFileForReading(path);
     if (facts.stream == nullptr) {
         return std::nullopt;
     }

@@ -30,7 +30,7 @@ TemplateProblem problemOf(const TemplateWav& read, const WavLayout& layout)
 TemplateWav readTemplateWav(const std::string& path)
 {
     TemplateWav read;
-    std::FILE* stream = std::fopen(path.c_str(), "rb");
+    std::FILE* stream = openFileForReading(path);
     const std::optional<std::uint64_t> fileBytes = stream ? streamLength(stream) : std::nullopt;
     if (!fileBytes) {
         if (stream != nullptr) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <cstdio>
 #include <string>
 
@@ -250,17 +251,21 @@ TEST_F(MotherLoad, FilesWithoutAWaveAreRefusedAndSaySo)
     }
 }
 
-TEST_F(MotherLoad, FileThatCannotBeOpenedIsRefused)
+TEST_F(MotherLoad, FileThatCannotBeOpenedOrAFolderIsRefused)
 {
     load(ONE_MINUTE, 44 + ONE_MINUTE);
     const SavedFacts before(state);
-    fake.boxes.clear();
-    state.motherPath = folder.path("absent.wav");
-    loadMother(ctx);
-    EXPECT_EQ(0, state.motherChosen);
-    EXPECT_EQ(nullptr, state.motherStream);
-    EXPECT_TRUE(before == SavedFacts(state));
-    ASSERT_EQ(1u, fake.boxes.size());
-    EXPECT_EQ(" MOTHER Wavfile cannot be opened ", fake.boxes[0].caption);
-    EXPECT_EQ(folder.path("absent.wav"), fake.boxes[0].text);
+    std::filesystem::create_directory(folder.path("takes"));
+    for (const char* name : {"absent.wav", "takes"}) {
+        SCOPED_TRACE(name);
+        fake.boxes.clear();
+        state.motherPath = folder.path(name);
+        loadMother(ctx);
+        EXPECT_EQ(0, state.motherChosen);
+        EXPECT_EQ(nullptr, state.motherStream);
+        EXPECT_TRUE(before == SavedFacts(state));
+        ASSERT_EQ(1u, fake.boxes.size());
+        EXPECT_EQ(" MOTHER Wavfile cannot be opened ", fake.boxes[0].caption);
+        EXPECT_EQ(folder.path(name), fake.boxes[0].text);
+    }
 }

@@ -351,6 +351,7 @@ TEST_F(TemplateCut, UnreadableOrShortTemplateIsRefused)
     };
     const std::array cases = {
         Case{folder.path("absent.wav"), text::LIKE_CANNOT_OPEN, ""},
+        Case{folder.path(""), text::LIKE_CANNOT_OPEN, ""},  // the folder itself
         Case{folder.writeWav("short.wav", pcmHeader(176400), 43), text::LIKE_TOO_SHORT, "\nheader bytes read = 43"},
         Case{folder.write("text.wav", Bytes(60, 'x')), " LIKE Wavfile is not a RIFF WAVE file ", ""},
         Case{folder.write("nodata.wav", join({riffWave(0, 0), FMT_16, ascii("LIST"), {4, 0, 0, 0}, ascii("INFO")})),
