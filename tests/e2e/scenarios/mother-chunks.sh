@@ -1,7 +1,8 @@
 #!/bin/bash
 # Writes the Mother of the mother-chunks scenario as a field recorder would: a bext chunk and an
 # odd-sized junk chunk with its pad byte before the format and the samples, a LIST chunk after
-# them. 60 seconds of samples (10 584 000 bytes) start at byte 692.
+# them. 60 seconds of samples (10 584 000 bytes) start at byte 692. Also a template whose
+# header is not the fixed one.
 #   mother-chunks.sh prepare|clean <work folder>
 set -eu
 case $1 in
@@ -16,6 +17,13 @@ prepare)
         head -c 10584000 /dev/urandom
         printf 'LIST\x1a\x00\x00\x00INFOISFT\x0e\x00\x00\x00MORLANDO test\x00'
     } >"$2/recorder.wav"
+    # A template of 10 seconds, mono, with a JUNK chunk before its fmt and no samples.
+    {
+        printf 'RIFF\x30\x00\x00\x00WAVE'
+        printf 'JUNK\x04\x00\x00\x00abcd'
+        printf 'fmt \x10\x00\x00\x00\x01\x00\x01\x00\x44\xac\x00\x00\x88\x58\x01\x00\x02\x00\x10\x00'
+        printf 'data\xa0\xea\x1a\x00'
+    } >"$2/like.wav"
     ;;
 clean) ;;
 esac
