@@ -65,12 +65,6 @@ void readFormat(const ByteReader& readAt, ChunkPlace place, WavLayout& layout)
     layout.fmt = place;
 }
 
-void writeLe16(std::uint32_t value, std::uint8_t* destination)
-{
-    destination[0] = static_cast<std::uint8_t>(value & 0xFFu);
-    destination[1] = static_cast<std::uint8_t>((value >> 8) & 0xFFu);
-}
-
 }  // namespace
 
 WavLayout walkWavChunks(std::uint64_t fileBytes, const ByteReader& readAt)

@@ -71,6 +71,18 @@ TEST(WavChunks, StopsAtTheFileEndAndTrustsNoSize)
     }
     EXPECT_TRUE(walk(noData).fmt.has_value());
     EXPECT_FALSE(walk(pastEnd).fmt.has_value());
+
+    // Samples behind 100 000 empty chunks are not looked for; behind 99 998 they are found.
+    for (const std::uint32_t empties : {99998u, 100000u}) {
+        Bytes many = riffWave(0, 0);
+        for (std::uint32_t i = 0; i < empties; ++i) {
+            const Bytes empty = join({ascii("JUNK"), {0, 0, 0, 0}});
+            many.insert(many.end(), empty.begin(), empty.end());
+        }
+        const Bytes rest = join({FMT_16, DATA_2000, samples(2000)});
+        many.insert(many.end(), rest.begin(), rest.end());
+        EXPECT_EQ(walk(many).data.has_value(), empties < 100000u) << empties;
+    }
 }
 
 TEST(WavChunks, OnlyRiffWaveWithAWholeFmtCounts)
