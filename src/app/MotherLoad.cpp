@@ -25,6 +25,12 @@ std::optional<Refusal> refusalOf(const MotherFacts& facts)
         return Refusal{text::MOTHER_TOO_BIG, numberLine(text::FILE_BYTES_LABEL, facts.fileBytes)};
     case MotherProblem::TooShort:
         return Refusal{text::MOTHER_TOO_SHORT, numberLine(text::BYTES_READ_LABEL, facts.headerBytesRead)};
+    case MotherProblem::NotRiffWave:
+        return Refusal{text::MOTHER_NOT_RIFF_WAVE, {}};
+    case MotherProblem::NoData:
+        return Refusal{text::MOTHER_NO_DATA_CHUNK, numberLine(text::FILE_BYTES_LABEL, facts.fileBytes)};
+    case MotherProblem::NoFormat:
+        return Refusal{text::MOTHER_NO_FMT_CHUNK, {}};
     case MotherProblem::DataTooSmall:
         return Refusal{text::MOTHER_DATA_TOO_SMALL, numberLine(text::DATA_SIZE_LABEL, facts.dataSize)};
     case MotherProblem::DataBeyondFile:
@@ -48,9 +54,25 @@ void commit(AppState& state, const MotherFacts& facts)
     state.motherStream = facts.stream;
     state.motherHeader = facts.header;
     state.motherFileBytes = fileBytes;
-    // The samples are taken to be the last data-size bytes of the file, whatever precedes them.
-    state.motherReadOffset = fileBytes - facts.dataSize;
+    // The samples are the data chunk's, wherever the file's other chunks put it.
+    state.motherReadOffset = facts.dataAt;
     state.motherDataBytes = facts.dataSize - MOTHER_DATA_MARGIN;
+}
+
+// Cut times count 16-bit stereo frames at 44 100 Hz; a Mother of another format is still cut by
+// bytes, so the user is told first what it holds.
+void warnOfOtherFormat(CommandContext& ctx, const WavFormat& format)
+{
+    if (isCutFormat(format)) {
+        return;
+    }
+    std::string text = ctx.state.motherPath;
+    if (!isPcm(format)) {
+        text += numberLine(text::FORMAT_TAG_LABEL, format.formatTag);
+    }
+    text += numberLine(text::CHANNELS_LABEL, format.channels) + numberLine(text::BITS_LABEL, format.bitsPerSample) +
+            numberLine(text::RATE_LABEL, format.sampleRate) + "\n" + text::FORMAT_ASSUMED;
+    showText(ctx.ui, ctx.mainWindow, text::MOTHER_OTHER_FORMAT, text);
 }
 
 void showDuration(CommandContext& ctx, std::uint32_t dataSize)
@@ -86,5 +108,6 @@ void loadMother(CommandContext& ctx)
         return;
     }
     commit(ctx.state, *facts);
+    warnOfOtherFormat(ctx, facts->layout.format);
     showDuration(ctx, facts->dataSize);
 }

@@ -35,6 +35,15 @@ std::int64_t tellRaw(std::FILE* stream)
 
 }  // namespace
 
+std::FILE* openFileForReading(const std::string& path)
+{
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        return nullptr;
+    }
+    return std::fopen(path.c_str(), "rb");
+}
+
 bool seekFile(std::FILE* stream, std::uint64_t offset)
 {
     if (offset > LARGEST_OFFSET) {

@@ -7,6 +7,10 @@
 #include <optional>
 #include <string>
 
+// Opens a file for reading in binary mode; none when it cannot be opened or is a folder, which
+// some runtimes open as if it were a file of unbounded length.
+std::FILE* openFileForReading(const std::string& path);
+
 // Moves the stream to a byte offset from the start of the file; false when the runtime refuses.
 bool seekFile(std::FILE* stream, std::uint64_t offset);
 

@@ -4,7 +4,8 @@
 
 #include "ui/Platform.h"
 
-// Reads the template's header into headerBuf and its data size into pieceBytes. A template that
-// cannot give a whole header is refused with a box naming it: likeChosen becomes 0 and nothing
-// else changes. True when the header was taken.
+// Takes the template's data chunk size into pieceBytes and the header every Child will carry
+// into headerBuf (its own first 44 bytes when they are a canonical header, else one made from
+// its fmt chunk). A template that cannot give both is refused with a box naming it: likeChosen
+// becomes 0 and nothing else changes. True when the header was taken.
 bool takeTemplateHeader(CommandContext& ctx);

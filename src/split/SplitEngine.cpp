@@ -13,6 +13,7 @@
 #include "ui/Texts.h"
 #include "core/FileIo.h"
 #include "wav/MotherFacts.h"
+#include "wav/WavChunks.h"
 #include "wav/WavHeader.h"
 
 namespace {
@@ -112,16 +113,15 @@ bool openMotherForSplit(SplitJob& job)
         fail(job, text::MOTHER_CANNOT_OPEN, lines({state.motherPath, lastError(), text::MOTHER_UNCHANGED}));
         return false;
     }
-    HeaderBytes header{};
     const std::optional<std::uint64_t> fileBytes = streamLength(stream);
-    const std::size_t headerBytes = job.tools.files.read(stream, header.data(), header.size());
-    const std::uint32_t dataSize = headerDataSize(header);
-    if (!fileBytes || *fileBytes != state.motherFileBytes || headerBytes != header.size() ||
-        dataSize != state.motherDataBytes + MOTHER_DATA_MARGIN) {
+    const WavLayout layout = fileBytes ? readWavLayout(stream, *fileBytes) : WavLayout{};
+    const ChunkPlace data = layout.data.value_or(ChunkPlace{});
+    if (!fileBytes || *fileBytes != state.motherFileBytes || !layout.data || data.bodyAt != state.motherReadOffset ||
+        data.size != state.motherDataBytes + MOTHER_DATA_MARGIN) {
         job.tools.files.close(stream);
         fail(job, text::MOTHER_CHANGED,
              state.motherPath + numberLine(text::FILE_BYTES_LABEL, fileBytes.value_or(0)) +
-                 numberLine(text::DATA_SIZE_LABEL, dataSize) + "\n" + text::LOAD_AGAIN);
+                 numberLine(text::DATA_SIZE_LABEL, data.size) + "\n" + text::LOAD_AGAIN);
         return false;
     }
     state.motherStream = stream;
@@ -256,12 +256,18 @@ void writeShortChild(SplitJob& job)
 {
     AppState& state = job.state;
     std::uint32_t lastPieceBytes = state.motherDataBytes - static_cast<std::uint32_t>(job.splitDoneBytes);
-    if (state.cutMode != CutMode::Count) {
-        if (lastPieceBytes < LAST_PIECE_TRIM) {
-            return;  // too little for a Child: no file and no number
-        }
-        lastPieceBytes -= LAST_PIECE_TRIM;
+    if (state.cutMode == CutMode::Count) {
+        // In how-many mode the remainder is not kept: its number and header sizes are taken as
+        // for a Child, but no file is made, so an earlier file of that name stays as it was.
+        writeHeaderSizes(state.headerBuf, lastPieceBytes);
+        nextChildName(state);
+        finalStep(job.progress, job.texts.finalText);
+        return;
     }
+    if (lastPieceBytes < LAST_PIECE_TRIM) {
+        return;  // too little for a Child: no file and no number
+    }
+    lastPieceBytes -= LAST_PIECE_TRIM;
     writeHeaderSizes(state.headerBuf, lastPieceBytes);
     nextChildName(state);
     job.childDataBytes = lastPieceBytes;
@@ -269,12 +275,7 @@ void writeShortChild(SplitJob& job)
         return;
     }
     finalStep(job.progress, job.texts.finalText);
-    if (!closeChild(job)) {
-        return;
-    }
-    if (state.cutMode == CutMode::Count) {
-        job.tools.files.remove(state.childBaseName);  // in how-many mode the remainder is not kept
-    }
+    closeChild(job);
 }
 
 void writeChildren(SplitJob& job)

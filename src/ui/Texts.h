@@ -44,6 +44,18 @@ inline constexpr char MOTHER_DATA_BEYOND_FILE[] = " MOTHER data size is larger t
 inline constexpr char FILE_BYTES_LABEL[] = "file bytes = ";
 inline constexpr char BYTES_READ_LABEL[] = "header bytes read = ";
 inline constexpr char DATA_SIZE_LABEL[] = "data size = ";
+inline constexpr char MOTHER_NOT_RIFF_WAVE[] = " MOTHER Wavfile is not a RIFF WAVE file ";
+inline constexpr char MOTHER_NO_DATA_CHUNK[] = " MOTHER Wavfile has no data chunk ";
+inline constexpr char MOTHER_NO_FMT_CHUNK[] = " MOTHER Wavfile has no fmt chunk ";
+
+// A Mother in another sample format still loads, after a box that says what it holds.
+inline constexpr char MOTHER_OTHER_FORMAT[] = " MOTHER Wavfile is not 16-bit stereo 44100 Hz PCM ";
+inline constexpr char FORMAT_TAG_LABEL[] = "format tag = ";
+inline constexpr char CHANNELS_LABEL[] = "channels = ";
+inline constexpr char BITS_LABEL[] = "bits per sample = ";
+inline constexpr char RATE_LABEL[] = "samples per second = ";
+inline constexpr char FORMAT_ASSUMED[] =
+    "cut times and the default CHILD header assume 16-bit stereo 44 100 Hz";
 
 // Cut by time: the question, the caption over the number of units, the caption over the number
 // of whole pieces, for hundredths, tenths, quarters, halves and whole seconds.
@@ -80,6 +92,9 @@ inline constexpr char BUFFER_SIZE_IS[] = " BUFFER  = ";
 // Template files whose header cannot be taken: the caption names the problem, the text gives the path.
 inline constexpr char LIKE_CANNOT_OPEN[] = " LIKE Wavfile cannot be opened ";
 inline constexpr char LIKE_TOO_SHORT[] = " LIKE Wavfile is shorter than its 44-byte header ";
+inline constexpr char LIKE_NOT_RIFF_WAVE[] = " LIKE Wavfile is not a RIFF WAVE file ";
+inline constexpr char LIKE_NO_DATA_CHUNK[] = " LIKE Wavfile has no data chunk ";
+inline constexpr char LIKE_NO_FMT_CHUNK[] = " LIKE Wavfile has no fmt chunk ";
 
 // The split dialogs: "SPLIT to Children" (ALLSPLIT) and "NEWSPLIT" (SPLIT TO CHILDREN) swap the
 // two percentage formats and differ in the caption of the elapsed time.

@@ -6,7 +6,7 @@
 std::optional<MotherFacts> examineMother(const std::string& path)
 {
     MotherFacts facts;
-    facts.stream = std::fopen(path.c_str(), "rb");
+    facts.stream = openFileForReading(path);
     if (facts.stream == nullptr) {
         return std::nullopt;
     }
@@ -17,7 +17,13 @@ std::optional<MotherFacts> examineMother(const std::string& path)
     }
     facts.fileBytes = *length;
     facts.headerBytesRead = readHeader(facts.stream, facts.header);
-    facts.dataSize = headerDataSize(facts.header);
+    facts.layout = readWavLayout(facts.stream, facts.fileBytes);
+    if (facts.layout.data) {
+        facts.dataAt = facts.layout.data->bodyAt;
+        facts.dataSize = facts.layout.data->size;
+    }
+    // Readers that draw the samples start from the stream's position.
+    seekFile(facts.stream, facts.layout.data ? facts.dataAt : facts.headerBytesRead);
     return facts;
 }
 
@@ -29,10 +35,19 @@ MotherProblem findMotherProblem(const MotherFacts& facts)
     if (facts.headerBytesRead < WAV_HEADER_BYTES) {
         return MotherProblem::TooShort;
     }
+    if (!facts.layout.riffWave) {
+        return MotherProblem::NotRiffWave;
+    }
+    if (!facts.layout.data) {
+        return MotherProblem::NoData;
+    }
+    if (!facts.layout.fmt) {
+        return MotherProblem::NoFormat;
+    }
     if (facts.dataSize < MOTHER_DATA_MARGIN) {
         return MotherProblem::DataTooSmall;
     }
-    if (facts.dataSize > facts.fileBytes) {
+    if (facts.dataAt + facts.dataSize > facts.fileBytes) {
         return MotherProblem::DataBeyondFile;
     }
     return MotherProblem::None;

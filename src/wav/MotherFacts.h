@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/AudioFormat.h"
+#include "wav/WavChunks.h"
 
 // The sample length offered for cutting stops 17 frames short of the header's data size.
 inline constexpr std::uint32_t MOTHER_DATA_MARGIN = 68;
@@ -16,18 +17,20 @@ inline constexpr std::uint32_t MOTHER_DATA_MARGIN = 68;
 inline constexpr std::uint64_t LARGEST_MOTHER_BYTES = 0xFFFFFFFFu;
 
 struct MotherFacts {
-    std::FILE* stream = nullptr;  // left just past the header
-    HeaderBytes header{};
+    std::FILE* stream = nullptr;  // left at the first sample byte, or past the header without one
+    HeaderBytes header{};         // the first 44 bytes, whatever they hold
     std::size_t headerBytesRead = 0;
     std::uint64_t fileBytes = 0;
-    std::uint32_t dataSize = 0;
+    WavLayout layout;
+    std::uint64_t dataAt = 0;    // the data chunk's first byte
+    std::uint32_t dataSize = 0;  // the data chunk's size; 0 without one
 };
 
 // The first reason a file cannot be cut, in the order they are looked for.
-enum class MotherProblem { None, TooBig, TooShort, DataTooSmall, DataBeyondFile };
+enum class MotherProblem { None, TooBig, TooShort, NotRiffWave, NoData, NoFormat, DataTooSmall, DataBeyondFile };
 
-// Opens the file, measures it and reads its header. Without a stream or a length there is
-// nothing to look at: none, and no file is left open.
+// Opens the file, measures it, reads its first 44 bytes and walks its chunks. Without a stream or
+// a length there is nothing to look at: none, and no file is left open.
 std::optional<MotherFacts> examineMother(const std::string& path);
 
 MotherProblem findMotherProblem(const MotherFacts& facts);

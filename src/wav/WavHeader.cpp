@@ -10,12 +10,6 @@ constexpr std::uint32_t CHANNELS = 2;
 constexpr std::uint32_t FRAMES_PER_SECOND = 44100;
 constexpr std::uint32_t BITS_PER_SAMPLE = 16;
 
-void writeLe16(std::uint32_t value, std::uint8_t* destination)
-{
-    destination[0] = static_cast<std::uint8_t>(value & 0xFFu);
-    destination[1] = static_cast<std::uint8_t>((value >> 8) & 0xFFu);
-}
-
 void writeId(const char (&id)[5], std::uint8_t* destination)
 {
     for (std::size_t i = 0; i < 4; ++i) {
@@ -29,6 +23,12 @@ std::uint32_t readLe32(const std::uint8_t* bytes)
 {
     return static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
            (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);
+}
+
+void writeLe16(std::uint32_t value, std::uint8_t* destination)
+{
+    destination[0] = static_cast<std::uint8_t>(value & 0xFFu);
+    destination[1] = static_cast<std::uint8_t>((value >> 8) & 0xFFu);
 }
 
 void writeLe32(std::uint32_t value, std::uint8_t* destination)

@@ -30,6 +30,9 @@ inline constexpr std::uint32_t RIFF_SIZE_OVER_DATA = 36;
 // Unsigned 32-bit value of four bytes, least significant first.
 std::uint32_t readLe32(const std::uint8_t* bytes);
 
+// Stores exactly two bytes, least significant first.
+void writeLe16(std::uint32_t value, std::uint8_t* destination);
+
 // Stores exactly four bytes, least significant first; the bytes around them stay as they are.
 void writeLe32(std::uint32_t value, std::uint8_t* destination);
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <filesystem>
 #include <cstdio>
 #include <filesystem>
 #include <iterator>
@@ -11,6 +13,7 @@
 #include "support/FakePlatform.h"
 #include "core/FileIo.h"
 #include "support/ScratchFiles.h"
+#include "support/WavLayouts.h"
 #include "wav/WavHeader.h"
 
 namespace {
@@ -80,12 +83,21 @@ TEST_F(MotherLoad, CanonicalMinuteGivesItsSizesAndDuration)
     EXPECT_EQ(44u, streamOffset());
 }
 
-TEST_F(MotherLoad, BytesAfterTheSamplesMoveTheReadOffset)
+TEST_F(MotherLoad, SamplesAreTheDataChunkWhereverItStands)
 {
-    load(ONE_MINUTE, 44 + ONE_MINUTE + 100);
-    EXPECT_EQ(144u, state.motherReadOffset);
-    EXPECT_EQ(10584144u, state.motherFileBytes);
-    EXPECT_EQ(44u, streamOffset());
+    for (const Layout& layout : allLayouts()) {
+        SCOPED_TRACE(layout.name);
+        fake.boxes.clear();
+        loadPath(folder.write("layout.wav", layout.bytes));
+        EXPECT_EQ(1, state.motherChosen);
+        EXPECT_EQ(layout.bytes.size(), state.motherFileBytes);
+        EXPECT_EQ(layout.dataAt, state.motherReadOffset);
+        EXPECT_EQ(1932u, state.motherDataBytes);  // 2000 less the margin
+        EXPECT_TRUE(std::equal(state.motherHeader.begin(), state.motherHeader.end(), layout.bytes.begin()));
+        EXPECT_EQ(layout.dataAt, streamOffset());
+        ASSERT_EQ(1u, fake.boxes.size());
+        EXPECT_EQ(" 0.00 ", fake.boxes[0].text);
+    }
 }
 
 TEST_F(MotherLoad, DurationCountsWholeSecondsOnly)
@@ -114,14 +126,51 @@ TEST_F(MotherLoad, LargestFileUnder4GiBIsAccepted)
     EXPECT_EQ(largest - 44 - 68, state.motherDataBytes);
 }
 
-TEST_F(MotherLoad, SmallestDataSizeAndDataAsLongAsTheFileAreAccepted)
+TEST_F(MotherLoad, SmallestDataSizeIsAccepted)
 {
-    load(68, 100, "smallest.wav");
-    EXPECT_EQ(0u, state.motherDataBytes);
-    EXPECT_EQ(32u, state.motherReadOffset);
-    load(1000, 1000, "whole.wav");
-    EXPECT_EQ(0u, state.motherReadOffset);
+    load(68, 44 + 68, "smallest.wav");
     EXPECT_EQ(1, state.motherChosen);
+    EXPECT_EQ(0u, state.motherDataBytes);
+    EXPECT_EQ(44u, state.motherReadOffset);
+}
+
+TEST_F(MotherLoad, OtherFormatsLoadAfterABoxSayingWhatTheyHold)
+{
+    struct Case {
+        const char* name;
+        Bytes fmt;
+        const char* holds;  // empty: no format box
+    };
+    auto fmt16 = [](std::initializer_list<std::uint8_t> body) { return join({ascii("fmt "), {0x10, 0, 0, 0}, body}); };
+    const std::array cases = {
+        Case{"mono", fmt16({0x01, 0, 0x01, 0, 0x44, 0xAC, 0, 0, 0x88, 0x58, 0x01, 0, 0x02, 0, 0x10, 0}),
+             "\nchannels = 1\nbits per sample = 16\nsamples per second = 44100"},
+        Case{"24-bit", fmt16({0x01, 0, 0x02, 0, 0x44, 0xAC, 0, 0, 0x98, 0x09, 0x04, 0, 0x06, 0, 0x18, 0}),
+             "\nchannels = 2\nbits per sample = 24\nsamples per second = 44100"},
+        Case{"48k", fmt16({0x01, 0, 0x02, 0, 0x80, 0xBB, 0, 0, 0x00, 0xEE, 0x02, 0, 0x04, 0, 0x10, 0}),
+             "\nchannels = 2\nbits per sample = 16\nsamples per second = 48000"},
+        Case{"float", fmt16({0x03, 0, 0x02, 0, 0x44, 0xAC, 0, 0, 0x20, 0x62, 0x05, 0, 0x08, 0, 0x20, 0}),
+             "\nformat tag = 3\nchannels = 2\nbits per sample = 32\nsamples per second = 44100"},
+        Case{"extensible 24-bit", extensibleFmt(2, 24),
+             "\nchannels = 2\nbits per sample = 24\nsamples per second = 44100"},
+        Case{"extensible 16-bit", extensibleFmt(2, 16), ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.boxes.clear();
+        const std::string path =
+            folder.write(std::string(c.name) + ".wav", join({riffWave(0, 0), c.fmt, DATA_2000, samples(2000)}));
+        loadPath(path);
+        EXPECT_EQ(1, state.motherChosen);
+        EXPECT_EQ(1932u, state.motherDataBytes);
+        ASSERT_EQ(std::string(c.holds).empty() ? 1u : 2u, fake.boxes.size());
+        if (!std::string(c.holds).empty()) {
+            EXPECT_EQ(" MOTHER Wavfile is not 16-bit stereo 44100 Hz PCM ", fake.boxes[0].caption);
+            EXPECT_EQ(path + c.holds + "\ncut times and the default CHILD header assume 16-bit stereo 44 100 Hz",
+                      fake.boxes[0].text);
+        }
+        EXPECT_EQ("duration minutes = ", fake.boxes.back().caption);
+    }
 }
 
 TEST_F(MotherLoad, CancelledLoadClosesTheMotherAndKeepsItsFacts)
@@ -154,6 +203,8 @@ TEST_F(MotherLoad, UnusableFilesAreRefusedAndChangeNothing)
         Case{"empty.wav", 0, 0, " MOTHER Wavfile is shorter than its 44-byte header ", "\nheader bytes read = 0"},
         Case{"data67.wav", 67, 1000, " MOTHER data size is below 68 bytes ", "\ndata size = 67"},
         Case{"beyond.wav", 1001, 1000, " MOTHER data size is larger than the file ", "\ndata size = 1001\nfile bytes = 1000"},
+        // Smaller than the file, but the header before it leaves no room.
+        Case{"beyond44.wav", 1000, 1000, " MOTHER data size is larger than the file ", "\ndata size = 1000\nfile bytes = 1000"},
         Case{"huge.wav", 1000, 4294967296u, " MOTHER Wavfile is 4 GB or larger ", "\nfile bytes = 4294967296"},
     };
     load(ONE_MINUTE, 44 + ONE_MINUTE);
@@ -177,17 +228,56 @@ TEST_F(MotherLoad, UnusableFilesAreRefusedAndChangeNothing)
     }
 }
 
-TEST_F(MotherLoad, FileThatCannotBeOpenedIsRefused)
+TEST_F(MotherLoad, FilesWithoutAWaveAreRefusedAndSaySo)
+{
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        const char* caption;
+        const char* numbers;
+    };
+    Bytes notRiff = canonicalLayout().bytes;
+    notRiff[8] = 'w';
+    const Bytes list = join({ascii("LIST"), {0x04, 0, 0, 0}, ascii("INFO")});
+    const std::array cases = {
+        Case{"notriff.wav", notRiff, " MOTHER Wavfile is not a RIFF WAVE file ", ""},
+        Case{"text.wav", Bytes(100, 'x'), " MOTHER Wavfile is not a RIFF WAVE file ", ""},
+        Case{"nodata.wav", join({riffWave(0x28, 0), FMT_16, list, samples(100)}), " MOTHER Wavfile has no data chunk ",
+             "\nfile bytes = 148"},
+        Case{"nofmt.wav", join({riffWave(0x28, 0), list, DATA_2000, samples(2000)}), " MOTHER Wavfile has no fmt chunk ",
+             ""},
+    };
+    load(ONE_MINUTE, 44 + ONE_MINUTE);
+    const SavedFacts before(state);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.boxes.clear();
+        const std::string path = folder.write(c.name, c.bytes);
+        loadPath(path);
+        EXPECT_EQ(0, state.motherChosen);
+        EXPECT_EQ(nullptr, state.motherStream);
+        EXPECT_TRUE(before == SavedFacts(state));
+        ASSERT_EQ(1u, fake.boxes.size());
+        EXPECT_EQ(c.caption, fake.boxes[0].caption);
+        EXPECT_EQ(path + c.numbers, fake.boxes[0].text);
+    }
+}
+
+TEST_F(MotherLoad, FileThatCannotBeOpenedOrAFolderIsRefused)
 {
     load(ONE_MINUTE, 44 + ONE_MINUTE);
     const SavedFacts before(state);
-    fake.boxes.clear();
-    state.motherPath = folder.path("absent.wav");
-    loadMother(ctx);
-    EXPECT_EQ(0, state.motherChosen);
-    EXPECT_EQ(nullptr, state.motherStream);
-    EXPECT_TRUE(before == SavedFacts(state));
-    ASSERT_EQ(1u, fake.boxes.size());
-    EXPECT_EQ(" MOTHER Wavfile cannot be opened ", fake.boxes[0].caption);
-    EXPECT_EQ(folder.path("absent.wav"), fake.boxes[0].text);
+    std::filesystem::create_directory(folder.path("takes"));
+    for (const char* name : {"absent.wav", "takes"}) {
+        SCOPED_TRACE(name);
+        fake.boxes.clear();
+        state.motherPath = folder.path(name);
+        loadMother(ctx);
+        EXPECT_EQ(0, state.motherChosen);
+        EXPECT_EQ(nullptr, state.motherStream);
+        EXPECT_TRUE(before == SavedFacts(state));
+        ASSERT_EQ(1u, fake.boxes.size());
+        EXPECT_EQ(" MOTHER Wavfile cannot be opened ", fake.boxes[0].caption);
+        EXPECT_EQ(folder.path(name), fake.boxes[0].text);
+    }
 }

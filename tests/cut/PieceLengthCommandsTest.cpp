@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
 #include "support/FakePlatform.h"
 #include "support/ScratchFiles.h"
+#include "support/WavLayouts.h"
 #include "wav/WavHeader.h"
 
 namespace {
@@ -271,6 +273,52 @@ TEST_F(TemplateCut, TakesThePieceLengthFromTheDataSize)
     EXPECT_TRUE(fake.boxes.empty());
 }
 
+TEST_F(TemplateCut, OtherLayoutsGiveTheirDataSizeAndAFixedHeaderOfTheirFormat)
+{
+    // 16-bit stereo 44 100 Hz PCM, data size 2000: what every layout below holds.
+    const HeaderBytes cdHeader = {
+        'R', 'I', 'F', 'F', 0xF4, 0x07, 0x00, 0x00, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
+        0x10, 0x00, 0x00, 0x00, 0x01, 0x00, 0x02, 0x00, 0x44, 0xAC, 0x00, 0x00, 0x10, 0xB1, 0x02, 0x00,
+        0x04, 0x00, 0x10, 0x00, 'd', 'a', 't', 'a', 0xD0, 0x07, 0x00, 0x00,
+    };
+    HeaderBytes mono24 = cdHeader;  // the extensible 24-bit mono template, as a PCM header
+    mono24[22] = 0x01;
+    mono24[28] = 0xCC;  // 132 300 bytes per second
+    mono24[29] = 0x04;
+    mono24[30] = 0x02;
+    mono24[32] = 0x03;
+    mono24[34] = 0x18;
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        HeaderBytes carried;
+    };
+    // First 44 bytes laid out as the fixed header are carried as they are, RIFF size and all,
+    // even when more chunks follow or the samples are missing.
+    HeaderBytes listFirst{};
+    std::copy_n(listAfterDataLayout().bytes.begin(), listFirst.size(), listFirst.begin());
+    HeaderBytes headerOnly = cdHeader;
+    headerOnly[4] = 0x99;
+    const std::array cases = {
+        Case{"bext", bextJunkBeforeLayout().bytes, cdHeader},
+        Case{"fmt18", fmt18Layout().bytes, cdHeader},
+        Case{"odd", oddChunkLayout().bytes, cdHeader},
+        Case{"mono24", join({riffWave(0, 0), extensibleFmt(1, 24), DATA_2000}), mono24},
+        Case{"list", listAfterDataLayout().bytes, listFirst},
+        Case{"headeronly", Bytes(headerOnly.begin(), headerOnly.end()), headerOnly},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.pick(folder.write(std::string(c.name) + ".wav", c.bytes));
+        cutLikeTemplate(ctx);
+        EXPECT_EQ(1, state.likeChosen);
+        EXPECT_EQ(2000u, state.pieceBytes);
+        EXPECT_EQ(CutMode::Template, state.cutMode);
+        EXPECT_EQ(c.carried, state.headerBuf);
+    }
+    EXPECT_TRUE(fake.boxes.empty());
+}
+
 TEST_F(TemplateCut, LongPathIsKeptWhole)
 {
     const std::string path = folder.writeWav(std::string(150, 'n') + ".wav", pcmHeader(400), 444);
@@ -301,7 +349,13 @@ TEST_F(TemplateCut, UnreadableOrShortTemplateIsRefused)
     };
     const std::array cases = {
         Case{folder.path("absent.wav"), " LIKE Wavfile cannot be opened ", ""},
+        Case{folder.path(""), " LIKE Wavfile cannot be opened ", ""},  // the folder itself
         Case{folder.writeWav("short.wav", pcmHeader(176400), 43), " LIKE Wavfile is shorter than its 44-byte header ", "\nheader bytes read = 43"},
+        Case{folder.write("text.wav", Bytes(60, 'x')), " LIKE Wavfile is not a RIFF WAVE file ", ""},
+        Case{folder.write("nodata.wav", join({riffWave(0, 0), FMT_16, ascii("LIST"), {4, 0, 0, 0}, ascii("INFO")})),
+             " LIKE Wavfile has no data chunk ", ""},
+        Case{folder.write("nofmt.wav", join({riffWave(0, 0), ascii("LIST"), {4, 0, 0, 0}, ascii("INFO"), DATA_2000, samples(20)})),
+             " LIKE Wavfile has no fmt chunk ", ""},
     };
     presetTemplate();
     const Kept before = kept();

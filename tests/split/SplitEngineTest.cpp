@@ -7,6 +7,7 @@
 
 #include "split/SplitDialogs.h"
 #include "split/SplitFixture.h"
+#include "support/WavLayouts.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ TEST_F(SplitEngine, OneMinuteInTenSecondPiecesGivesFiveFullChildrenAndAShortSixt
     EXPECT_TRUE(isSecondsText(fake.boxes[0].text)) << fake.boxes[0].text;
 }
 
-TEST_F(SplitEngine, HowManyModeRemovesTheRemainderButUsesItsNumber)
+TEST_F(SplitEngine, HowManyModeWritesNoRemainderButUsesItsNumber)
 {
     loadMotherOf(ONE_MINUTE);
     nameChildren("part");
@@ -182,15 +183,21 @@ TEST_F(SplitEngine, RemainderBelowSixtyFourBytesIsDroppedWithoutUsingANumber)
     EXPECT_EQ(fake.boxes.size(), 1u);
 }
 
-TEST_F(SplitEngine, HowManyRemainderBelowSixtyFourIsStillCreatedAndRemoved)
+TEST_F(SplitEngine, HowManyRemainderTakesItsNumberButLeavesAFileOfThatNameAlone)
 {
-    loadMotherOf(2 * 176400 + 40 + 68);
-    nameChildren("s");
-    cutIntoPiecesOf(176400, CutMode::Count);
-    startNewSplit();
+    for (const std::uint32_t remainder : {40u, 1000u}) {
+        SCOPED_TRACE("remainder " + std::to_string(remainder));
+        loadMotherOf(2 * 176400 + remainder + 68);
+        nameChildren("s" + std::to_string(remainder) + "_");
+        const std::string earlier = child("s" + std::to_string(remainder) + "_", 3);
+        folder.write(earlier.substr(earlier.find_last_of("/\\") + 1), Bytes{1, 2, 3});
+        cutIntoPiecesOf(176400, CutMode::Count);
+        startNewSplit();
 
-    EXPECT_FALSE(exists(child("s", 3)));
-    EXPECT_EQ(state.childNumber, 4);
+        EXPECT_EQ(readWhole(earlier), (Bytes{1, 2, 3}));
+        EXPECT_EQ(state.childNumber, 4);
+        EXPECT_EQ(state.childBaseName, earlier);
+    }
 }
 
 TEST_F(SplitEngine, AnExistingChildIsOverwrittenWhole)
@@ -204,17 +211,27 @@ TEST_F(SplitEngine, AnExistingChildIsOverwrittenWhole)
     ASSERT_TRUE(childHolds(child("s", 1), 176400, SAMPLES_AT));
 }
 
-TEST_F(SplitEngine, SamplesAreTakenFromTheEndOfAMotherWithTrailingBytes)
+TEST_F(SplitEngine, ChildrenHoldTheDataChunkOfEveryLayout)
 {
-    // The samples are taken as the last data-size bytes of the file: 100 bytes further on.
-    loadMotherOf(2 * 176400 + 68, 100);
-    nameChildren("s");
-    cutIntoPiecesOf(176400);
-    startNewSplit();
-
-    EXPECT_EQ(state.motherReadOffset, 144u);
-    ASSERT_TRUE(childHolds(child("s", 1), 176400, 144));
-    ASSERT_TRUE(childHolds(child("s", 2), 176400, 144 + 176400));
+    for (const Layout& layout : allLayouts()) {
+        SCOPED_TRACE(layout.name);
+        loadMotherFile(layout.bytes);
+        nameChildren(std::string("L") + std::to_string(layout.dataAt) + "_");
+        cutIntoPiecesOf(600);
+        state.startPattern = 1;
+        startNewSplit();
+        // 1932 cuttable bytes: three Children of 600, then 132 less the 64 left off.
+        const std::string stem = state.childBaseName.substr(0, state.childBaseName.size() - 5);
+        Bytes joined;
+        for (int n = 1; n <= 4; ++n) {
+            const Bytes childBytes = readWhole(stem + std::to_string(n) + ".WAV");
+            ASSERT_GE(childBytes.size(), 44u);
+            joined.insert(joined.end(), childBytes.begin() + 44, childBytes.end());
+        }
+        const auto data = layout.bytes.begin() + static_cast<std::ptrdiff_t>(layout.dataAt);
+        EXPECT_EQ(joined, Bytes(data, data + 3 * 600 + 68));
+        EXPECT_EQ(readWhole(motherPath), layout.bytes);
+    }
 }
 
 TEST_F(SplitEngine, CopyBlocksBelowAtAndAboveTheBufferGiveTheSameChildren)

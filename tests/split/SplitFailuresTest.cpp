@@ -8,6 +8,7 @@
 
 #include "split/SplitDialogs.h"
 #include "split/SplitFixture.h"
+#include "support/WavLayouts.h"
 
 namespace {
 
@@ -299,6 +300,16 @@ TEST_F(SplitFailures, MotherChangedSinceLoadIsRefused)
     folder.write("mother.wav", changed);
     startNewSplit();
     expectOnlyBox(" MOTHER Wavfile has changed since it was loaded ", motherPath + "\nfile bytes = " + std::to_string(mother.size()));
+    EXPECT_EQ(filesInFolder(), 1u);
+
+    // Same length, same data size, but a chunk now stands before the samples and moves them.
+    fake.boxes.clear();
+    loadMotherFile(listAfterDataLayout().bytes);
+    closeAllStreams(state);
+    const Bytes junk = join({ascii("junk"), {0x0E, 0, 0, 0}, Bytes(14, 0)});
+    folder.write("mother.wav", join({riffWave(0x0A, 0x08), FMT_16, junk, DATA_2000, samples(2000)}));
+    startNewSplit();
+    expectOnlyBox(" MOTHER Wavfile has changed since it was loaded ", motherPath + "\nfile bytes = 2066\ndata size = 2000");
     EXPECT_EQ(filesInFolder(), 1u);
 }
 

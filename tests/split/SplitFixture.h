@@ -56,6 +56,17 @@ protected:
         fake.boxes.clear();
     }
 
+    // Writes these bytes as the Mother and loads it as LOAD does.
+    void loadMotherFile(const std::vector<std::uint8_t>& bytes, const std::string& name = "mother.wav")
+    {
+        mother = bytes;
+        motherPath = folder.write(name, mother);
+        fake.pick(motherPath);
+        ASSERT_TRUE(dispatchCommand(ctx, IDM_LOAD));
+        ASSERT_NE(state.motherStream, nullptr);
+        fake.boxes.clear();
+    }
+
     // As a successful Give Name of <stem>.wav in the scratch folder leaves it.
     void nameChildren(const std::string& stem)
     {
