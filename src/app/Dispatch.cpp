@@ -5,6 +5,7 @@
 #include "core/AppState.h"
 #include "app/Shell.h"
 #include "cut/PieceLengthCommands.h"
+#include "display/DisplayCommands.h"
 #include "split/ChildNaming.h"
 #include "split/SplitDialogs.h"
 #include "res/resource.h"
@@ -50,10 +51,10 @@ const std::array COMMANDS = {
     Command{IDM_SAVE_SETTINGS, nullptr, {}},
     Command{IDM_LOAD, loadMotherCommand, {}},
     Command{IDM_WAVESHOW,
-            nullptr,
+            showWaveFull,
             {Refusal{noMother, text::NO_MOTHER_FILE}, Refusal{motherTooBigToShowWhole, text::WAVESHOW_TOO_BIG}}},
-    Command{IDM_WAVESHOW_ULTRAFAST, nullptr, {Refusal{noMother, text::NO_MOTHER_FILE}}},
-    Command{IDM_WAVESHOW_AUTO, nullptr, {Refusal{noMother, text::NO_MOTHER_FILE}}},
+    Command{IDM_WAVESHOW_ULTRAFAST, showWaveSampled, {Refusal{noMother, text::NO_MOTHER_FILE}}},
+    Command{IDM_WAVESHOW_AUTO, showWaveSampled, {Refusal{noMother, text::NO_MOTHER_FILE}}},
     Command{IDM_GIVE_NAME, giveName, {}},
     Command{IDM_CUT_HUNDREDTHS, [](CommandContext& c) { cutByTime(c, TimeUnit::Hundredths); },
             {Refusal{noMother, text::NO_MOTHER_CENTI}}},
@@ -68,7 +69,7 @@ const std::array COMMANDS = {
     Command{IDM_CUT_COUNT, cutByCount, {Refusal{noMother, text::NO_MOTHER_COUNT}}},
     Command{IDM_CUT_LIKE, cutLikeTemplate, {}},
     Command{IDM_PATTERN, setStartPattern, {}},
-    Command{IDM_PREVIEW_CUTS, nullptr, {}},
+    Command{IDM_PREVIEW_CUTS, previewCuts, {}},
     Command{IDM_BUFFER_SIZE, setCopyBufferSize, {}},
     Command{IDM_ALLSPLIT,
             openAllSplit,

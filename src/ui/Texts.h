@@ -28,6 +28,9 @@ inline constexpr char EXT_TXT[] = "TXT";
 // Mother load.
 inline constexpr char DURATION_MINUTES[] = "duration minutes = ";
 
+// Cut preview: the number of whole pieces.
+inline constexpr char PIECE_COUNT[] = " Anzahl Teil-Dateien = ";
+
 // Number prompt.
 inline constexpr char PROMPT_CANCEL_CAPTION[] = " nothing selected by ";
 inline constexpr char PROMPT_CANCEL_TEXT[] = " CANCEL ";
