@@ -4,7 +4,8 @@ namespace {
 
 const StepKind* findKind(const std::string& verb)
 {
-    for (const auto* table : {&shellSteps(), &dialogSteps(), &promptSteps(), &fileDialogSteps(), &fileSteps()}) {
+    for (const auto* table :
+         {&shellSteps(), &dialogSteps(), &promptSteps(), &fileDialogSteps(), &fileSteps(), &pixelSteps()}) {
         for (const StepKind& kind : *table) {
             if (verb == kind.verb) {
                 return &kind;
