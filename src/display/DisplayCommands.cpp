@@ -28,7 +28,7 @@ void showWaveFull(CommandContext& ctx)
     AppState& state = ctx.state;
     const WaveArea area = waveArea(client);
     {
-        const std::unique_ptr<DrawingSurface> surface = ctx.ui.beginDrawing(ctx.mainWindow);
+        const std::unique_ptr<DrawingSurface> surface = ctx.ui.beginOffscreenDrawing(ctx.mainWindow);
         drawBaselines(*surface, wavePens(state), client, area);
         // The samples start at the data start, wherever an earlier reader left the stream.
         if (state.motherStream != nullptr && seekFile(state.motherStream, state.motherReadOffset)) {
@@ -49,7 +49,7 @@ void showWaveSampled(CommandContext& ctx)
     closeMotherStream(state);
     state.motherStream = std::fopen(state.motherPath.c_str(), "rb");
     {
-        const std::unique_ptr<DrawingSurface> surface = ctx.ui.beginDrawing(ctx.mainWindow);
+        const std::unique_ptr<DrawingSurface> surface = ctx.ui.beginOffscreenDrawing(ctx.mainWindow);
         drawBaselines(*surface, wavePens(state), client, area);
         if (state.motherStream != nullptr) {
             drawWaveSampled(*surface, wavePens(state), area, state.motherStream, state.motherDataBytes,

@@ -74,6 +74,9 @@ std::unique_ptr<DrawingSurface> FakePlatform::beginDrawing(WindowRef)
     return std::make_unique<RecordingSurface>(drawings);
 }
 
+// The picture is the same either way, and so is the record.
+std::unique_ptr<DrawingSurface> FakePlatform::beginOffscreenDrawing(WindowRef window) { return beginDrawing(window); }
+
 Sameness FakePlatform::sameFile(const std::string& a, const std::string& b)
 {
     return sameness ? *sameness : compareFiles(a, b);
