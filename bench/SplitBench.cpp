@@ -76,6 +76,7 @@ public:
     }
     ClientRect clientRect(WindowRef) override { return {}; }
     std::unique_ptr<DrawingSurface> beginDrawing(WindowRef) override { return std::make_unique<NullSurface>(); }
+    std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef) override { return std::make_unique<NullSurface>(); }
     void deletePen(PenRef) override {}
     void destroyWindow(WindowRef) override {}
 };

@@ -6,6 +6,7 @@
 #include "app/Shell.h"
 #include "cut/PieceLengthCommands.h"
 #include "cut/TemplateHeader.h"
+#include "display/DisplayCommands.h"
 #include "settings/HeaderReportCommands.h"
 #include "settings/SettingsCommands.h"
 #include "split/ChildNaming.h"
@@ -56,10 +57,10 @@ const std::array COMMANDS = {
     Command{IDM_SAVE_SETTINGS, saveSettings, {}},
     Command{IDM_LOAD, loadMotherCommand, {}},
     Command{IDM_WAVESHOW,
-            nullptr,
+            showWaveFull,
             {Refusal{noMother, text::NO_MOTHER_FILE}, Refusal{motherTooBigToShowWhole, text::WAVESHOW_TOO_BIG}}},
-    Command{IDM_WAVESHOW_ULTRAFAST, nullptr, {Refusal{noMother, text::NO_MOTHER_FILE}}},
-    Command{IDM_WAVESHOW_AUTO, nullptr, {Refusal{noMother, text::NO_MOTHER_FILE}}},
+    Command{IDM_WAVESHOW_ULTRAFAST, showWaveSampled, {Refusal{noMother, text::NO_MOTHER_FILE}}},
+    Command{IDM_WAVESHOW_AUTO, showWaveSampled, {Refusal{noMother, text::NO_MOTHER_FILE}}},
     Command{IDM_GIVE_NAME, giveName, {}},
     Command{IDM_CUT_HUNDREDTHS, [](CommandContext& c) { cutByTime(c, TimeUnit::Hundredths); },
             {Refusal{noMother, text::NO_MOTHER_CENTI}}},
@@ -74,7 +75,7 @@ const std::array COMMANDS = {
     Command{IDM_CUT_COUNT, cutByCount, {Refusal{noMother, text::NO_MOTHER_COUNT}}},
     Command{IDM_CUT_LIKE, cutLikeTemplate, {}},
     Command{IDM_PATTERN, setStartPattern, {}},
-    Command{IDM_PREVIEW_CUTS, nullptr, {}},
+    Command{IDM_PREVIEW_CUTS, previewCuts, {}},
     Command{IDM_BUFFER_SIZE, setCopyBufferSize, {}},
     Command{IDM_ALLSPLIT,
             openAllSplit,

@@ -43,6 +43,8 @@ ClientRect ConsolePlatform::clientRect(WindowRef) { return {}; }
 
 std::unique_ptr<DrawingSurface> ConsolePlatform::beginDrawing(WindowRef) { return std::make_unique<NoSurface>(); }
 
+std::unique_ptr<DrawingSurface> ConsolePlatform::beginOffscreenDrawing(WindowRef) { return std::make_unique<NoSurface>(); }
+
 
 void ConsolePlatform::deletePen(PenRef) {}
 

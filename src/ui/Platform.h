@@ -76,6 +76,9 @@ public:
 
     virtual ClientRect clientRect(WindowRef window) = 0;
     virtual std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) = 0;
+    // The same drawing into a copy of what the client area shows, which reaches the window in one
+    // step when the surface is given back: for drawings of millions of lines.
+    virtual std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef window) = 0;
 
 
     virtual void deletePen(PenRef pen) = 0;

@@ -30,6 +30,9 @@ inline constexpr char DURATION_MINUTES[] = "duration minutes = ";
 // More than one file given on the command line or dropped on the window.
 inline constexpr char ONLY_ONE_MOTHER[] = " only one MOTHER Wavfile can be loaded ";
 
+// Cut preview: the number of whole pieces.
+inline constexpr char PIECE_COUNT[] = " Anzahl Teil-Dateien = ";
+
 // Number prompt.
 inline constexpr char PROMPT_CANCEL_CAPTION[] = " nothing selected by ";
 inline constexpr char PROMPT_CANCEL_TEXT[] = " CANCEL ";

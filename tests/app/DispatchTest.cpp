@@ -110,6 +110,7 @@ TEST_F(Dispatch, WaveshowRefusesAMotherOverTheLimitWithItsSizeInMebibytes)
     state.motherFileBytes = 5859375;
     ASSERT_TRUE(dispatchCommand(ctx, IDM_WAVESHOW));
     EXPECT_EQ(fake.boxes.size(), 3u);
+    EXPECT_FALSE(fake.drawings.empty());
 }
 
 TEST_F(Dispatch, TestFunctionChangesAndShowsNothing)

@@ -74,6 +74,8 @@ std::unique_ptr<DrawingSurface> FakePlatform::beginDrawing(WindowRef)
     return std::make_unique<RecordingSurface>(drawings);
 }
 
+// The picture is the same either way, and so is the record.
+std::unique_ptr<DrawingSurface> FakePlatform::beginOffscreenDrawing(WindowRef window) { return beginDrawing(window); }
 
 void FakePlatform::deletePen(PenRef pen) { deletedPens.push_back(pen); }
 

@@ -68,6 +68,7 @@ public:
     void runDialog(WindowRef owner, int dialogId, DialogHandler& handler) override;
     ClientRect clientRect(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) override;
+    std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef window) override;
     void deletePen(PenRef pen) override;
     void destroyWindow(WindowRef window) override;
 };

@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "split/win32/SplitDialog.h"
 #include "ui/win32/DcSurface.h"
+#include "ui/win32/OffscreenSurface.h"
 
 namespace {
 
@@ -89,6 +90,11 @@ ClientRect Win32Platform::clientRect(WindowRef window)
 std::unique_ptr<DrawingSurface> Win32Platform::beginDrawing(WindowRef window)
 {
     return std::make_unique<GdiSurface>(asWindow(window));
+}
+
+std::unique_ptr<DrawingSurface> Win32Platform::beginOffscreenDrawing(WindowRef window)
+{
+    return std::make_unique<OffscreenSurface>(asWindow(window));
 }
 
 

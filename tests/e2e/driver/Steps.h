@@ -57,6 +57,7 @@ const std::vector<StepKind>& promptSteps();
 const std::vector<StepKind>& fileDialogSteps();
 const std::vector<StepKind>& fileSteps();
 const std::vector<StepKind>& shellFileSteps();
+const std::vector<StepKind>& pixelSteps();
 
 // Helpers shared by the families.
 std::uint32_t unsignedArg(const Step& step, std::size_t index);

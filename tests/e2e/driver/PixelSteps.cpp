@@ -1,0 +1,119 @@
+// Steps that read what the main window's client area shows: single pixels compared with their
+// expected colours, and a screenshot of the client area alone. Both read the screen, so a
+// window in front hides what lies behind it, exactly as the user would see it.
+#include "Steps.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "Screenshot.h"
+
+namespace {
+
+COLORREF colourArg(const Step& step, std::size_t index)
+{
+    const std::string& text = step.args.at(index);
+    char* end = nullptr;
+    const unsigned long value = std::strtoul(text.c_str(), &end, 16);
+    if (text.size() != 6 || *end != '\0') {
+        throw StepFailure("argument " + std::to_string(index + 1) + " is not a colour rrggbb: " + quoted(text));
+    }
+    return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+}
+
+std::string hexOf(COLORREF colour)
+{
+    char text[8] = {};
+    std::snprintf(text, sizeof text, "%02x%02x%02x", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return text;
+}
+
+COLORREF clientPixel(HWND window, int x, int y)
+{
+    POINT at{x, y};
+    ClientToScreen(window, &at);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// expect-pixels x y rrggbb [x y rrggbb]...: waits until every pixel of the client area shows its
+// colour, since a posted command draws only when the program gets to it.
+void expectPixels(Context& c, const Step& step)
+{
+    requireStarted(c);
+    if (step.args.size() % 3 != 0) {
+        throw StepFailure("expect-pixels takes triples of x, y and rrggbb");
+    }
+    const DWORD deadline = GetTickCount() + c.waitMs;
+    for (;;) {
+        std::string differences;
+        for (std::size_t i = 0; i < step.args.size(); i += 3) {
+            const auto x = static_cast<int>(unsignedArg(step, i));
+            const auto y = static_cast<int>(unsignedArg(step, i + 1));
+            const COLORREF found = clientPixel(c.target.mainWindow(), x, y);
+            if (found != colourArg(step, i + 2)) {
+                differences += " (" + step.args[i] + "," + step.args[i + 1] + ") is " + hexOf(found) + " not " +
+                               step.args[i + 2] + ";";
+            }
+        }
+        if (differences.empty()) {
+            return;
+        }
+        if (static_cast<LONG>(GetTickCount() - deadline) >= 0) {
+            throw StepFailure("client pixels:" + differences);
+        }
+        Sleep(50);
+    }
+}
+
+// set-client-size w h: resizes the main window so that its client area has that size, whatever
+// the frame and menu bar of this system measure; drawings that scale with the width then land
+// on known columns.
+void setClientSize(Context& c, const Step& step)
+{
+    requireStarted(c);
+    const HWND window = c.target.mainWindow();
+    const auto width = static_cast<int>(unsignedArg(step, 0));
+    const auto height = static_cast<int>(unsignedArg(step, 1));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT outer{};
+        RECT client{};
+        GetWindowRect(window, &outer);
+        GetClientRect(window, &client);
+        if (client.right == width && client.bottom == height) {
+            return;
+        }
+        // A menu bar may wrap onto a second line as the window narrows: measure again after each try.
+        SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                     outer.bottom - outer.top + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT client{};
+    GetClientRect(window, &client);
+    throw StepFailure("client area is " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
+}
+
+void screenshotClient(Context& c, const Step& step)
+{
+    requireStarted(c);
+    RECT client{};
+    GetClientRect(c.target.mainWindow(), &client);
+    MapWindowPoints(c.target.mainWindow(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const std::string problem = saveScreenRect(client, step.args[0]);
+    if (!problem.empty()) {
+        throw StepFailure("screenshot-client: " + problem);
+    }
+}
+
+}  // namespace
+
+const std::vector<StepKind>& pixelSteps()
+{
+    static const std::vector<StepKind> steps = {
+        {"expect-pixels", 3, 30, "expect-pixels <x> <y> <rrggbb> [<x> <y> <rrggbb>]...", expectPixels},
+        {"set-client-size", 2, 2, "set-client-size <width> <height>", setClientSize},
+        {"screenshot-client", 1, 1, "screenshot-client <file.bmp>", screenshotClient},
+    };
+    return steps;
+}
