@@ -92,7 +92,7 @@ public:
         motherPath_ = folder_.write("mother.wav", mother_);
         fake_.pick(motherPath_);
         dispatchCommand(ctx_, IDM_LOAD);
-        if (state_.motherChosen != 0 && plan())  {
+        if (state_.motherChosen != 0 && prepareCut()) {
             fake_.boxes.clear();
             fake_.dialogAnswers.push_back(DialogAnswer::Start);
             dispatchCommand(ctx_, plan_.command);
@@ -106,7 +106,7 @@ public:
 private:
     // The record as the commands before START leave it: the Children named, the Mother its own
     // template, the cut from the input. False when the cut would make more Children than a run allows.
-    bool plan()
+    bool prepareCut()
     {
         fake_.pick(folder_.path("child.wav"));
         dispatchCommand(ctx_, IDM_GIVE_NAME);
