@@ -10,6 +10,8 @@ packages=(
     make
     libgtest-dev   # GoogleTest for the native tests
     googletest
+    clang          # the fuzz targets: libFuzzer and the sanitizers' runtimes
+    libclang-rt-dev
     mingw-w64      # the cross build of morlando.exe: compilers and windres
     g++-mingw-w64-x86-64
     wine           # running morlando.exe on Linux

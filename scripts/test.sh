@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the native tests of the portable
-# core, then the end-to-end tests that drive the real morlando.exe under Wine, and the console
-# morlando-split.exe under Wine.
+# core, the same tests again under the address and undefined-behaviour sanitizers, every fuzz
+# target for about a minute in all, then the end-to-end tests that drive the real morlando.exe
+# and the console morlando-split.exe under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,6 +11,14 @@ scripts/install-deps.sh
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
+
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ctest --preset sanitize
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+fuzz/run.sh
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows

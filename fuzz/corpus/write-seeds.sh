@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Writes the seed layouts of the fuzz targets, each made here field by field; run again after a
+# change, and commit what it writes.
+set -euo pipefail
+cd "$(dirname "$0")"
+export LC_ALL=C  # every character printed is one byte
+
+le32() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $(($1 >> 8 & 255)))\\x$(printf %02x $(($1 >> 16 & 255)))\\x$(printf %02x $(($1 >> 24 & 255)))"; }
+le16() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $(($1 >> 8 & 255)))"; }
+# count bytes that differ from one to the next, as samples do
+samples() { awk -v n="$1" 'BEGIN { for (i = 0; i < n; i++) printf "%c", (i * 37 + 11) % 251 + 1 }'; }
+chunk() { printf '%s' "$1"; le32 "$2"; }  # id and size
+riff() { printf RIFF; le32 "$1"; printf WAVE; }
+# fmt chunk of 16 bytes: format tag, channels, rate, bits
+fmt16() { chunk 'fmt ' 16; le16 "$1"; le16 "$2"; le32 "$3"; le32 $(($3 * $2 * $4 / 8)); le16 $(($2 * $4 / 8)); le16 "$4"; }
+# the canonical 44-byte header and its samples; the RIFF size counts $2 more bytes after them
+canonical() { riff $((36 + $1 + ${2:-0})); fmt16 1 2 44100 16; chunk data "$1"; samples "$1"; }
+
+facts=MotherFactsFuzz
+split=SplitFuzz
+mkdir -p $facts $split
+
+canonical 400 >$facts/canonical
+{ canonical 400 36; chunk LIST 28; printf 'INFOISFT'; le32 15; printf 'hand written\0\0\0\0'; } >$facts/list-after-data
+{ riff 288; fmt16 1 2 44100 16; chunk bext 30; head -c 30 /dev/zero; chunk junk 5; printf 'abcde\0';
+  chunk data 200; samples 200; } >$facts/bext-and-odd-junk-before-data
+{ riff 260; chunk 'fmt ' 18; le16 1; le16 1; le32 48000; le32 72000; le16 3; le16 24; le16 0;
+  chunk data 222; samples 222; } >$facts/mono-24-bit-fmt-18
+{ riff 436; chunk 'fmt ' 16; } >$facts/shorter-than-header
+{ riff 1036; fmt16 1 2 44100 16; chunk data 1000; samples 100; } >$facts/data-far-beyond-file
+{ riff 181; fmt16 1 2 44100 16; chunk data 145; samples 100; } >$facts/data-one-byte-beyond-file
+canonical 60 >$facts/data-below-margin
+printf 'not a wave at all, just some text that is longer than a header\n' >$facts/not-riff
+
+# A split seed: piece bytes, cut mode (bits 0-1: none, template, time, count; bit 2: ALLSPLIT),
+# start pattern and copy block, then the Mother.
+cut() { le32 "$1"; printf "\\x$(printf %02x "$2")"; le32 "$3"; le32 "$4"; }
+
+{ cut 1000 2 0 1024; canonical 4200; } >$split/time-four-full-and-short
+{ cut 1024 7 2 100; canonical 4200; } >$split/count-allsplit-from-second
+{ cut 600 1 3 0; canonical 2068; } >$split/template-from-third-default-block
+{ cut 500 2 0 4096; canonical 2068 20; chunk LIST 12; printf 'INFOsome'; le32 0; } >$split/time-metadata-after-data
+{ cut 0 2 0 1024; canonical 1000; } >$split/no-piece-length
+{ cut 100 2 2147483647 1024; canonical 1000; } >$split/start-beyond-the-end
+{ cut 7 0 1 9000000; canonical 400; } >$split/odd-piece-huge-block
