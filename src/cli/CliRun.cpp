@@ -12,6 +12,7 @@
 #include "cli/WatchedFiles.h"
 #include "core/AppState.h"
 #include "cut/PieceLength.h"
+#include "cut/TemplateHeader.h"
 #include "res/version.h"
 #include "split/SplitDialogs.h"
 #include "ui/Messages.h"
@@ -45,38 +46,39 @@ bool loadMotherFrom(CommandContext& ctx, const ConsolePlatform& ui, const CliOpt
     return false;
 }
 
-// The template's header, as "Take SIZE from =" takes it; false after saying why it cannot be used.
-bool takeTemplate(AppState& state, const CliOptions& options, const CliConsole& console)
+// The template's header and piece length, taken as "Take SIZE from =" takes them (its data chunk,
+// and the header it carries into the Children); false after saying why it cannot be used.
+bool takeTemplate(CommandContext& ctx, const ConsolePlatform& ui, const CliOptions& options, const CliConsole& console)
 {
-    HeaderBytes header{};
-    const HeaderRead read = readHeaderFile(options.likePath, header);
-    if (!read.opened) {
-        refuse(console, text::LIKE_CANNOT_OPEN, options.likePath + "\n" + std::strerror(errno));
+    AppState& state = ctx.state;
+    state.likePath = options.likePath;
+    state.likeChosen = 1;
+    errno = 0;
+    if (!takeTemplateHeader(ctx)) {
+        const int cause = errno;
+        ConsoleBox box = ui.boxes().back();
+        if (box.caption == text::LIKE_CANNOT_OPEN && cause != 0) {
+            box.text += std::string("\n") + std::strerror(cause);
+        }
+        console.err << consoleMessage(box);
         return false;
     }
-    if (read.bytesRead < WAV_HEADER_BYTES) {
-        refuse(console, text::LIKE_TOO_SHORT,
-               options.likePath + "\n" + text::BYTES_READ_LABEL + std::to_string(read.bytesRead));
-        return false;
-    }
-    if (headerDataSize(header) == 0) {
+    if (state.pieceBytes == 0) {
         refuse(console, clitext::LIKE_NO_DATA, options.likePath + numberLine(text::DATA_SIZE_LABEL, 0));
         return false;
     }
-    state.likePath = options.likePath;
-    state.likeChosen = 1;
-    state.headerBuf = header;
     if (!options.carryLikeHeader) {
         fillDefaultHeader(state.headerBuf);
     }
-    state.pieceBytes = headerDataSize(header);
     state.cutMode = CutMode::Template;
     return true;
 }
 
 // The piece length as the cut commands set it; false after saying why it cannot be had.
-bool choosePieceLength(AppState& state, const CliOptions& options, const CliConsole& console)
+bool choosePieceLength(CommandContext& ctx, const ConsolePlatform& ui, const CliOptions& options,
+                       const CliConsole& console)
 {
+    AppState& state = ctx.state;
     switch (options.length) {
     case LengthChoice::Time:
         state.pieceBytes = options.hundredths * bytesPerUnit(TimeUnit::Hundredths);
@@ -92,7 +94,7 @@ bool choosePieceLength(AppState& state, const CliOptions& options, const CliCons
         }
         return true;
     case LengthChoice::Like:
-        return takeTemplate(state, options, console);
+        return takeTemplate(ctx, ui, options, console);
     case LengthChoice::None:
         break;
     }
@@ -178,7 +180,7 @@ int runParsed(const CliOptions& options, const CliConsole& console)
     ConsolePlatform ui;
     CommandContext ctx{state, ui, nullptr};
     int status = EXIT_REFUSED;
-    if (loadMotherFrom(ctx, ui, options, console) && choosePieceLength(state, options, console)) {
+    if (loadMotherFrom(ctx, ui, options, console) && choosePieceLength(ctx, ui, options, console)) {
         planSplit(state, options);
         status = split(ctx, ui, options, console);
     }

@@ -67,7 +67,12 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
     HeaderBytes like = pcmHeader(441000);
     writeLe32(22050, &like[SAMPLE_RATE_AT]);
     like[CHANNELS_AT] = 1;
-    const std::string likePath = folder.write("like.wav", std::vector<std::uint8_t>(like.begin(), like.end()));
+    // It keeps an editor's LIST chunk between its fmt and data chunks, so its first 44 bytes are no
+    // header: both programs carry the header made from its fmt chunk, which is `like`.
+    std::vector<std::uint8_t> likeFile(like.begin(), like.begin() + 36);
+    likeFile.insert(likeFile.end(), {'L', 'I', 'S', 'T', 4, 0, 0, 0, 'I', 'N', 'F', 'O'});
+    likeFile.insert(likeFile.end(), like.begin() + 36, like.end());
+    const std::string likePath = folder.write("like.wav", likeFile);
 
     const std::vector<SameSplit> splits = {
         {"every 10 s", {"--every", "10s"}, IDM_SPLIT_TO_CHILDREN},
