@@ -20,30 +20,6 @@ namespace {
 
 constexpr std::uint32_t ONE_MINUTE = 10584000;  // 60 s of sample bytes
 
-class MotherLoad : public ::testing::Test {
-protected:
-    ~MotherLoad() override { closeAllStreams(state); }
-
-    // Picks and loads a file of a header with this data size and fileBytes in all.
-    void load(std::uint32_t dataSize, std::uint64_t fileBytes, const std::string& name = "mother.wav")
-    {
-        loadPath(folder.writeWav(name, pcmHeader(dataSize), fileBytes));
-    }
-
-    void loadPath(const std::string& path)
-    {
-        fake.pick(path);
-        loadMotherCommand(ctx);
-    }
-
-    std::uint64_t streamOffset() { return tellFile(state.motherStream).value_or(0); }
-
-    ScratchFolder folder;
-    AppState state;
-    FakePlatform fake;
-    CommandContext ctx{state, fake, FakePlatform::MAIN_WINDOW};
-};
-
 std::size_t openFileCount()
 {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
@@ -62,6 +38,49 @@ struct SavedFacts {
     {
     }
     bool operator==(const SavedFacts&) const = default;
+};
+
+class MotherLoad : public ::testing::Test {
+protected:
+    ~MotherLoad() override { closeAllStreams(state); }
+
+    // Picks and loads a file of a header with this data size and fileBytes in all.
+    void load(std::uint32_t dataSize, std::uint64_t fileBytes, const std::string& name = "mother.wav")
+    {
+        loadPath(folder.writeWav(name, pcmHeader(dataSize), fileBytes));
+    }
+
+    void loadPath(const std::string& path)
+    {
+        fake.pick(path);
+        loadMotherCommand(ctx);
+    }
+
+    std::uint64_t streamOffset() { return tellFile(state.motherStream).value_or(0); }
+
+    // Picks and loads the file at path after closing the Mother's stream, and checks that it is refused
+    // with this one box, nothing of the last Mother changed and no file left open (on Windows an
+    // open file could not be moved or deleted).
+    void expectRefused(const std::string& path, const SavedFacts& before, const std::string& caption,
+                       const std::string& text)
+    {
+        closeMotherStream(state);
+        fake.boxes.clear();
+        const std::size_t openBefore = openFileCount();
+        loadPath(path);
+        EXPECT_EQ(openFileCount(), openBefore);
+        EXPECT_EQ(0, state.motherChosen);
+        EXPECT_EQ(nullptr, state.motherStream);
+        EXPECT_TRUE(before == SavedFacts(state));
+        ASSERT_EQ(1u, fake.boxes.size());
+        EXPECT_EQ(caption, fake.boxes[0].caption);
+        EXPECT_EQ(text, fake.boxes[0].text);
+    }
+
+    ScratchFolder folder;
+    AppState state;
+    FakePlatform fake;
+    CommandContext ctx{state, fake, FakePlatform::MAIN_WINDOW};
 };
 
 }  // namespace
@@ -211,20 +230,9 @@ TEST_F(MotherLoad, UnusableFilesAreRefusedAndChangeNothing)
     const SavedFacts before(state);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        fake.boxes.clear();
         // Files shorter than 44 bytes keep the start of a header.
         const std::string path = folder.writeWav(c.name, pcmHeader(c.dataSize), c.fileBytes);
-        // A refused file is closed again: on Windows an open file could not be moved or deleted.
-        closeMotherStream(state);
-        const std::size_t openBefore = openFileCount();
-        loadPath(path);
-        EXPECT_EQ(openFileCount(), openBefore);
-        EXPECT_EQ(0, state.motherChosen);
-        EXPECT_EQ(nullptr, state.motherStream);
-        EXPECT_TRUE(before == SavedFacts(state));
-        ASSERT_EQ(1u, fake.boxes.size());
-        EXPECT_EQ(c.caption, fake.boxes[0].caption);
-        EXPECT_EQ(path + c.numbers, fake.boxes[0].text);
+        expectRefused(path, before, c.caption, path + c.numbers);
     }
 }
 
@@ -251,15 +259,8 @@ TEST_F(MotherLoad, FilesWithoutAWaveAreRefusedAndSaySo)
     const SavedFacts before(state);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        fake.boxes.clear();
         const std::string path = folder.write(c.name, c.bytes);
-        loadPath(path);
-        EXPECT_EQ(0, state.motherChosen);
-        EXPECT_EQ(nullptr, state.motherStream);
-        EXPECT_TRUE(before == SavedFacts(state));
-        ASSERT_EQ(1u, fake.boxes.size());
-        EXPECT_EQ(c.caption, fake.boxes[0].caption);
-        EXPECT_EQ(path + c.numbers, fake.boxes[0].text);
+        expectRefused(path, before, c.caption, path + c.numbers);
     }
 }
 
@@ -270,14 +271,6 @@ TEST_F(MotherLoad, FileThatCannotBeOpenedOrAFolderIsRefused)
     std::filesystem::create_directory(folder.path("takes"));
     for (const char* name : {"absent.wav", "takes"}) {
         SCOPED_TRACE(name);
-        fake.boxes.clear();
-        state.motherPath = folder.path(name);
-        loadMother(ctx);
-        EXPECT_EQ(0, state.motherChosen);
-        EXPECT_EQ(nullptr, state.motherStream);
-        EXPECT_TRUE(before == SavedFacts(state));
-        ASSERT_EQ(1u, fake.boxes.size());
-        EXPECT_EQ(" MOTHER Wavfile cannot be opened ", fake.boxes[0].caption);
-        EXPECT_EQ(folder.path(name), fake.boxes[0].text);
+        expectRefused(folder.path(name), before, " MOTHER Wavfile cannot be opened ", folder.path(name));
     }
 }
