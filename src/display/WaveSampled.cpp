@@ -38,15 +38,15 @@ void drawFan(DrawingSurface& surface, PenRef pen, int baseline, int fromX, int t
 class SampledDrawing {
 public:
     SampledDrawing(DrawingSurface& surface, const WavePens& pens, const WaveArea& area, std::FILE* mother,
-                   std::uint32_t dataBytes)
+                   std::uint32_t dataBytes, std::uint64_t dataStart)
         : surface_(surface), pens_(pens), area_(area), mother_(mother),
-          scale_(sampledScale(framesPerPixelOf(dataBytes / BYTES_PER_FRAME, area.width)))
+          scale_(sampledScale(framesPerPixelOf(dataBytes / BYTES_PER_FRAME, area.width))), dataStart_(dataStart)
     {
     }
 
-    void run(std::uint64_t dataStart, std::uint64_t dataEnd)
+    void run(std::uint64_t dataEnd)
     {
-        for (std::uint64_t pos = dataStart; pos + BYTES_PER_FRAME <= dataEnd; pos += scale_.strideBytes) {
+        for (std::uint64_t pos = dataStart_; pos + BYTES_PER_FRAME <= dataEnd; pos += scale_.strideBytes) {
             if (beyondRightEdge() || std::feof(mother_) != 0 || !seekTo(pos)) {
                 return;
             }
@@ -74,6 +74,10 @@ private:
     // to its end for nothing.
     bool beyondRightEdge() const { return prevX_ >= area_.width; }
 
+    // Columns are placed as if the samples followed a bare 44-byte header, so that chunks before
+    // the data move nothing: every layout of the same samples draws the same picture.
+    std::uint64_t canonicalPosition(std::uint64_t pos) const { return WAV_HEADER_BYTES + (pos - dataStart_); }
+
     bool closesColumn() const { return group_ == scale_.samplesPerColumn; }
 
     void leftSample(std::uint64_t pos)
@@ -84,7 +88,7 @@ private:
         }
         left_.fold(*value);
         if (closesColumn()) {
-            x_ = static_cast<int>(pos / (std::uint64_t{BYTES_PER_FRAME} * scale_.framesPerPixel));
+            x_ = static_cast<int>(canonicalPosition(pos) / (std::uint64_t{BYTES_PER_FRAME} * scale_.framesPerPixel));
             drawFan(surface_, pens_.yellow, area_.lowerBaseline, prevX_, x_, left_);
         }
     }
@@ -112,6 +116,7 @@ private:
     WaveArea area_;
     std::FILE* mother_;
     SampledScale scale_;
+    std::uint64_t dataStart_;
     std::uint64_t streamPos_ = ~std::uint64_t{0};
     Envelope left_;
     Envelope right_;
@@ -125,5 +130,5 @@ private:
 void drawWaveSampled(DrawingSurface& surface, const WavePens& pens, const WaveArea& area, std::FILE* mother,
                      std::uint32_t dataBytes, std::uint64_t dataStart, std::uint64_t dataEnd)
 {
-    SampledDrawing(surface, pens, area, mother, dataBytes).run(dataStart, dataEnd);
+    SampledDrawing(surface, pens, area, mother, dataBytes, dataStart).run(dataEnd);
 }
