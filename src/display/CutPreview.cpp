@@ -13,12 +13,15 @@ void drawCutLines(DrawingSurface& surface, PenRef pen, const ClientRect& client,
     if (pieceFrames == 0 || client.right <= 0) {
         return;
     }
-    const std::uint32_t framesPerPixel = framesPerPixelOf(frames, client.right);
+    const std::uint64_t framesPerPixel = framesPerPixelOf(frames, client.right);
     surface.selectPen(pen);
-    // Both counts are at most 2^30 frames, so the sum below cannot wrap.
-    for (std::uint32_t pos = pieceFrames; pos < frames; pos += pieceFrames) {
-        const auto x = static_cast<int>(pos / framesPerPixel);
-        surface.moveTo(x, 0);
-        surface.lineTo(x, client.bottom);
+    // Each column is drawn once, at the first boundary that falls in it: the later ones would
+    // draw the same pixels again, and a tiny piece on a long Mother has hundreds of millions.
+    for (std::uint64_t pos = pieceFrames; pos < frames;) {
+        const std::uint64_t x = pos / framesPerPixel;
+        surface.moveTo(static_cast<int>(x), 0);
+        surface.lineTo(static_cast<int>(x), client.bottom);
+        const std::uint64_t nextColumnStart = (x + 1) * framesPerPixel;
+        pos = (nextColumnStart + pieceFrames - 1) / pieceFrames * pieceFrames;  // the first boundary there
     }
 }

@@ -10,6 +10,7 @@
 std::uint32_t wholePieces(std::uint32_t frames, std::uint32_t pieceFrames);
 
 // Lines at pieceFrames, 2 x pieceFrames, ... strictly below frames, at one pixel per frames/width
-// frames (at least one); nothing when a piece has no frame or the client area no width.
+// frames (at least one), each column drawn once however many boundaries fall in it; nothing when
+// a piece has no frame or the client area no width.
 void drawCutLines(DrawingSurface& surface, PenRef pen, const ClientRect& client, std::uint32_t frames,
                   std::uint32_t pieceFrames);

@@ -89,3 +89,38 @@ TEST_F(CutPreview, DegenerateSizesDrawWhatCanBeDrawnAndStillCount)
     EXPECT_TRUE(fake.drawings.empty());
     expectCount(" 3.00 ");
 }
+
+TEST_F(CutPreview, EachColumnIsDrawnOnceAndEveryPieceCounted)
+{
+    std::vector<int> everyColumn(100);
+    for (int x = 0; x < 100; ++x) {
+        everyColumn[static_cast<std::size_t>(x)] = x;
+    }
+    struct Case {
+        const char* name;
+        std::uint32_t dataBytes;
+        std::uint32_t pieceBytes;
+        int width;
+        std::vector<int> columns;
+        const char* count;
+    };
+    const Case cases[] = {
+        // 1000 frames, 10 a pixel: 333 boundaries of 3 frames (13 bytes), one line in each column.
+        {"tiny piece", 4000, 13, 100, everyColumn, " 333.00 "},
+        {"one frame a piece", 4000, 4, 100, everyColumn, " 1000.00 "},
+        // 1999 frames over 1000 pixels: one frame a pixel, the late boundaries past the right edge.
+        {"1999 frames", 7996, 2000, 1000, {500, 1000, 1500}, " 3.00 "},
+        {"no Mother", 0, 400, 100, {}, " 0.00 "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.drawings.clear();
+        fake.boxes.clear();
+        fake.client = ClientRect{0, 0, c.width, 50};
+        state.motherDataBytes = c.dataBytes;
+        state.pieceBytes = c.pieceBytes;
+        previewCuts(ctx);
+        EXPECT_EQ(columns(), c.columns);
+        expectCount(c.count);
+    }
+}
