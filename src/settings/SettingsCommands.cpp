@@ -76,7 +76,7 @@ void restoreChildrenName(CommandContext& ctx)
     state.childNumber = 1;
     pickFile(ctx.ui, ctx.mainWindow, state.childBaseName, text::EXT_WAV, text::PICK_CHILDREN, state.childrenNamed);
     state.childStem = state.childBaseName;
-    cutAtDot(state.childStem);
+    cutFileNameAtDot(state.childStem);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ void giveName(CommandContext& ctx)
     }
     state.childNumber = 1;
     state.childStem = state.childBaseName;
-    cutAtDot(state.childStem);
+    cutFileNameAtDot(state.childStem);
 }
 
 void composeChildName(std::string& destination, std::string_view stem, std::int32_t number,

@@ -8,10 +8,12 @@ int findChar(std::string_view text, char ch)
     return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
-void cutAtDot(std::string& text)
+void cutFileNameAtDot(std::string& path)
 {
-    const int dot = findChar(text, '.');
+    const std::size_t lastSeparator = path.find_last_of("\\/");
+    const std::size_t nameAt = lastSeparator == std::string::npos ? 0 : lastSeparator + 1;
+    const int dot = findChar(std::string_view(path).substr(nameAt), '.');
     if (dot >= 0) {
-        text.resize(static_cast<std::size_t>(dot));
+        path.resize(nameAt + static_cast<std::size_t>(dot));
     }
 }

@@ -120,7 +120,7 @@ TEST_F(SettingsCommands, SaveThenLoadInANewRunRestoresTheThreeSelections)
 
 TEST_F(SettingsCommands, CancelledPicksLeaveTheStoredValuesAndACancelledLoadAppliesTheTextAgain)
 {
-    const std::string text = "KIND=C:\\w\\k.wav\r\nVORBILD=C:\\w\\t.wav\r\nMOTHER=C:\\w\\m.wav\r\nEOF";
+    const std::string text = "KIND=C:\\my.w\\k.wav\r\nVORBILD=C:\\w\\t.wav\r\nMOTHER=C:\\w\\m.wav\r\nEOF";
     const std::string settings = folder.write("s.txt", bytesOf(text + std::string(5, '\0')));
     state.motherChosen = 1;
     state.motherStream = std::tmpfile();
@@ -145,8 +145,8 @@ TEST_F(SettingsCommands, CancelledPicksLeaveTheStoredValuesAndACancelledLoadAppl
     EXPECT_EQ(0, state.likeChosen);
     EXPECT_EQ(441000u, state.pieceBytes);
     EXPECT_EQ(0xEE, state.headerBuf[43]);
-    EXPECT_EQ("C:\\w\\k.wav", state.childBaseName);
-    EXPECT_EQ("C:\\w\\k", state.childStem);
+    EXPECT_EQ("C:\\my.w\\k.wav", state.childBaseName);
+    EXPECT_EQ("C:\\my.w\\k", state.childStem);
     EXPECT_EQ(1, state.childNumber);
     EXPECT_EQ(0, state.childrenNamed);
 
@@ -161,7 +161,7 @@ TEST_F(SettingsCommands, CancelledPicksLeaveTheStoredValuesAndACancelledLoadAppl
     expectBox(1, "Please check PATH+FILE  : ", text);
     EXPECT_EQ("C:\\w\\m.wav", state.motherPath);
     EXPECT_EQ("C:\\w\\t.wav", state.likePath);
-    EXPECT_EQ("C:\\w\\k.wav", state.childBaseName);
+    EXPECT_EQ("C:\\my.w\\k.wav", state.childBaseName);
 }
 
 TEST_F(SettingsCommands, EmptyValuesSkipTheirStepsAndAnEmptyTemplateValueIsStillTaken)

@@ -60,20 +60,23 @@ TEST(NextChildName, NamesIntoTheBaseNameAndAdvancesTheNumber)
     EXPECT_EQ(state.childStem, "/takes/song");
 }
 
-TEST_F(GiveName, PickCutsTheStemAtTheFirstDotOfTheWholePath)
+TEST_F(GiveName, PickCutsTheStemAtTheFirstDotOfTheFileName)
 {
     state.childNumber = 42;
-    fake.pick("D:\\my.music\\take.wav");
+    fake.pick("C:\\Users\\john.doe\\kid.wav");
     giveName(ctx);
 
     ASSERT_EQ(fake.fileDialogs.size(), 1u);
     EXPECT_EQ(fake.fileDialogs[0].title, "CHILDREN->Names");
     EXPECT_EQ(fake.fileDialogs[0].filter, buildFileFilter("WAV"));
     EXPECT_EQ(state.childrenNamed, 1);
-    EXPECT_EQ(state.childBaseName, "D:\\my.music\\take.wav");
-    EXPECT_EQ(state.childStem, "D:\\my");
+    EXPECT_EQ(state.childBaseName, "C:\\Users\\john.doe\\kid.wav");
+    EXPECT_EQ(state.childStem, "C:\\Users\\john.doe\\kid");
     EXPECT_EQ(state.childNumber, 1);
     EXPECT_TRUE(fake.boxes.empty());
+    // The Children go into the picked folder, named after the picked file.
+    nextChildName(state);
+    EXPECT_EQ(state.childBaseName, "C:\\Users\\john.doe\\kid1.WAV");
 
     fake.pick("C:\\w\\song");
     giveName(ctx);

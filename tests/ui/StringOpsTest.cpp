@@ -17,20 +17,23 @@ TEST(FindChar, NeverMatchesTheTerminatorNorLooksPastIt)
     EXPECT_EQ(findChar(std::string_view("ab\0c*", 5), '*'), -1);
 }
 
-TEST(CutAtDot, EndsTheTextBeforeItsFirstDot)
+TEST(CutFileNameAtDot, EndsThePathBeforeTheFirstDotOfItsFileNameOnly)
 {
-    std::string path = "C:\\w\\song.part.wav";
-    cutAtDot(path);
-    EXPECT_EQ(path, "C:\\w\\song");
-}
-
-TEST(CutAtDot, CutsInsideAFolderNameAndLeavesDotlessTextAlone)
-{
-    std::string inFolder = "D:\\my.music\\take.wav";
-    cutAtDot(inFolder);
-    EXPECT_EQ(inFolder, "D:\\my");
-
-    std::string noDot = "C:\\Takes\\song";
-    cutAtDot(noDot);
-    EXPECT_EQ(noDot, "C:\\Takes\\song");
+    const struct {
+        const char* path;
+        const char* stem;
+    } cases[] = {
+        {"C:\\w\\song.part.wav", "C:\\w\\song"},
+        {"D:\\my.music\\take.wav", "D:\\my.music\\take"},
+        {"C:\\Users\\john.doe\\kid", "C:\\Users\\john.doe\\kid"},  // no dot in the file name: kept whole
+        {"/home/john.doe/kid.wav", "/home/john.doe/kid"},
+        {"C:\\a.b/c.d\\e.wav", "C:\\a.b/c.d\\e"},
+        {"take.wav", "take"},
+        {"C:\\Takes\\song", "C:\\Takes\\song"},
+    };
+    for (const auto& c : cases) {
+        std::string path = c.path;
+        cutFileNameAtDot(path);
+        EXPECT_EQ(path, c.stem) << c.path;
+    }
 }
