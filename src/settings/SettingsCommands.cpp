@@ -14,8 +14,8 @@
 
 namespace {
 
-// A settings file that cannot be taken: the box names it and why; nothing of it is applied.
-void refuseSettingsFile(CommandContext& ctx, const SettingsRead& read)
+// Why a settings file could not be read, in a box that names it.
+void explainSettingsFile(CommandContext& ctx, const SettingsRead& read)
 {
     const std::string& path = ctx.state.settingsPath;
     switch (read.outcome) {
@@ -89,9 +89,15 @@ void loadSettings(CommandContext& ctx, const SettingsLoadSteps& steps)
              state.settingsChosen);
     if (state.settingsChosen != 0) {
         SettingsRead read = readSettingsFile(state.settingsPath);
-        if (read.outcome != SettingsReadOutcome::Read) {
-            refuseSettingsFile(ctx, read);
+        if (read.outcome == SettingsReadOutcome::TooBig) {
+            explainSettingsFile(ctx, read);  // no settings file the program wrote: refused whole
             return;
+        }
+        if (read.outcome != SettingsReadOutcome::Read) {
+            // A file whose bytes cannot be had loads as an empty text, after the box that says
+            // why: no key is found, and nothing of an earlier load is applied again, now or by a
+            // later cancelled load.
+            explainSettingsFile(ctx, read);
         }
         state.settingsText = std::move(read.text);
     }

@@ -164,6 +164,32 @@ TEST_F(SettingsCommands, CancelledPicksLeaveTheStoredValuesAndACancelledLoadAppl
     EXPECT_EQ("C:\\my.w\\k.wav", state.childBaseName);
 }
 
+TEST_F(SettingsCommands, AFileThatCannotBeOpenedLoadsAsAnEmptyTextAfterItsBox)
+{
+    load(folder.write("s.txt", bytesOf("MOTHER=C:\\w\\m.wav\r\nKIND=C:\\w\\k.wav\r\n")), {std::nullopt, std::nullopt});
+    fake = FakePlatform{};
+    state.motherPath = state.childBaseName = "now";
+    const std::string unopenable = folder.path("missing") + "/s.txt";
+    load(unopenable);
+    fake.cancelPick();
+    loadSettings(ctx, steps);  // a cancelled load goes through the empty text again
+    EXPECT_EQ(2u, fake.fileDialogs.size());
+    ASSERT_EQ(3u, fake.boxes.size());
+    expectBox(0, " SETTINGS file cannot be opened ", unopenable);
+    expectBox(1, "Please check PATH+FILE  : ", "");
+    expectBox(2, "Please check PATH+FILE  : ", "");
+    EXPECT_EQ("now", state.motherPath);
+    EXPECT_EQ("now", state.childBaseName);
+}
+
+TEST_F(SettingsCommands, WithLfOnlyLineEndsAValueRunsOnToTheNextCarriageReturn)
+{
+    load(folder.write("s.txt", bytesOf("MOTHER=m.wav\nKIND=k.wav\nEOF")), {std::nullopt, std::nullopt});
+    ASSERT_EQ(3u, fake.fileDialogs.size());
+    EXPECT_EQ("m.wav\nKIND=k.wav\nEOF", fake.fileDialogs[1].initialName);
+    EXPECT_EQ("k.wav\nEOF", fake.fileDialogs[2].initialName);
+}
+
 TEST_F(SettingsCommands, EmptyValuesSkipTheirStepsAndAnEmptyTemplateValueIsStillTaken)
 {
     state.motherPath = "Z:\\m.wav";
