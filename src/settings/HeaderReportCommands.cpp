@@ -9,6 +9,7 @@
 #include "ui/FilePicker.h"
 #include "ui/Messages.h"
 #include "ui/Texts.h"
+#include "wav/TemplateWav.h"
 
 namespace {
 
@@ -30,8 +31,22 @@ bool pickListAndWav(CommandContext& ctx, const ReportTexts& texts)
     return state.likeChosen != 0 && state.listChosen != 0;
 }
 
-// The WAV's length and header, taken into the record; a WAV without a whole header is refused
-// with a box, leaves no template chosen and the header as it was.
+// The reported WAV becomes the template as "Take SIZE from =" would take it: the header its Children
+// would carry is its own first 44 bytes only when they are a canonical header, else the one made
+// from its fmt chunk. A file that could give no such header leaves no template chosen, so that
+// ALLSPLIT refuses rather than write Children that are no WAV files.
+void takeAsTemplate(AppState& state)
+{
+    const TemplateWav asTemplate = readTemplateWav(state.likePath);
+    if (asTemplate.problem == TemplateProblem::None) {
+        state.headerBuf = asTemplate.childHeader;
+    } else {
+        state.likeChosen = 0;
+    }
+}
+
+// The WAV's length and first 44 bytes as they stand in the file; a WAV without a whole header is
+// refused with a box, leaves no template chosen and the template header as it was.
 std::optional<ReportedWav> takeReportedWav(CommandContext& ctx)
 {
     AppState& state = ctx.state;
@@ -42,7 +57,7 @@ std::optional<ReportedWav> takeReportedWav(CommandContext& ctx)
         showText(ctx.ui, ctx.mainWindow, text::REPORT_WAV_TOO_SHORT,
                  state.likePath + numberLine(text::BYTES_READ_LABEL, wav.headerBytesRead));
     } else {
-        state.headerBuf = wav.header;
+        takeAsTemplate(state);
         return wav;
     }
     state.likeChosen = 0;

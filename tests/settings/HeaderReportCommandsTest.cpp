@@ -92,6 +92,9 @@ TEST_F(HeaderReports, DumpsGiveEveryByteAndTwoInARowShareALine)
     const std::string second = fileText(list).substr(DEFAULT_HEADER_DUMP.size());
     const std::string firstLine = "(0)(31)(32= )(127=\x7F)(128=\x80)(200=\xC8)(254=\xFE)(255=\xFF)\r\n";
     EXPECT_EQ(firstLine, second.substr(0, firstLine.size()));
+    // Listed, but no RIFF file: no header a Child could carry, so no template is left chosen.
+    EXPECT_EQ(0, state.likeChosen);
+    EXPECT_EQ(pcmHeader(0), state.headerBuf);
 }
 
 TEST_F(HeaderReports, TheListFileIsAskedForOnceARun)

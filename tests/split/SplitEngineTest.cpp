@@ -286,6 +286,36 @@ TEST_F(SplitEngine, TemplateHeaderIsCarriedIntoEveryChildAndTheShortLastOne)
     EXPECT_EQ(fake.boxes[0].caption, " Verarbeitungsdauer = ");
 }
 
+TEST_F(SplitEngine, AReportedWaveWithChunksBeforeItsFormatGivesChildrenTheHeaderOfItsFmt)
+{
+    // A recorder's 24-bit mono file, "bext" first: its first 44 bytes are no header.
+    const Bytes recorded = join({riffWave(0, 0), ascii("bext"), {4, 0, 0, 0}, ascii("abcd"), extensibleFmt(1, 24),
+                                 DATA_2000, samples(2000)});
+    const std::array<std::uint8_t, 44> mono24 = {
+        'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0,
+        1, 0, 0x44, 0xAC, 0, 0, 0xCC, 0x04, 0x02, 0, 3, 0, 24, 0, 'd', 'a', 't', 'a', 0, 0, 0, 0};
+    loadMotherOf(3000 + 68);
+    nameChildren("r");
+    cutIntoPiecesOf(1000, CutMode::Template);
+    const std::string list = folder.path("list.txt");
+    fake.pick(list);
+    for (const int report : {IDM_HEADER_TO_LIST, IDM_HEADER_44_LIST}) {
+        SCOPED_TRACE(report);
+        state.childNumber = 1;
+        fake.pick(folder.write("recorded.wav", recorded));
+        ASSERT_TRUE(dispatchCommand(ctx, report));
+        fake.dialogAnswers.push_back(DialogAnswer::Start);
+        ASSERT_TRUE(dispatchCommand(ctx, IDM_ALLSPLIT));
+        for (int n = 1; n <= 3; ++n) {
+            ASSERT_TRUE(childHolds(child("r", n), 1000, SAMPLES_AT + (n - 1) * 1000u, mono24)) << n;
+        }
+    }
+    // The list still shows the file's own first bytes.
+    const std::vector<std::uint8_t> listed = readWhole(list);
+    EXPECT_NE(std::string(listed.begin(), listed.end()).find("(87=W)(65=A)(86=V)(69=E)(98=b)(101=e)(120=x)(116=t)"),
+              std::string::npos);
+}
+
 TEST_F(SplitEngine, TimeCutsGetTheDefaultFieldsWhateverTheRecordHeld)
 {
     loadMotherOf(176400 + 68);
