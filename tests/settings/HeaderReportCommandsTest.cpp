@@ -147,4 +147,12 @@ TEST_F(HeaderReports, UnusableFilesAreNamedInABoxAndNothingIsAppended)
     ASSERT_EQ(1u, fake.boxes.size());
     EXPECT_EQ(" LIST file cannot be opened for appending ", fake.boxes[0].caption);
     EXPECT_EQ(state.listPath, fake.boxes[0].text);
+
+    // A full disk: the report fits the stream's buffer, so only the close finds out.
+    fake.boxes.clear();
+    state.listPath = "/dev/full";
+    report(dumpHeaderBytes, folder.writeWav("d.wav", pcmHeader(0), 44));
+    ASSERT_EQ(1u, fake.boxes.size());
+    EXPECT_EQ(" LIST file cannot be written: the report may be incomplete ", fake.boxes[0].caption);
+    EXPECT_EQ("/dev/full", fake.boxes[0].text);
 }
