@@ -48,10 +48,12 @@ TEST_F(WaveFull, DrawsBaselinesThenOneLinePerSampleUpToTheLastTwoHundredBytes)
     EXPECT_EQ(drawn[47], (Line{BLUE, 31, 100, 32, 200}));
     EXPECT_EQ(state.motherStream, nullptr);
 
-    // The stream is used up: without a new LOAD only the baselines.
+    // The stream is used up: without a new LOAD only the baselines. At a height of 403 the lower
+    // one is 3 x 403 / 4 = 302, not 403 / 4 x 3 = 300.
     fake.drawings.clear();
+    fake.client = ClientRect{0, 0, 100, 403};
     showWaveFull(ctx);
-    EXPECT_EQ(lines(), (std::vector<Line>{UPPER_BASELINE, LOWER_BASELINE}));
+    EXPECT_EQ(lines(), (std::vector<Line>{UPPER_BASELINE, Line{BLUE, 0, 302, 100, 302}}));
 }
 
 TEST_F(WaveFull, StartsAtTheDataStartWhereverTheStreamStands)

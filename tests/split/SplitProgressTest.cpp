@@ -45,6 +45,8 @@ TEST(BarPosition, QuotientTimesEightHundredTruncated)
     EXPECT_EQ(barPosition(1763328, 1764000), 799);
     EXPECT_EQ(barPosition(1, 3), 266);
     EXPECT_EQ(barPosition(8820000, 10583932), 666);
+    // The single-precision quotient, 0.53 as 0.52999997, falls short of the exact 424.
+    EXPECT_EQ(barPosition(53, 100), 423);
 }
 
 TEST(PercentText, NumberInAFieldOfThreeAndOnlyWhatStandsBeforeTheMarker)

@@ -50,6 +50,12 @@ TEST(WavChunks, FindsFmtAndDataInEveryLayout)
         EXPECT_EQ(found.format, c.format);
         EXPECT_TRUE(isCutFormat(found.format));
     }
+
+    // Two fmt chunks before the data: the first one counts.
+    const WavLayout twoFormats = walk(join({riffWave(0, 0), FMT_16, extensibleFmt(1, 24), DATA_2000, samples(2000)}));
+    EXPECT_EQ(twoFormats.fmt, (ChunkPlace{20, 16}));
+    EXPECT_EQ(twoFormats.format, CD_PCM);
+    EXPECT_EQ(twoFormats.data, (ChunkPlace{92, 2000}));
 }
 
 TEST(WavChunks, StopsAtTheFileEndAndTrustsNoSize)
