@@ -17,6 +17,13 @@ work=$out/work
 export WINEPREFIX=$out/wineprefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Whatever ran in this prefix ends with the script, as the window scenarios' programs end with
+# theirs: a wineserver and its services left behind keep the build folder busy.
+end_wine() {
+    wineserver -k >/dev/null 2>&1
+    wineserver -w >/dev/null 2>&1
+}
+trap end_wine EXIT
 rm -rf "$work"
 mkdir -p "$work" "$WINEPREFIX"
 [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >"$out/wineboot.log" 2>&1 </dev/null
