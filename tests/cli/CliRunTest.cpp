@@ -39,7 +39,7 @@ protected:
     {
         out.str({});
         err.str({});
-        const CliConsole console{out, err, terminal, "/dev/null"};
+        const CliConsole console{out, err, terminal};
         return runCli(args, console);
     }
 
