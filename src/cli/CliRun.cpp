@@ -142,7 +142,7 @@ int split(const SplitPlan& plan, const CliOptions& options, const CliConsole& co
 {
     std::ostream nowhere(nullptr);  // without a buffer, a stream takes everything and keeps nothing
     ConsoleProgress progress(options.quiet ? nowhere : console.err, console.errIsTerminal, plan);
-    SplitFiles files;
+    SystemCopyFiles files;
     const SplitOutcome outcome = writeSplit(plan, files, progress);
     if (!outcome.finished()) {
         progress.interrupt();

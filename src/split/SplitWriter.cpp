@@ -117,13 +117,24 @@ private:
             }
             motherAt_ = child.firstByte;
         }
-        if (buffer_.empty()) {
-            buffer_.resize(plan_.blockBytes > TRANSFER_BYTES ? plan_.blockBytes : TRANSFER_BYTES);
-        }
+        const std::size_t step = plan_.blockBytes > TRANSFER_BYTES ? plan_.blockBytes : TRANSFER_BYTES;
         std::uint64_t copied = 0;
         while (copied < child.sampleBytes) {
             const std::uint64_t left = child.sampleBytes - copied;
-            const std::size_t bytes = left < buffer_.size() ? static_cast<std::size_t>(left) : buffer_.size();
+            const std::size_t bytes = left < step ? static_cast<std::size_t>(left) : step;
+            if (systemCopy_) {
+                if (!copyInSystem(bytes)) {
+                    return false;
+                }
+                if (systemCopy_) {
+                    copied += bytes;
+                    listener_.bytesCopied(child, copied);
+                    continue;
+                }
+            }
+            if (buffer_.empty()) {
+                buffer_.resize(step);
+            }
             const std::size_t got = files_.read(motherStream_, buffer_.data(), bytes);
             motherAt_ += got;
             if (got != bytes) {
@@ -136,6 +147,28 @@ private:
             }
             copied += got;
             listener_.bytesCopied(child, copied);
+        }
+        return true;
+    }
+
+    // The next bytes copied inside the system, as far as the file layer can; where it cannot, the
+    // split goes on through the buffer, from where the Mother's stream is put back to.
+    bool copyInSystem(std::size_t bytes)
+    {
+        const SystemCopy done = files_.copyInSystem(motherStream_, motherAt_, childStream_, bytes);
+        if (!done.possible) {
+            systemCopy_ = false;
+            errno = 0;
+            return files_.seek(motherStream_, motherAt_) || stop(SplitStop::MotherCannotSeek, errno);
+        }
+        motherAt_ += done.copied;
+        if (done.error != 0) {
+            return stop(SplitStop::ChildCannotWrite, done.error);
+        }
+        if (done.copied != bytes) {
+            outcome_.bytesAsked = bytes;
+            outcome_.bytesRead = done.copied;
+            return stop(SplitStop::MotherEndedEarly, 0);
         }
         return true;
     }
@@ -214,7 +247,8 @@ private:
     std::uint64_t motherAt_ = 0;  // the Mother stream's position
     std::FILE* childStream_ = nullptr;
     bool childCreated_ = false;  // the current Child's file was made by this split
-    std::vector<std::uint8_t> buffer_;  // bytes on their way from the Mother to a Child
+    bool systemCopy_ = true;  // until the file layer says it cannot copy inside the system
+    std::vector<std::uint8_t> buffer_;  // bytes on their way from the Mother to a Child, when they pass the process
 };
 
 }  // namespace

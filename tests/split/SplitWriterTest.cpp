@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -253,4 +256,31 @@ TEST_F(SplitWriter, AMotherGoneChangedOrNamedAsAChildIsLeftAlone)
     EXPECT_EQ(outcome.cause, ENOENT);
     EXPECT_FALSE(outcome.childAt);
     EXPECT_FALSE(std::filesystem::exists(child(1)));
+}
+
+// A file that may grow no further (a full disk, a quota, a size limit) stops the split with the
+// system's cause, whether the samples pass through the process or are copied inside the system.
+TEST_F(SplitWriter, AFileThatCannotGrowStopsBothWaysOfCopying)
+{
+    SplitFiles throughTheProcess;
+    SystemCopyFiles insideTheSystem;
+    for (SplitFiles* files : {&throughTheProcess, static_cast<SplitFiles*>(&insideTheSystem)}) {
+        const SplitPlan plan = planFourChildren();
+        Events events;
+        rlimit before{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+        const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = before;
+        small.rlim_cur = 1000;  // below a Child's 1 044 bytes
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const SplitOutcome outcome = writeSplit(plan, *files, events);
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldSignal);
+
+        EXPECT_EQ(outcome.stop, SplitStop::ChildCannotWrite);
+        EXPECT_EQ(outcome.cause, EFBIG);
+        EXPECT_EQ(outcome.childAt, std::optional<std::size_t>(0));
+        EXPECT_EQ(outcome.childRemoved, std::optional<bool>(true));
+        EXPECT_FALSE(std::filesystem::exists(child(1)));
+    }
 }
