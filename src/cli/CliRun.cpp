@@ -50,14 +50,7 @@ std::optional<MotherSource> readMother(const CliOptions& options, const CliConso
         console.err << consoleMessage(refusal->caption, path + refusal->numbers);
         return std::nullopt;
     }
-    MotherSource mother;
-    mother.path = path;
-    mother.fileBytes = facts->fileBytes;
-    mother.dataAt = facts->dataAt;
-    mother.dataChunkBytes = facts->dataSize;
-    mother.sampleBytes = facts->dataSize - MOTHER_DATA_MARGIN;
-    mother.format = facts->layout.format;
-    return mother;
+    return motherSourceOf(path, *facts);
 }
 
 // The template's piece length and header, taken as "Take SIZE from =" takes them; false after

@@ -74,6 +74,18 @@ private:
 
 }  // namespace
 
+MotherSource motherSourceOf(const std::string& path, const MotherFacts& facts)
+{
+    MotherSource mother;
+    mother.path = path;
+    mother.fileBytes = facts.fileBytes;
+    mother.dataAt = facts.dataAt;
+    mother.dataChunkBytes = facts.dataSize;
+    mother.sampleBytes = facts.dataSize >= MOTHER_DATA_MARGIN ? facts.dataSize - MOTHER_DATA_MARGIN : 0;
+    mother.format = facts.layout.format;
+    return mother;
+}
+
 SplitPlan planWindowSplit(const MotherSource& mother, const CutChoice& choice)
 {
     SplitPlan plan;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/AudioFormat.h"
+#include "wav/MotherFacts.h"
 #include "wav/WavChunks.h"
 
 // The Mother as it was found when it was loaded. The writer refuses a file that no longer looks
@@ -21,6 +22,10 @@ struct MotherSource {
     std::uint64_t sampleBytes = 0;     // the sample bytes the rules may cut, from dataAt on
     std::optional<WavFormat> format;   // the fmt chunk's fields, when the caller read them
 };
+
+// The Mother as LOAD takes it from a first look at its file: the samples offered for cutting stop
+// the margin short of the data chunk's end.
+MotherSource motherSourceOf(const std::string& path, const MotherFacts& facts);
 
 struct PlannedChild {
     std::int32_t number = 0;
