@@ -124,23 +124,23 @@ std::int64_t processMilliseconds()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-SplitPlan planOfRecord(const AppState& state)
+SplitPlan planOfRecord(const MotherRecord& mother, const CutRecord& cut, const NamesAndPicks& names)
 {
-    MotherSource mother;
-    mother.path = state.motherPath;
-    mother.fileBytes = state.motherFileBytes;
-    mother.dataAt = state.motherReadOffset;
-    mother.dataChunkBytes = state.motherDataBytes + MOTHER_DATA_MARGIN;
-    mother.sampleBytes = state.motherDataBytes;
+    MotherSource source;
+    source.path = mother.motherPath;
+    source.fileBytes = mother.motherFileBytes;
+    source.dataAt = mother.motherReadOffset;
+    source.dataChunkBytes = mother.motherDataBytes + MOTHER_DATA_MARGIN;
+    source.sampleBytes = mother.motherDataBytes;
     CutChoice choice;
-    choice.pieceBytes = state.pieceBytes;
-    choice.cutMode = state.cutMode;
-    choice.startPattern = state.startPattern;
-    choice.childNumber = state.childNumber;
-    choice.childStem = state.childStem;
-    choice.templateHeader = state.headerBuf;
-    choice.copyBufferBytes = state.copyBufferBytes;
-    return planWindowSplit(mother, choice);
+    choice.pieceBytes = cut.pieceBytes;
+    choice.cutMode = cut.cutMode;
+    choice.startPattern = cut.startPattern;
+    choice.templateHeader = cut.headerBuf;
+    choice.copyBufferBytes = cut.copyBufferBytes;
+    choice.childNumber = names.childNumber;
+    choice.childStem = names.childStem;
+    return planWindowSplit(source, choice);
 }
 
 void runSplit(AppState& state, SplitTools& tools, const SplitTexts& texts)
@@ -154,7 +154,7 @@ void runSplit(AppState& state, SplitTools& tools, const SplitTexts& texts)
     // The split reads through a stream of its own, opened afresh, so that a second split or one
     // after a waveform drawing works as the first.
     closeMotherStream(state);
-    const SplitPlan plan = planOfRecord(state);
+    const SplitPlan plan = planOfRecord(state, state, state);
     DialogProgress progress(state, tools, texts, plan.blockBytes);
     const SplitOutcome outcome = writeSplit(plan, tools.files, progress);
     keepInRecord(state, plan, outcome);

@@ -30,9 +30,9 @@ struct SplitTools {
     MillisecondClock clock = processMilliseconds;
 };
 
-// The window's plan of the record as it stands: its Mother, piece length, start pattern, numbering,
-// stem, header and copy block.
-SplitPlan planOfRecord(const AppState& state);
+// The window's plan of the record as it stands: its Mother, piece length, start pattern, copy
+// block and header, numbering and stem.
+SplitPlan planOfRecord(const MotherRecord& mother, const CutRecord& cut, const NamesAndPicks& names);
 
 // START: writes the Children, closes the Mother stream and shows the elapsed time. A split that
 // cannot be done, or that fails on the way, writes nothing more, leaves only complete Children on
