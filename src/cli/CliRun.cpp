@@ -1,6 +1,5 @@
 #include "cli/CliRun.h"
 
-#include <cerrno>
 #include <cstring>
 #include <optional>
 #include <ostream>
@@ -36,9 +35,8 @@ std::string numberLine(const char* label, std::uint64_t value)
 std::optional<MotherSource> readMother(const CliOptions& options, const CliConsole& console)
 {
     const std::string& path = options.motherPath;
-    errno = 0;
-    const std::optional<MotherFacts> facts = examineMother(path);
-    const int cause = errno;
+    int cause = 0;
+    const std::optional<MotherFacts> facts = examineMother(path, cause);
     if (!facts) {
         const MotherRefusal refusal = motherCannotOpen();
         console.err << consoleMessage(refusal.caption,
@@ -57,14 +55,13 @@ std::optional<MotherSource> readMother(const CliOptions& options, const CliConso
 // saying why it cannot be used.
 bool takeTemplate(CutChoice& choice, const CliOptions& options, const CliConsole& console)
 {
-    errno = 0;
     const TemplateWav read = readTemplateWav(options.likePath);
-    const int cause = errno;
     const TemplateRefusal refusal = templateRefusalOf(options.likePath, read);
     if (refusal.caption != nullptr) {
-        const bool withCause = read.problem == TemplateProblem::CannotOpen && cause != 0;
-        console.err << consoleMessage(refusal.caption,
-                                      refusal.text + (withCause ? std::string("\n") + std::strerror(cause) : ""));
+        const bool withCause = read.problem == TemplateProblem::CannotOpen && read.openError != 0;
+        console.err << consoleMessage(refusal.caption, refusal.text + (withCause ? std::string("\n") +
+                                                                                       std::strerror(read.openError)
+                                                                                 : std::string()));
         return false;
     }
     if (read.pieceBytes == 0) {
