@@ -74,7 +74,7 @@ private:
         if (!files_.seek(motherStream_, plan_.children.front().firstByte)) {
             return stop(SplitStop::MotherCannotSeek, errno);
         }
-        motherAt_ = plan_.children.front().firstByte;
+        streamAt_ = plan_.children.front().firstByte;
         return true;
     }
 
@@ -107,59 +107,64 @@ private:
 
     // Bytes from the Mother into the Child in transfers of up to the buffer's size; what the
     // Mother cannot deliver whole, or the Child cannot take whole, ends the split rather than
-    // leaving a Child shorter than its header says.
+    // leaving a Child shorter than its header says. A Child of many bytes is copied inside the
+    // system where the file layer can; a small one passes the process, whose stream buffers
+    // gather many small Children into few requests.
     bool copySamples(const PlannedChild& child)
     {
-        if (child.firstByte != motherAt_) {
-            errno = 0;
-            if (!files_.seek(motherStream_, child.firstByte)) {
-                return stop(SplitStop::MotherCannotSeek, errno);
-            }
-            motherAt_ = child.firstByte;
-        }
+        motherAt_ = child.firstByte;
         const std::size_t step = plan_.blockBytes > TRANSFER_BYTES ? plan_.blockBytes : TRANSFER_BYTES;
+        bool inSystem = systemCopy_ && child.sampleBytes >= SYSTEM_COPY_LEAST_BYTES;
         std::uint64_t copied = 0;
         while (copied < child.sampleBytes) {
             const std::uint64_t left = child.sampleBytes - copied;
             const std::size_t bytes = left < step ? static_cast<std::size_t>(left) : step;
-            if (systemCopy_) {
-                if (!copyInSystem(bytes)) {
-                    return false;
-                }
-                if (systemCopy_) {
-                    copied += bytes;
-                    listener_.bytesCopied(child, copied);
-                    continue;
-                }
-            }
-            if (buffer_.empty()) {
-                buffer_.resize(step);
-            }
-            const std::size_t got = files_.read(motherStream_, buffer_.data(), bytes);
-            motherAt_ += got;
-            if (got != bytes) {
-                outcome_.bytesAsked = bytes;
-                outcome_.bytesRead = got;
-                return stop(SplitStop::MotherEndedEarly, 0);
-            }
-            if (!write(buffer_.data(), got)) {
+            if (inSystem && !copyInSystem(bytes, inSystem)) {
                 return false;
             }
-            copied += got;
+            if (!inSystem && !copyThroughBuffer(bytes, step)) {
+                return false;
+            }
+            copied += bytes;
             listener_.bytesCopied(child, copied);
         }
         return true;
     }
 
-    // The next bytes copied inside the system, as far as the file layer can; where it cannot, the
-    // split goes on through the buffer, from where the Mother's stream is put back to.
-    bool copyInSystem(std::size_t bytes)
+    // The next bytes through the process, from where the Mother's stream is put first if a copy
+    // inside the system or a gap in the plan left it elsewhere.
+    bool copyThroughBuffer(std::size_t bytes, std::size_t step)
+    {
+        if (streamAt_ != motherAt_) {
+            errno = 0;
+            if (!files_.seek(motherStream_, motherAt_)) {
+                return stop(SplitStop::MotherCannotSeek, errno);
+            }
+            streamAt_ = motherAt_;
+        }
+        if (buffer_.empty()) {
+            buffer_.resize(step);
+        }
+        const std::size_t got = files_.read(motherStream_, buffer_.data(), bytes);
+        streamAt_ += got;
+        motherAt_ += got;
+        if (got != bytes) {
+            outcome_.bytesAsked = bytes;
+            outcome_.bytesRead = got;
+            return stop(SplitStop::MotherEndedEarly, 0);
+        }
+        return write(buffer_.data(), got);
+    }
+
+    // The next bytes copied inside the system, as far as the file layer can; where it cannot,
+    // inSystem turns false and these and all later bytes pass the process.
+    bool copyInSystem(std::size_t bytes, bool& inSystem)
     {
         const SystemCopy done = files_.copyInSystem(motherStream_, motherAt_, childStream_, bytes);
         if (!done.possible) {
             systemCopy_ = false;
-            errno = 0;
-            return files_.seek(motherStream_, motherAt_) || stop(SplitStop::MotherCannotSeek, errno);
+            inSystem = false;
+            return true;
         }
         motherAt_ += done.copied;
         if (done.error != 0) {
@@ -244,7 +249,8 @@ private:
     SplitListener& listener_;
     SplitOutcome outcome_;
     std::FILE* motherStream_ = nullptr;
-    std::uint64_t motherAt_ = 0;  // the Mother stream's position
+    std::uint64_t motherAt_ = 0;  // the next Mother byte the Child being written takes
+    std::uint64_t streamAt_ = 0;  // where the Mother's stream stands, which a copy inside the system does not move
     std::FILE* childStream_ = nullptr;
     bool childCreated_ = false;  // the current Child's file was made by this split
     bool systemCopy_ = true;  // until the file layer says it cannot copy inside the system

@@ -54,6 +54,11 @@ struct SplitOutcome {
 // when blocks are larger: few large requests to the disk, one buffer for the whole split.
 inline constexpr std::uint32_t TRANSFER_BYTES = 1024 * 1024;
 
+// A Child of fewer sample bytes than this passes the process even where the system could copy
+// it: the header must reach the file before such a copy, one request more per Child, which many
+// small Children would pay more for than the copy saves.
+inline constexpr std::uint32_t SYSTEM_COPY_LEAST_BYTES = 64 * 1024;
+
 // Writes the plan through the file layer. A split that cannot go on writes nothing more, closes
 // both files and leaves only complete Children: the Child it stopped at is removed.
 SplitOutcome writeSplit(const SplitPlan& plan, SplitFiles& files, SplitListener& listener);

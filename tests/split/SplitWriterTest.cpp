@@ -112,18 +112,18 @@ public:
 class SplitWriter : public ::testing::Test {
 protected:
     // A Mother of four pieces of samples and the window's margin, cut into its four pieces.
-    SplitPlan planFourChildren(std::uint32_t block = 1024)
+    SplitPlan planFourChildren(std::uint32_t block = 1024, std::uint32_t piece = PIECE)
     {
-        const HeaderBytes header = pcmHeader(4 * PIECE + 68);
-        const Bytes mother = join({Bytes(header.begin(), header.end()), samples(4 * PIECE + 68)});
+        const HeaderBytes header = pcmHeader(4 * piece + 68);
+        const Bytes mother = join({Bytes(header.begin(), header.end()), samples(4 * piece + 68)});
         MotherSource source;
         source.path = folder.write("m.wav", mother);
         source.fileBytes = mother.size();
         source.dataAt = 44;
-        source.dataChunkBytes = 4 * PIECE + 68;
-        source.sampleBytes = 4 * PIECE;
+        source.dataChunkBytes = 4 * piece + 68;
+        source.sampleBytes = 4 * piece;
         CutChoice choice;
-        choice.pieceBytes = PIECE;
+        choice.pieceBytes = piece;
         choice.cutMode = CutMode::Time;
         choice.childNumber = 1;
         choice.childStem = folder.path("c");
@@ -265,13 +265,13 @@ TEST_F(SplitWriter, AFileThatCannotGrowStopsBothWaysOfCopying)
     SplitFiles throughTheProcess;
     SystemCopyFiles insideTheSystem;
     for (SplitFiles* files : {&throughTheProcess, static_cast<SplitFiles*>(&insideTheSystem)}) {
-        const SplitPlan plan = planFourChildren();
+        const SplitPlan plan = planFourChildren(1024, 2 * SYSTEM_COPY_LEAST_BYTES);  // copied inside the system where it can be
         Events events;
         rlimit before{};
         ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
         const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
         rlimit small = before;
-        small.rlim_cur = 1000;  // below a Child's 1 044 bytes
+        small.rlim_cur = SYSTEM_COPY_LEAST_BYTES;  // below a Child's size
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
         const SplitOutcome outcome = writeSplit(plan, *files, events);
         setrlimit(RLIMIT_FSIZE, &before);
