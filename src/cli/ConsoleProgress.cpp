@@ -37,6 +37,7 @@ std::string secondsInMother(std::uint64_t sampleOffset)
 ConsoleProgress::ConsoleProgress(std::ostream& out, bool terminal, const SplitPlan& plan)
     : out_(out),
       terminal_(terminal),
+      plan_(plan),
       sampleBytes_(samplesFromFirstChild(plan)),
       expectedChildren_(plan.children.size()),
       started_(std::chrono::steady_clock::now())
@@ -48,9 +49,9 @@ double ConsoleProgress::seconds() const
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
 }
 
-void ConsoleProgress::childCreated(const PlannedChild& child)
+void ConsoleProgress::childCreated(const PlannedChild&)
 {
-    headerBytes_ += child.header.size();
+    headerBytes_ += WAV_HEADER_BYTES;
     samplesOfChild_ = 0;
 }
 
@@ -70,7 +71,7 @@ void ConsoleProgress::childFinished(const PlannedChild& child)
     if (terminal_) {
         drawBar();
     } else {
-        out_ << child.name << "  " << child.header.size() + child.sampleBytes << " bytes\n";
+        out_ << childName(plan_, child) << "  " << WAV_HEADER_BYTES + child.sampleBytes << " bytes\n";
     }
 }
 
@@ -124,7 +125,7 @@ void listPlan(std::ostream& out, const SplitPlan& plan, std::size_t count)
 {
     for (std::size_t i = 0; i < count && i < plan.children.size(); ++i) {
         const PlannedChild& child = plan.children[i];
-        out << child.name << "  " << child.header.size() + child.sampleBytes << " bytes  from "
+        out << childName(plan, child) << "  " << WAV_HEADER_BYTES + child.sampleBytes << " bytes  from "
             << secondsInMother(child.firstByte - plan.mother.dataAt) << " (MOTHER byte " << child.firstByte << ")\n";
     }
 }

@@ -33,6 +33,7 @@ private:
 
     std::ostream& out_;
     bool terminal_;
+    const SplitPlan& plan_;
     std::uint64_t sampleBytes_ = 0;     // Mother sample bytes from the first Child on
     std::size_t expectedChildren_ = 0;
     std::chrono::steady_clock::time_point started_;

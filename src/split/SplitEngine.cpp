@@ -17,13 +17,14 @@ namespace {
 // step, then moves the total track; the short last Child only fills the total track.
 class DialogProgress : public SplitListener {
 public:
-    DialogProgress(const AppState& state, SplitTools& tools, const SplitTexts& texts, std::uint32_t blockBytes)
-        : progress_{tools.surface, {state.thickGreyPen, state.thickRedPen, tools.thickGreenPen}},
+    DialogProgress(const AppState& state, SplitTools& tools, const SplitTexts& texts, const SplitPlan& plan)
+        : plan_(plan),
+          progress_{tools.surface, {state.thickGreyPen, state.thickRedPen, tools.thickGreenPen}},
           texts_(texts),
           pieceBytes_(state.pieceBytes),
           motherDataBytes_(state.motherDataBytes),
           dataAt_(state.motherReadOffset),
-          blockBytes_(blockBytes)
+          blockBytes_(plan.blockBytes)
     {
     }
 
@@ -38,7 +39,7 @@ public:
     void childCreated(const PlannedChild& child) override
     {
         if (isFull(child)) {
-            drawChildName(progress_, child.name);
+            drawChildName(progress_, childName(plan_, child));
         }
     }
 
@@ -72,6 +73,7 @@ public:
 private:
     bool isFull(const PlannedChild& child) const { return child.sampleBytes == pieceBytes_; }
 
+    const SplitPlan& plan_;
     SplitProgress progress_;
     const SplitTexts& texts_;
     std::uint32_t pieceBytes_;
@@ -106,8 +108,8 @@ void keepInRecord(AppState& state, const SplitPlan& plan, const SplitOutcome& ou
         last = &plan.children.back();
     }
     if (last != nullptr) {
-        state.childBaseName = last->name;
-        state.headerBuf = last->header;
+        state.childBaseName = childName(plan, *last);
+        state.headerBuf = childHeader(plan, *last);
     }
     if (outcome.finished()) {
         state.childNumber = plan.nextNumber;
@@ -155,7 +157,7 @@ void runSplit(AppState& state, SplitTools& tools, const SplitTexts& texts)
     // after a waveform drawing works as the first.
     closeMotherStream(state);
     const SplitPlan plan = planOfRecord(state, state, state);
-    DialogProgress progress(state, tools, texts, plan.blockBytes);
+    DialogProgress progress(state, tools, texts, plan);
     const SplitOutcome outcome = writeSplit(plan, tools.files, progress);
     keepInRecord(state, plan, outcome);
     if (!outcome.finished()) {

@@ -55,7 +55,7 @@ SplitMessage untilRemoval(const SplitOutcome& outcome, const char* caption, std:
 SplitMessage stopMessage(const SplitPlan& plan, const SplitOutcome& outcome)
 {
     const std::string& mother = plan.mother.path;
-    const std::string child = outcome.childAt ? plan.children[*outcome.childAt].name : std::string();
+    const std::string child = outcome.childAt ? childName(plan, plan.children[*outcome.childAt]) : std::string();
     const std::uint32_t childBytes = outcome.childAt ? plan.children[*outcome.childAt].sampleBytes : 0;
     switch (outcome.stop) {
     case SplitStop::None:

@@ -22,9 +22,10 @@ class Planner {
 public:
     Planner(SplitPlan& plan, const CutChoice& choice) : plan_(plan), choice_(choice), number_(choice.childNumber)
     {
-        fields_ = choice.templateHeader;
+        plan.stem = choice.childStem;
+        plan.headerFields = choice.templateHeader;
         if (choice.defaultFields || choice.cutMode == CutMode::Time || choice.cutMode == CutMode::Count) {
-            fillDefaultHeader(fields_);
+            fillDefaultHeader(plan.headerFields);
         }
     }
 
@@ -32,11 +33,8 @@ public:
     {
         PlannedChild child;
         child.number = number_;
-        composeChildName(child.name, choice_.childStem, number_, CHILD_EXTENSION);
         child.firstByte = plan_.mother.dataAt + done;
         child.sampleBytes = sampleBytes;
-        child.header = fields_;
-        writeHeaderSizes(child.header, sampleBytes);
         number_ = after(number_);
         return child;
     }
@@ -69,10 +67,23 @@ private:
     SplitPlan& plan_;
     const CutChoice& choice_;
     std::int32_t number_;
-    HeaderBytes fields_{};
 };
 
 }  // namespace
+
+std::string childName(const SplitPlan& plan, const PlannedChild& child)
+{
+    std::string name;
+    composeChildName(name, plan.stem, child.number, CHILD_EXTENSION);
+    return name;
+}
+
+HeaderBytes childHeader(const SplitPlan& plan, const PlannedChild& child)
+{
+    HeaderBytes header = plan.headerFields;
+    writeHeaderSizes(header, child.sampleBytes);
+    return header;
+}
 
 MotherSource motherSourceOf(const std::string& path, const MotherFacts& facts)
 {

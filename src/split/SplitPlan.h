@@ -27,18 +27,20 @@ struct MotherSource {
 // the margin short of the data chunk's end.
 MotherSource motherSourceOf(const std::string& path, const MotherFacts& facts);
 
+// One Child, small enough that a plan of tens of thousands costs little memory: its name and
+// header are made out from the plan when they are needed (childName, childHeader).
 struct PlannedChild {
     std::int32_t number = 0;
-    std::string name;
-    std::uint64_t firstByte = 0;  // file offset in the Mother of the Child's first sample byte
     std::uint32_t sampleBytes = 0;
-    HeaderBytes header{};  // written before the samples, its two sizes already those of this Child
+    std::uint64_t firstByte = 0;  // file offset in the Mother of the Child's first sample byte
 
     friend bool operator==(const PlannedChild&, const PlannedChild&) = default;
 };
 
 struct SplitPlan {
     MotherSource mother;
+    std::string stem;           // the Children are named stem, number, ".WAV"
+    HeaderBytes headerFields{};  // every Child's header but its two sizes
     std::vector<PlannedChild> children;  // in the order they are written
     // The rest after the last whole piece of a how-many cut: numbered and named as a Child, but
     // never written, so a file that already bears its name stays as it was.
@@ -46,6 +48,12 @@ struct SplitPlan {
     std::int32_t nextNumber = 0;   // the number a following split goes on with
     std::uint32_t blockBytes = 0;  // the copy block the progress is counted in
 };
+
+// The Child's file name: the stem, the number when above 0, and the extension.
+std::string childName(const SplitPlan& plan, const PlannedChild& child);
+
+// The 44 bytes written before the Child's samples: the plan's fields and the Child's own sizes.
+HeaderBytes childHeader(const SplitPlan& plan, const PlannedChild& child);
 
 // What the window's commands choose, as the window's rules read it.
 struct CutChoice {

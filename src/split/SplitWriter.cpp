@@ -82,7 +82,8 @@ private:
     bool createChild(const PlannedChild& child)
     {
         errno = 0;
-        const ChildCreation created = files_.createChild(child.name, plan_.mother.path);
+        childName_ = childName(plan_, child);
+        const ChildCreation created = files_.createChild(childName_, plan_.mother.path);
         switch (created.mother) {
         case Sameness::Same: return stop(SplitStop::ChildIsMother, 0);
         case Sameness::Unknown: return stop(SplitStop::ChildMayBeMother, 0);
@@ -211,7 +212,8 @@ private:
             return false;
         }
         listener_.childCreated(child);
-        if (!write(child.header.data(), child.header.size()) || !copySamples(child)) {
+        const HeaderBytes header = childHeader(plan_, child);
+        if (!write(header.data(), header.size()) || !copySamples(child)) {
             return false;
         }
         listener_.samplesCopied(child);
@@ -232,7 +234,7 @@ private:
             childStream_ = nullptr;
         }
         if (childCreated_) {
-            outcome_.childRemoved = files_.remove(plan_.children[*outcome_.childAt].name);
+            outcome_.childRemoved = files_.remove(childName_);
             childCreated_ = false;
         }
         if (motherStream_ != nullptr) {
@@ -252,6 +254,7 @@ private:
     std::uint64_t motherAt_ = 0;  // the next Mother byte the Child being written takes
     std::uint64_t streamAt_ = 0;  // where the Mother's stream stands, which a copy inside the system does not move
     std::FILE* childStream_ = nullptr;
+    std::string childName_;  // of the Child being written
     bool childCreated_ = false;  // the current Child's file was made by this split
     bool systemCopy_ = true;  // until the file layer says it cannot copy inside the system
     std::vector<std::uint8_t> buffer_;  // bytes on their way from the Mother to a Child, when they pass the process
@@ -271,7 +274,7 @@ SplitOutcome checkSplit(const SplitPlan& plan, SplitFiles& files)
     SplitOutcome outcome;
     if (writer.openMother()) {
         for (std::size_t i = 0; i < plan.children.size(); ++i) {
-            const Sameness sameness = compareFiles(plan.children[i].name, plan.mother.path);
+            const Sameness sameness = compareFiles(childName(plan, plan.children[i]), plan.mother.path);
             if (sameness != Sameness::Different) {
                 outcome.stop = sameness == Sameness::Same ? SplitStop::ChildIsMother : SplitStop::ChildMayBeMother;
                 outcome.childAt = i;

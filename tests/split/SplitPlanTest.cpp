@@ -82,11 +82,11 @@ TEST(SplitPlan, WindowRulesByNumbersAlone)
             const PlannedChild& child = plan.children[i];
             const Expected& want = c.children[i];
             EXPECT_EQ(child.number, want.number);
-            EXPECT_EQ(child.name, want.number == 0 ? "out/kid.WAV" : "out/kid" + std::to_string(want.number) + ".WAV");
+            EXPECT_EQ(childName(plan, child), want.number == 0 ? "out/kid.WAV" : "out/kid" + std::to_string(want.number) + ".WAV");
             EXPECT_EQ(child.firstByte, DATA_AT + want.offset);
             EXPECT_EQ(child.sampleBytes, want.bytes);
-            EXPECT_EQ(le32At(child.header, 4), 36 + want.bytes);
-            EXPECT_EQ(le32At(child.header, 40), want.bytes);
+            EXPECT_EQ(le32At(childHeader(plan, child), 4), 36 + want.bytes);
+            EXPECT_EQ(le32At(childHeader(plan, child), 40), want.bytes);
         }
         ASSERT_EQ(plan.unwritten.has_value(), c.unwritten.has_value());
         if (c.unwritten) {
@@ -129,7 +129,7 @@ TEST(SplitPlan, TimeAndCountCutsGetTheDefaultFieldsATemplateCutItsOwn)
         choice.defaultFields = f.defaultFields;
         const SplitPlan plan = planWindowSplit(mother, choice);
         ASSERT_EQ(plan.children.size(), 1u);
-        EXPECT_EQ(plan.children[0].header, f.expected) << static_cast<int>(f.mode) << f.defaultFields;
+        EXPECT_EQ(childHeader(plan, plan.children[0]), f.expected) << static_cast<int>(f.mode) << f.defaultFields;
     }
 }
 
