@@ -1,6 +1,6 @@
 // A split as a value: where the Mother's samples are and every Child to be made of them, with its
-// number, name, slice and header. Planning reads no file and writes none; the writer carries a
-// plan out, and a dry run prints one.
+// number and slice, and the stem and header fields its name and header are made of. Planning reads
+// no file and writes none; the writer carries a plan out, and a dry run prints one.
 #pragma once
 
 #include <cstdint>
