@@ -140,7 +140,7 @@ protected:
 
 TEST_F(SplitWriter, FinishesWithEveryChildAndTellsEachStep)
 {
-    const SplitPlan plan = planFourChildren(400);
+    const SplitPlan plan = planFourChildren(4096);  // a copy block larger than a piece
     SplitFiles files;
     Events events;
     const SplitOutcome outcome = writeSplit(plan, files, events);
@@ -150,7 +150,7 @@ TEST_F(SplitWriter, FinishesWithEveryChildAndTellsEachStep)
     for (int n = 1; n <= 4; ++n) {
         EXPECT_EQ(std::filesystem::file_size(child(n)), 1044u);
     }
-    // One transfer a Child: the block is smaller than the transfer, the piece too.
+    // One transfer a Child, of the whole piece.
     const std::vector<std::string> first = {"start 1", "created 1", "copied 1 1000", "samples 1", "finished 1"};
     ASSERT_EQ(events.told.size(), 20u);
     EXPECT_EQ(std::vector<std::string>(events.told.begin(), events.told.begin() + 5), first);
