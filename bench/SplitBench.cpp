@@ -24,12 +24,11 @@
 #include <system_error>
 #include <vector>
 
-#include "core/AppState.h"
-#include "split/SplitDialogs.h"
-#include "split/SplitEngine.h"
+#include "split/MotherRefusal.h"
 #include "split/SplitFiles.h"
-#include "ui/Platform.h"
-#include "app/MotherLoad.h"
+#include "split/SplitMessages.h"
+#include "split/SplitPlan.h"
+#include "split/SplitWriter.h"
 #include "wav/MotherFacts.h"
 #include "wav/WavHeader.h"
 
@@ -46,40 +45,6 @@ constexpr double BYTES_PER_MB = 1e6;
 constexpr double LARGE_GOAL = 1.3;  // split time over cp time
 constexpr double MANY_GOAL = 1.5;   // split time over `split -b` time
 constexpr long RSS_GOAL_KIB = 16 * 1024;
-
-// The window system is not there: boxes are only remembered, drawing goes nowhere.
-class NullSurface : public DrawingSurface {
-public:
-    void selectPen(PenRef) override {}
-    void moveTo(int, int) override {}
-    void lineTo(int, int) override {}
-    void textOut(int, int, std::string_view) override {}
-};
-
-class NullPlatform : public Platform {
-public:
-    std::string lastCaption;
-    std::string lastText;
-
-    std::optional<std::string> openFileDialog(const FileDialogRequest&) override { return std::nullopt; }
-    void messageBox(WindowRef, std::string_view caption, std::string_view text) override
-    {
-        lastCaption.assign(caption);
-        lastText.assign(text);
-    }
-    std::uint32_t promptNumber(WindowRef, std::string_view) override { return 0; }
-    // Every dialog is answered with its default button: the split dialog's START.
-    void runDialog(WindowRef, int, DialogHandler& handler) override
-    {
-        handler.onMessage();
-        handler.onStart(nullptr, nullptr);
-    }
-    ClientRect clientRect(WindowRef) override { return {}; }
-    std::unique_ptr<DrawingSurface> beginDrawing(WindowRef) override { return std::make_unique<NullSurface>(); }
-    std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef) override { return std::make_unique<NullSurface>(); }
-    void deletePen(PenRef) override {}
-    void destroyWindow(WindowRef) override {}
-};
 
 struct Options {
     std::uint64_t largeMib = 1024;
@@ -351,34 +316,34 @@ bool checkChildren(const fs::path& folder, const fs::path& mother, std::uint32_t
     return ok;
 }
 
-// Loads the Mother as the program does and cuts it with the engine, pieces of pieceBytes, the
-// Children named child1.WAV, child2.WAV, ... in childFolder.
+// Reads the Mother as the program does, plans its split by the window's rules, pieces of
+// pieceBytes, the Children named child1.WAV, child2.WAV, ... in childFolder, and writes the plan
+// with the file layer morlando-split uses.
 bool engineSplit(const fs::path& mother, const fs::path& childFolder, std::uint32_t pieceBytes)
 {
-    NullPlatform platform;
-    auto state = std::make_unique<AppState>();
-    state->motherPath = mother.string();
-    state->motherChosen = 1;
-    CommandContext ctx{*state, platform, nullptr};
-    loadMother(ctx);
-    if (state->motherChosen == 0) {
-        std::printf("    load refused: %s | %s\n", platform.lastCaption.c_str(), platform.lastText.c_str());
+    const std::optional<MotherFacts> facts = examineMother(mother.string());
+    if (!facts) {
+        std::printf("    cannot open %s\n", mother.c_str());
         return false;
     }
-    state->pieceBytes = pieceBytes;
-    state->cutMode = CutMode::Time;
-    state->startPattern = 0;
-    state->copyBufferBytes = COPY_BUFFER_CAPACITY;
-    state->childStem = (childFolder / "child").string();
-    state->childNumber = 1;
-    state->childrenNamed = 1;
-
-    openSplitToChildren(ctx);  // START pressed at once, through the dialog's own handler
-    closeAllStreams(*state);
-    const SplitTexts& texts = splitTextsOf(SplitDialogKind::SplitToChildren);
-    // A split that went through ends with its elapsed-time box; any other box says why it did not.
-    if (platform.lastCaption != texts.timeCaption) {
-        std::printf("    split failed: %s | %s\n", platform.lastCaption.c_str(), platform.lastText.c_str());
+    std::fclose(facts->stream);
+    if (const std::optional<MotherRefusal> refusal = motherRefusalOf(*facts)) {
+        std::printf("    load refused: %s\n", refusal->caption);
+        return false;
+    }
+    CutChoice choice;
+    choice.pieceBytes = pieceBytes;
+    choice.cutMode = CutMode::Time;
+    choice.copyBufferBytes = COPY_BUFFER_CAPACITY;
+    choice.childStem = (childFolder / "child").string();
+    choice.childNumber = 1;
+    const SplitPlan plan = planWindowSplit(motherSourceOf(mother.string(), *facts), choice);
+    SystemCopyFiles files;
+    SplitListener nobody;
+    const SplitOutcome outcome = writeSplit(plan, files, nobody);
+    if (!outcome.finished()) {
+        const SplitMessage message = stopMessage(plan, outcome);
+        std::printf("    split failed: %s | %s\n", message.caption.c_str(), message.text.c_str());
         return false;
     }
     return true;

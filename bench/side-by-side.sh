@@ -7,7 +7,10 @@
 # time is asserted.
 #
 #   bench/side-by-side.sh [--rounds N] [--mib N] [--dir PATH] [--split PATH/TO/morlando-split]
+#                         [--before PATH/TO/an-earlier-morlando-split]
 #
+# --before adds an earlier build as one more contender, so that a change is timed before and after
+# in the same run.
 # Without --split it builds an optimised morlando-split in /tmp/morlando-bench-build. The work
 # folder (about (1 + rounds x contenders) times the Mother on disk) is removed at the end.
 set -u
@@ -16,13 +19,15 @@ rounds=3
 mib=1024
 dir=${TMPDIR:-/tmp}
 program=
+before=
 while [ $# -gt 0 ]; do
     case $1 in
     --rounds) rounds=$2; shift 2 ;;
     --mib) mib=$2; shift 2 ;;
     --dir) dir=$2; shift 2 ;;
     --split) program=$2; shift 2 ;;
-    *) echo "usage: $0 [--rounds N] [--mib N] [--dir PATH] [--split PATH]" >&2; exit 2 ;;
+    --before) before=$2; shift 2 ;;
+    *) echo "usage: $0 [--rounds N] [--mib N] [--dir PATH] [--split PATH] [--before PATH]" >&2; exit 2 ;;
     esac
 done
 
@@ -58,6 +63,8 @@ contenders=(
     "split -b|split -a 5 -b $piece \"$mother\" OUT/x|raw"
     "morlando-split|\"$program\" --quiet --every 10s --name OUT/take \"$mother\"|wav"
 )
+[ -n "$before" ] &&
+    contenders+=("morlando-split before|\"$before\" --quiet --every 10s --name OUT/take \"$mother\"|wav")
 command -v sox >/dev/null &&
     contenders+=("SoX|sox \"$mother\" OUT/take.wav trim 0 10 : newfile : restart|wav")
 command -v ffmpeg >/dev/null &&

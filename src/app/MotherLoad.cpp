@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/AppState.h"
+#include "split/MotherRefusal.h"
 #include "ui/FilePicker.h"
 #include "ui/Messages.h"
 #include "ui/Texts.h"
@@ -13,36 +14,7 @@ namespace {
 
 constexpr float SECONDS_PER_MINUTE = 60.0f;
 
-struct Refusal {
-    const char* caption = nullptr;
-    std::string numbers;  // one line per number, each starting with a line break
-};
-
-std::optional<Refusal> refusalOf(const MotherFacts& facts)
-{
-    switch (findMotherProblem(facts)) {
-    case MotherProblem::TooBig:
-        return Refusal{text::MOTHER_TOO_BIG, numberLine(text::FILE_BYTES_LABEL, facts.fileBytes)};
-    case MotherProblem::TooShort:
-        return Refusal{text::MOTHER_TOO_SHORT, numberLine(text::BYTES_READ_LABEL, facts.headerBytesRead)};
-    case MotherProblem::NotRiffWave:
-        return Refusal{text::MOTHER_NOT_RIFF_WAVE, {}};
-    case MotherProblem::NoData:
-        return Refusal{text::MOTHER_NO_DATA_CHUNK, numberLine(text::FILE_BYTES_LABEL, facts.fileBytes)};
-    case MotherProblem::NoFormat:
-        return Refusal{text::MOTHER_NO_FMT_CHUNK, {}};
-    case MotherProblem::DataTooSmall:
-        return Refusal{text::MOTHER_DATA_TOO_SMALL, numberLine(text::DATA_SIZE_LABEL, facts.dataSize)};
-    case MotherProblem::DataBeyondFile:
-        return Refusal{text::MOTHER_DATA_BEYOND_FILE, numberLine(text::DATA_SIZE_LABEL, facts.dataSize) +
-                                                          numberLine(text::FILE_BYTES_LABEL, facts.fileBytes)};
-    case MotherProblem::None:
-        break;
-    }
-    return std::nullopt;
-}
-
-void refuse(CommandContext& ctx, const Refusal& refusal)
+void refuse(CommandContext& ctx, const MotherRefusal& refusal)
 {
     ctx.state.motherChosen = 0;
     showText(ctx.ui, ctx.mainWindow, refusal.caption, ctx.state.motherPath + refusal.numbers);
@@ -99,10 +71,10 @@ void loadMother(CommandContext& ctx)
     closeMotherStream(ctx.state);
     const std::optional<MotherFacts> facts = examineMother(ctx.state.motherPath);
     if (!facts) {
-        refuse(ctx, Refusal{text::MOTHER_CANNOT_OPEN, {}});
+        refuse(ctx, motherCannotOpen());
         return;
     }
-    if (const std::optional<Refusal> problem = refusalOf(*facts)) {
+    if (const std::optional<MotherRefusal> problem = motherRefusalOf(*facts)) {
         std::fclose(facts->stream);
         refuse(ctx, *problem);
         return;

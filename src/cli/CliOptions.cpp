@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "cut/PieceLength.h"
-#include "split/SplitEngine.h"
+#include "split/SplitPlan.h"
 
 namespace {
 

@@ -9,5 +9,6 @@ inline constexpr char USAGE[] = "usage: morlando-split [OPTIONS] MOTHER.wav   (m
 inline constexpr char TOO_MANY_PIECES[] = " more pieces than the MOTHER has frames ";
 inline constexpr char FRAMES_LABEL[] = "frames = ";
 inline constexpr char LIKE_NO_DATA[] = " LIKE Wavfile gives no piece length ";
+inline constexpr char DATA_SIZE_LABEL[] = "data size = ";  // as the window's boxes label it
 
 }  // namespace clitext

@@ -18,6 +18,15 @@ std::string formatted(const char* pattern, double value)
     return text;
 }
 
+std::uint64_t samplesFromFirstChild(const SplitPlan& plan)
+{
+    if (plan.children.empty()) {
+        return 0;
+    }
+    const std::uint64_t skipped = plan.children.front().firstByte - plan.mother.dataAt;
+    return plan.mother.sampleBytes > skipped ? plan.mother.sampleBytes - skipped : 0;
+}
+
 }  // namespace
 
 std::string secondsInMother(std::uint64_t sampleOffset)
@@ -25,8 +34,13 @@ std::string secondsInMother(std::uint64_t sampleOffset)
     return formatted("%.2f s", static_cast<double>(sampleOffset) / BYTES_PER_SECOND);
 }
 
-ConsoleProgress::ConsoleProgress(std::ostream& out, bool terminal, SplitScope scope)
-    : out_(out), terminal_(terminal), scope_(scope), started_(std::chrono::steady_clock::now())
+ConsoleProgress::ConsoleProgress(std::ostream& out, bool terminal, const SplitPlan& plan)
+    : out_(out),
+      terminal_(terminal),
+      plan_(plan),
+      sampleBytes_(samplesFromFirstChild(plan)),
+      expectedChildren_(plan.children.size()),
+      started_(std::chrono::steady_clock::now())
 {
 }
 
@@ -35,23 +49,29 @@ double ConsoleProgress::seconds() const
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
 }
 
-void ConsoleProgress::childStarted() { ++childrenStarted_; }
-
-void ConsoleProgress::bytesWritten(std::uint64_t bytes)
+void ConsoleProgress::childCreated(const PlannedChild&)
 {
-    written_ += bytes;
+    headerBytes_ += WAV_HEADER_BYTES;
+    samplesOfChild_ = 0;
+}
+
+void ConsoleProgress::bytesCopied(const PlannedChild&, std::uint64_t copied)
+{
+    samplesOfChild_ = copied;
     if (terminal_) {
         drawBar();
     }
 }
 
-void ConsoleProgress::childKept(const ChildReport& child)
+void ConsoleProgress::childFinished(const PlannedChild& child)
 {
+    samplesDone_ += child.sampleBytes;
+    samplesOfChild_ = 0;
     ++kept_;
     if (terminal_) {
         drawBar();
     } else {
-        out_ << child.name << "  " << child.fileBytes << " bytes\n";
+        out_ << childName(plan_, child) << "  " << WAV_HEADER_BYTES + child.sampleBytes << " bytes\n";
     }
 }
 
@@ -60,9 +80,8 @@ void ConsoleProgress::childKept(const ChildReport& child)
 void ConsoleProgress::drawBar(bool complete)
 {
     // The headers are not Mother bytes: the share is counted in samples.
-    const std::uint64_t headers = std::uint64_t{WAV_HEADER_BYTES} * childrenStarted_;
-    const std::uint64_t samples = written_ > headers ? written_ - headers : 0;
-    const std::uint64_t share = scope_.sampleBytes == 0 ? 100 : samples * 100 / scope_.sampleBytes;
+    const std::uint64_t samples = samplesDone_ + samplesOfChild_;
+    const std::uint64_t share = sampleBytes_ == 0 ? 100 : samples * 100 / sampleBytes_;
     // The last Child may stop short of the Mother's end: a finished split is 100 % all the same.
     const int percent = complete || share > 100 ? 100 : static_cast<int>(share);
     const double elapsed = seconds();
@@ -76,11 +95,11 @@ void ConsoleProgress::drawBar(bool complete)
     lastKept_ = kept_;
     lastDrawn_ = elapsed;
     const int filled = percent * BAR_WIDTH / 100;
-    const double rate = elapsed > 0 ? static_cast<double>(written_) / BYTES_PER_MB / elapsed : 0.0;
+    const double rate = elapsed > 0 ? static_cast<double>(written()) / BYTES_PER_MB / elapsed : 0.0;
     out_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
          << std::string(static_cast<std::size_t>(BAR_WIDTH - filled), '.') << "] " << formatted("%3.0f", percent)
-         << " %  " << kept_ << "/" << scope_.expectedChildren << " Children  " << formatted("%.1f", rate)
-         << " MB/s" << std::flush;
+         << " %  " << kept_ << "/" << expectedChildren_ << " Children  " << formatted("%.1f", rate) << " MB/s"
+         << std::flush;
 }
 
 void ConsoleProgress::finish()
@@ -90,8 +109,8 @@ void ConsoleProgress::finish()
         out_ << "\n";
     }
     const double elapsed = seconds();
-    const double rate = elapsed > 0 ? static_cast<double>(written_) / BYTES_PER_MB / elapsed : 0.0;
-    out_ << kept_ << (kept_ == 1 ? " Child, " : " Children, ") << written_ << " bytes in "
+    const double rate = elapsed > 0 ? static_cast<double>(written()) / BYTES_PER_MB / elapsed : 0.0;
+    out_ << kept_ << (kept_ == 1 ? " Child, " : " Children, ") << written() << " bytes in "
          << formatted("%.2f", elapsed) << " s (" << formatted("%.1f", rate) << " MB/s)\n";
 }
 
@@ -102,9 +121,11 @@ void ConsoleProgress::interrupt()
     }
 }
 
-void PlanListing::childKept(const ChildReport& child)
+void listPlan(std::ostream& out, const SplitPlan& plan, std::size_t count)
 {
-    const std::uint64_t sampleOffset = child.motherOffset - dataStart_;
-    out_ << child.name << "  " << child.fileBytes << " bytes  from " << secondsInMother(sampleOffset)
-         << " (MOTHER byte " << child.motherOffset << ")\n";
+    for (std::size_t i = 0; i < count && i < plan.children.size(); ++i) {
+        const PlannedChild& child = plan.children[i];
+        out << childName(plan, child) << "  " << WAV_HEADER_BYTES + child.sampleBytes << " bytes  from "
+            << secondsInMother(child.firstByte - plan.mother.dataAt) << " (MOTHER byte " << child.firstByte << ")\n";
+    }
 }

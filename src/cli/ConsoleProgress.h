@@ -4,59 +4,50 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <ostream>
+#include <string>
 
-#include "cli/WatchedFiles.h"
+#include "split/SplitPlan.h"
+#include "split/SplitWriter.h"
 
-// The part of the Mother a split covers, to count the progress against.
-struct SplitScope {
-    std::uint64_t sampleBytes = 0;     // Mother sample bytes from the first piece written on
-    std::uint32_t expectedChildren = 0;
-    std::uint64_t dataStart = 0;       // file offset of the Mother's first sample byte
-};
-
-class ConsoleProgress : public ChildListener {
+class ConsoleProgress : public SplitListener {
 public:
-    ConsoleProgress(std::ostream& out, bool terminal, SplitScope scope);
+    // The share is counted against the Mother's samples from the plan's first Child on.
+    ConsoleProgress(std::ostream& out, bool terminal, const SplitPlan& plan);
 
-    void childStarted() override;
-    void bytesWritten(std::uint64_t bytes) override;
-    void childKept(const ChildReport& child) override;
+    void childCreated(const PlannedChild& child) override;
+    void bytesCopied(const PlannedChild& child, std::uint64_t copied) override;
+    void childFinished(const PlannedChild& child) override;
 
     // Ends the bar's line and says what was done, in how long.
     void finish();
     // Ends the bar's line, so that a message about a failure starts a line of its own.
     void interrupt();
 
-    std::uint32_t childrenKept() const { return kept_; }
-
 private:
     void drawBar(bool complete = false);
     double seconds() const;
+    std::uint64_t written() const { return headerBytes_ + samplesDone_ + samplesOfChild_; }
 
     std::ostream& out_;
     bool terminal_;
-    SplitScope scope_;
+    const SplitPlan& plan_;
+    std::uint64_t sampleBytes_ = 0;     // Mother sample bytes from the first Child on
+    std::size_t expectedChildren_ = 0;
     std::chrono::steady_clock::time_point started_;
-    std::uint64_t written_ = 0;
-    std::uint32_t childrenStarted_ = 0;
-    std::uint32_t kept_ = 0;
+    std::uint64_t headerBytes_ = 0;     // of every Child created
+    std::uint64_t samplesDone_ = 0;     // of every Child finished
+    std::uint64_t samplesOfChild_ = 0;  // of the Child being written
+    std::size_t kept_ = 0;
     int lastPercent_ = -1;
-    std::uint32_t lastKept_ = 0;
+    std::size_t lastKept_ = 0;
     double lastDrawn_ = 0.0;  // seconds after the start
 };
 
-// A dry run's plan, one line a Child on standard output.
-class PlanListing : public ChildListener {
-public:
-    PlanListing(std::ostream& out, std::uint64_t dataStart) : out_(out), dataStart_(dataStart) {}
-    void childKept(const ChildReport& child) override;
-
-private:
-    std::ostream& out_;
-    std::uint64_t dataStart_;
-};
+// A dry run's plan, one line a Child on standard output: the first `count` Children.
+void listPlan(std::ostream& out, const SplitPlan& plan, std::size_t count);
 
 // "12.34 s": a time in the Mother, from its first sample byte.
 std::string secondsInMother(std::uint64_t sampleOffset);

@@ -10,8 +10,7 @@ int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const CliConsole console{std::cout, std::cerr, standardErrorIsTerminal(),
-                             nullDeviceName()};
+    const CliConsole console{std::cout, std::cerr, standardErrorIsTerminal()};
     const int status = runCli(args, console);
     std::cout.flush();
     return status;

@@ -1,10 +1,10 @@
 #include "core/AppState.h"
 
-void closeMotherStream(AppState& state)
+void closeMotherStream(MotherRecord& mother)
 {
-    if (state.motherStream != nullptr) {
-        std::fclose(state.motherStream);
-        state.motherStream = nullptr;
+    if (mother.motherStream != nullptr) {
+        std::fclose(mother.motherStream);
+        mother.motherStream = nullptr;
     }
 }
 

@@ -1,7 +1,8 @@
-// The one record that holds everything the program keeps from one menu command to the next.
+// The one record that holds everything the program keeps from one menu command to the next. It is
+// made of groups, one for each thing the fields belong to, so that a function can say by its
+// signature which part it touches; every field is still reached as state.<name>.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -9,25 +10,51 @@
 #include "core/AudioFormat.h"
 #include "core/Handles.h"
 
-struct AppState {
-    // Window and start-up.
+// The main window, and the pens created before it exists; Quit deletes the two waveform pens.
+struct WindowRecord {
     std::string windowTitle;
     std::string windowClassName;
-    static constexpr char lineEnd[2] = {'\r', '\n'};
-
-    // Pens, created before the window exists; Quit deletes the two waveform pens.
     PenRef thickRedPen = nullptr;
     PenRef greenPen = nullptr;
     PenRef bluePen = nullptr;
     PenRef yellowPen = nullptr;
     PenRef thickGreyPen = nullptr;
 
-    // Selections. Paths are held whole, as long as the file picker delivers them.
+    friend bool operator==(const WindowRecord&, const WindowRecord&) = default;
+};
+
+// The Mother wave: its path, as long as the file picker delivers it, and what LOAD found in it.
+struct MotherRecord {
     std::string motherPath;
     Flag motherChosen = 0;
+    std::FILE* motherStream = nullptr;
+    HeaderBytes motherHeader{};
+    std::uint32_t motherFileBytes = 0;
+    std::uint32_t motherDataBytes = 0;
+    std::uint64_t motherReadOffset = 0;
+
+    friend bool operator==(const MotherRecord&, const MotherRecord&) = default;
+};
+
+// How the Mother is to be cut: the piece length and where it came from (a template among them),
+// the first piece, the copy block and the header every Child carries.
+struct CutRecord {
+    std::uint32_t pieceBytes = 0;
+    CutMode cutMode = CutMode::None;
+    std::int32_t startPattern = 0;
+    std::uint32_t copyBufferBytes = COPY_BUFFER_CAPACITY;
     std::string likePath;
     Flag likeChosen = 0;
     std::string likeSettingPath;
+    std::uint32_t likeFileBytes = 0;
+    HeaderBytes headerBuf{};
+
+    friend bool operator==(const CutRecord&, const CutRecord&) = default;
+};
+
+// The Children's names, and the other files and numbers the user picks: the header list, the
+// settings file and the number prompt.
+struct NamesAndPicks {
     std::string childBaseName;
     std::string childStem;
     Flag childrenNamed = 0;
@@ -38,32 +65,18 @@ struct AppState {
     std::string settingsPath;
     Flag settingsChosen = 0;
     std::string settingsText;
-
-    // Mother wave facts.
-    std::FILE* motherStream = nullptr;
-    HeaderBytes motherHeader{};
-    std::uint32_t motherFileBytes = 0;
-    std::uint32_t motherDataBytes = 0;
-    std::uint64_t motherReadOffset = 0;
-
-    // Cut plan.
-    std::uint32_t pieceBytes = 0;
-    CutMode cutMode = CutMode::None;
-    std::int32_t startPattern = 0;
-    std::uint32_t copyBufferBytes = COPY_BUFFER_CAPACITY;
-    std::array<std::uint8_t, COPY_BUFFER_CAPACITY> copyBuffer{};
-
-    // Header and prompt.
-    HeaderBytes headerBuf{};
-    std::uint32_t likeFileBytes = 0;
     std::string promptText;
     std::uint32_t promptValue = 0;
 
+    friend bool operator==(const NamesAndPicks&, const NamesAndPicks&) = default;
+};
+
+struct AppState : WindowRecord, MotherRecord, CutRecord, NamesAndPicks {
     friend bool operator==(const AppState&, const AppState&) = default;
 };
 
 // Closes the Mother stream if it is open; it becomes none, so it is never closed twice.
-void closeMotherStream(AppState& state);
+void closeMotherStream(MotherRecord& mother);
 
 // Closes every stream that outlives a command; the Mother stream is the only one.
 void closeAllStreams(AppState& state);

@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-#include "cut/PieceLengthCommands.h"
+// The units the time cuts count in.
+enum class TimeUnit { Hundredths, Tenths, Quarters, Halves, Seconds };
 
 // Sample bytes in one unit of the time cut.
 std::uint32_t bytesPerUnit(TimeUnit unit);

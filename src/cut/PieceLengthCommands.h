@@ -1,9 +1,8 @@
 // The commands that choose how long each Child is, where the split starts and its copy block size.
 #pragma once
 
+#include "cut/PieceLength.h"
 #include "ui/Platform.h"
-
-enum class TimeUnit { Hundredths, Tenths, Quarters, Halves, Seconds };
 
 void cutByTime(CommandContext& ctx, TimeUnit unit);
 void cutByCount(CommandContext& ctx);

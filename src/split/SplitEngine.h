@@ -1,11 +1,12 @@
-// The split itself: every Child written as a complete WAV file, a 44-byte header followed by its
-// share of the Mother's sample bytes, copied unchanged.
+// START of a split dialog: the plan made from the record by the window's rules, written by the
+// split writer, its progress drawn on the dialog and its end shown in a box.
 #pragma once
 
 #include <cstdint>
 
 #include "core/AppState.h"
 #include "split/SplitFiles.h"
+#include "split/SplitPlan.h"
 #include "ui/Platform.h"
 
 // The three texts in which the two split dialogs differ.
@@ -14,18 +15,6 @@ struct SplitTexts {
     const char* finalText = nullptr;       // percentage format drawn with the last, short Child
     const char* timeCaption = nullptr;     // caption of the elapsed-time box
 };
-
-// The last, short Child stops this many bytes short of the cuttable length, except in how-many
-// mode, where that Child is not kept at all.
-inline constexpr std::uint32_t LAST_PIECE_TRIM = 64;
-
-// The copy block (the Buffer Size command's number) is what the progress counts. A block larger
-// than this is taken as this size, so a split never holds more memory than that.
-inline constexpr std::uint32_t COPY_BLOCK_MAX = 8 * 1024 * 1024;
-
-// The bytes move from the Mother to a Child in transfers of up to this size, or of one block
-// when blocks are larger: few large requests to the disk, one buffer for the whole split.
-inline constexpr std::uint32_t TRANSFER_BYTES = 1024 * 1024;
 
 using MillisecondClock = std::int64_t (*)();
 std::int64_t processMilliseconds();
@@ -41,7 +30,12 @@ struct SplitTools {
     MillisecondClock clock = processMilliseconds;
 };
 
+// The window's plan of the record as it stands: its Mother, piece length, start pattern, copy
+// block and header, numbering and stem.
+SplitPlan planOfRecord(const MotherRecord& mother, const CutRecord& cut, const NamesAndPicks& names);
+
 // START: writes the Children, closes the Mother stream and shows the elapsed time. A split that
 // cannot be done, or that fails on the way, writes nothing more, leaves only complete Children on
-// disk and says why in a box instead.
+// disk and says why in a box instead. The record keeps the numbering, the last Child's name and
+// the last header as the split left them.
 void runSplit(AppState& state, SplitTools& tools, const SplitTexts& texts);

@@ -53,3 +53,5 @@ bool SplitFiles::hasError(std::FILE* stream) { return std::ferror(stream) != 0; 
 bool SplitFiles::close(std::FILE* stream) { return std::fclose(stream) == 0; }
 
 bool SplitFiles::remove(const std::string& path) { return std::remove(path.c_str()) == 0; }
+
+SystemCopy SplitFiles::copyInSystem(std::FILE*, std::uint64_t, std::FILE*, std::size_t) { return {}; }

@@ -21,6 +21,14 @@ struct ChildCreation {
 // bears the name emptied. Each system has its own, so that each looks the name up only once.
 ChildCreation createChildUnlessMother(const std::string& path, const std::string& motherPath);
 
+// What a copy inside the system did: not possible here (then the bytes go through the process),
+// or how many bytes it copied before it stopped, and the runtime's cause when it failed.
+struct SystemCopy {
+    bool possible = false;
+    std::size_t copied = 0;
+    int error = 0;
+};
+
 class SplitFiles {
 public:
     SplitFiles();
@@ -46,12 +54,25 @@ public:
     // here even then, so a Child is flushed and checked before it is closed.
     virtual bool close(std::FILE* stream);
     virtual bool remove(const std::string& path);
+    // Copies bytes of the Mother, from an offset of its file on, to the end of the Child's file
+    // without passing them through the process, where the system can; the Mother stream's own
+    // position is left as it was. This layer cannot: every byte is read and written.
+    virtual SystemCopy copyInSystem(std::FILE* mother, std::uint64_t motherOffset, std::FILE* child,
+                                    std::size_t bytes);
 
 private:
     // One buffer each for the Mother and for the Child being written; a split holds at most one
     // of each open at a time, so they are reused from Child to Child.
     std::unique_ptr<char[]> motherBuffer_;
     std::unique_ptr<char[]> childBuffer_;
+};
+
+// The file layer that copies the samples inside the system where it can (copy_file_range on
+// Linux), as cp does; elsewhere, or on a file system that refuses, it reads and writes as its base.
+class SystemCopyFiles : public SplitFiles {
+public:
+    SystemCopy copyInSystem(std::FILE* mother, std::uint64_t motherOffset, std::FILE* child,
+                            std::size_t bytes) override;
 };
 
 // Size of each stream buffer: large enough that the runtime reads and writes the disk in few,

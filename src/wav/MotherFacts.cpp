@@ -1,15 +1,26 @@
 #include "wav/MotherFacts.h"
 
+#include <cerrno>
+
 #include "core/FileIo.h"
 #include "wav/WavHeader.h"
 
 std::optional<MotherFacts> examineMother(const std::string& path)
 {
+    int ignored = 0;
+    return examineMother(path, ignored);
+}
+
+std::optional<MotherFacts> examineMother(const std::string& path, int& openError)
+{
     MotherFacts facts;
+    errno = 0;
     facts.stream = openFileForReading(path);
+    openError = errno;
     if (facts.stream == nullptr) {
         return std::nullopt;
     }
+    openError = 0;
     const std::optional<std::uint64_t> length = streamLength(facts.stream);
     if (!length) {
         std::fclose(facts.stream);

@@ -33,4 +33,7 @@ enum class MotherProblem { None, TooBig, TooShort, NotRiffWave, NoData, NoFormat
 // a length there is nothing to look at: none, and no file is left open.
 std::optional<MotherFacts> examineMother(const std::string& path);
 
+// The same, and when there is nothing to look at, why: the runtime's cause, 0 when it gave none.
+std::optional<MotherFacts> examineMother(const std::string& path, int& openError);
+
 MotherProblem findMotherProblem(const MotherFacts& facts);

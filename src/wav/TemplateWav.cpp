@@ -1,5 +1,6 @@
 #include "wav/TemplateWav.h"
 
+#include <cerrno>
 #include <cstdio>
 
 #include "core/FileIo.h"
@@ -30,13 +31,16 @@ TemplateProblem problemOf(const TemplateWav& read, const WavLayout& layout)
 TemplateWav readTemplateWav(const std::string& path)
 {
     TemplateWav read;
+    errno = 0;
     std::FILE* stream = openFileForReading(path);
+    const int openError = errno;
     const std::optional<std::uint64_t> fileBytes = stream ? streamLength(stream) : std::nullopt;
     if (!fileBytes) {
         if (stream != nullptr) {
             std::fclose(stream);
         }
         read.problem = TemplateProblem::CannotOpen;
+        read.openError = stream == nullptr ? openError : 0;
         return read;
     }
     HeaderBytes first{};

@@ -12,6 +12,7 @@ enum class TemplateProblem { None, CannotOpen, TooShort, NotRiffWave, NoData, No
 
 struct TemplateWav {
     TemplateProblem problem = TemplateProblem::None;
+    int openError = 0;  // when it cannot be opened: the runtime's cause, 0 when it gave none
     std::size_t headerBytesRead = 0;
     std::uint32_t pieceBytes = 0;  // the size its data chunk states; the samples need not be there
     HeaderBytes childHeader{};     // the header carried into every Child

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -39,7 +40,7 @@ protected:
     {
         out.str({});
         err.str({});
-        const CliConsole console{out, err, terminal, "/dev/null"};
+        const CliConsole console{out, err, terminal};
         return runCli(args, console);
     }
 
@@ -144,6 +145,24 @@ TEST_F(CliRun, NamesChildrenAfterTheMotherAndTellsEachOneWhenNotOnATerminal)
     ASSERT_EQ(run({"--every", "20s", motherPath}, true), EXIT_DONE) << err.str();
     EXPECT_NE(err.str().find("\r[##############################] 100 %  3/3 Children  "), std::string::npos)
         << err.str();
+
+    // From piece 2 of 0.01 s on: nine full Children and an empty tenth (a rest of exactly 64
+    // bytes). The bar counts Mother samples from piece 2 on, not the 44-byte headers, against ten.
+    loadMotherOf(10 * 1764 + 64 + 68, 0, "beat.wav");
+    ASSERT_EQ(run({"--every", "0.01s", "--from", "2", motherPath}, true), EXIT_DONE) << err.str();
+    std::vector<int> percents;
+    std::string bar = err.str();
+    for (std::size_t at = bar.find('\r'); at != std::string::npos; at = bar.find('\r', at + 1)) {
+        int percent = -1;
+        int expected = -1;
+        ASSERT_EQ(std::sscanf(bar.c_str() + at, "\r[%*[#.]] %d %%  %*d/%d Children", &percent, &expected), 2) << bar;
+        EXPECT_EQ(expected, 10);
+        if (percents.empty() || percents.back() != percent) {
+            percents.push_back(percent);
+        }
+    }
+    EXPECT_EQ(percents, (std::vector<int>{11, 22, 33, 44, 55, 66, 77, 88, 99, 100}));
+    EXPECT_NE(bar.find("\n10 Children, 16316 bytes in "), std::string::npos) << bar;
 }
 
 TEST_F(CliRun, DryRunListsThePlanAndWritesNothing)
@@ -194,6 +213,10 @@ TEST_F(CliRun, RefusesWithTheFileAndTheCauseAndLeavesNoChild)
     EXPECT_EQ(run({"--every", "10s", "--name", noFolder, motherPath}), EXIT_REFUSED);
     EXPECT_EQ(err.str(), "morlando-split: CHILD Wavfile cannot be created\n  " + noFolder +
                              "1.WAV\n  No such file or directory\n");
+
+    // A lone "-" is a file name like any other, not an option.
+    EXPECT_EQ(run({"--every", "10s", "-"}), EXIT_REFUSED);
+    EXPECT_EQ(err.str(), "morlando-split: MOTHER Wavfile cannot be opened\n  -\n  No such file or directory\n");
 
     EXPECT_EQ(filesInFolder(), 3u);  // the Mother and the two templates, nothing else
 }

@@ -3,5 +3,3 @@
 #include <unistd.h>
 
 bool standardErrorIsTerminal() { return isatty(STDERR_FILENO) != 0; }
-
-const char* nullDeviceName() { return "/dev/null"; }

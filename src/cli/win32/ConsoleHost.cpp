@@ -4,7 +4,4 @@
 
 #include <cstdio>
 
-
 bool standardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
-
-const char* nullDeviceName() { return "NUL"; }

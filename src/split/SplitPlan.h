@@ -1,0 +1,84 @@
+// A split as a value: where the Mother's samples are and every Child to be made of them, with its
+// number and slice, and the stem and header fields its name and header are made of. Planning reads
+// no file and writes none; the writer carries a plan out, and a dry run prints one.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/AudioFormat.h"
+#include "wav/MotherFacts.h"
+#include "wav/WavChunks.h"
+
+// The Mother as it was found when it was loaded. The writer refuses a file that no longer looks
+// so: another length, or a data chunk elsewhere or of another size.
+struct MotherSource {
+    std::string path;
+    std::uint64_t fileBytes = 0;
+    std::uint64_t dataAt = 0;          // file offset of the first sample byte
+    std::uint32_t dataChunkBytes = 0;  // the size the data chunk states
+    std::uint64_t sampleBytes = 0;     // the sample bytes the rules may cut, from dataAt on
+    std::optional<WavFormat> format;   // the fmt chunk's fields, when the caller read them
+};
+
+// The Mother as LOAD takes it from a first look at its file: the samples offered for cutting stop
+// the margin short of the data chunk's end.
+MotherSource motherSourceOf(const std::string& path, const MotherFacts& facts);
+
+// One Child, small enough that a plan of tens of thousands costs little memory: its name and
+// header are made out from the plan when they are needed (childName, childHeader).
+struct PlannedChild {
+    std::int32_t number = 0;
+    std::uint32_t sampleBytes = 0;
+    std::uint64_t firstByte = 0;  // file offset in the Mother of the Child's first sample byte
+
+    friend bool operator==(const PlannedChild&, const PlannedChild&) = default;
+};
+
+struct SplitPlan {
+    MotherSource mother;
+    std::string stem;           // the Children are named stem, number, ".WAV"
+    HeaderBytes headerFields{};  // every Child's header but its two sizes
+    std::vector<PlannedChild> children;  // in the order they are written
+    // The rest after the last whole piece of a how-many cut: numbered and named as a Child, but
+    // never written, so a file that already bears its name stays as it was.
+    std::optional<PlannedChild> unwritten;
+    std::int32_t nextNumber = 0;   // the number a following split goes on with
+    std::uint32_t blockBytes = 0;  // the copy block the progress is counted in
+};
+
+// The Child's file name: the stem, the number when above 0, and the extension.
+std::string childName(const SplitPlan& plan, const PlannedChild& child);
+
+// The 44 bytes written before the Child's samples: the plan's fields and the Child's own sizes.
+HeaderBytes childHeader(const SplitPlan& plan, const PlannedChild& child);
+
+// What the window's commands choose, as the window's rules read it.
+struct CutChoice {
+    std::uint32_t pieceBytes = 0;
+    CutMode cutMode = CutMode::None;
+    std::int32_t startPattern = 0;    // above 0: the first piece written, and its number
+    std::int32_t childNumber = 0;     // otherwise the numbering goes on from here
+    std::string childStem;
+    HeaderBytes templateHeader{};     // the fields a template cut carries; a time or count cut gets the default ones
+    bool defaultFields = false;       // a template cut that gets the default fields all the same
+    std::uint32_t copyBufferBytes = 0;  // 0 means the default block
+};
+
+// The last, short Child stops this many bytes short of the cuttable length, except in how-many
+// mode, where that Child is not kept at all.
+inline constexpr std::uint32_t LAST_PIECE_TRIM = 64;
+
+// The copy block is what the progress counts. A larger one is taken as this size, so a split
+// never holds more memory than that.
+inline constexpr std::uint32_t COPY_BLOCK_MAX = 8 * 1024 * 1024;
+
+// The window's rules: whole pieces from the start pattern on, then the rest, 64 bytes short, as
+// a last Child when it is at least that long; in how-many mode the rest is never written but
+// takes its number. Without a piece length the plan has no Child.
+SplitPlan planWindowSplit(const MotherSource& mother, const CutChoice& choice);
+
+// The command line's rules: for now the window's, so that both write the same Children.
+SplitPlan planCommandLineSplit(const MotherSource& mother, const CutChoice& choice);

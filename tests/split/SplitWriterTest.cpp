@@ -1,0 +1,286 @@
+#include "split/SplitWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/ScratchFiles.h"
+#include "support/WavLayouts.h"
+
+namespace {
+
+constexpr std::uint32_t PIECE = 1000;
+
+// The real file layer, except that one step fails on the Child of the given number.
+class FailingFiles : public SplitFiles {
+public:
+    enum class Step { None, Undecidable, Create, Header, Samples, Read, Flush, ErrorState, Close };
+
+    FailingFiles(Step step, int error, std::string failingName)
+        : step_(step), error_(error), failingName_(std::move(failingName))
+    {
+    }
+
+    ChildCreation createChild(const std::string& path, const std::string& motherPath) override
+    {
+        const bool failing = path == failingName_;
+        if (failing && step_ == Step::Undecidable) {
+            return {nullptr, Sameness::Unknown};
+        }
+        if (failing && step_ == Step::Create) {
+            errno = error_;
+            return {};
+        }
+        const ChildCreation child = SplitFiles::createChild(path, motherPath);
+        failing_ = failing ? child.stream : nullptr;
+        return child;
+    }
+
+    std::size_t read(std::FILE* stream, void* into, std::size_t bytes) override
+    {
+        const std::size_t got = SplitFiles::read(stream, into, bytes);
+        return failing_ != nullptr && step_ == Step::Read ? got - 1 : got;
+    }
+
+    std::size_t write(std::FILE* stream, const void* from, std::size_t bytes) override
+    {
+        const bool header = bytes == WAV_HEADER_BYTES;
+        if (stream == failing_ && ((step_ == Step::Header && header) || (step_ == Step::Samples && !header))) {
+            errno = error_;
+            return bytes / 2;
+        }
+        return SplitFiles::write(stream, from, bytes);
+    }
+
+    bool flush(std::FILE* stream) override
+    {
+        const bool flushed = SplitFiles::flush(stream);
+        if (stream == failing_ && step_ == Step::Flush) {
+            errno = error_;
+            return false;
+        }
+        return flushed;
+    }
+
+    bool hasError(std::FILE* stream) override
+    {
+        return (stream == failing_ && step_ == Step::ErrorState) || SplitFiles::hasError(stream);
+    }
+
+    bool close(std::FILE* stream) override
+    {
+        const bool closed = SplitFiles::close(stream);
+        if (stream == failing_ && step_ == Step::Close) {
+            errno = error_;
+            return false;
+        }
+        return closed;
+    }
+
+    bool remove(const std::string& path) override { return !refuseRemove && SplitFiles::remove(path); }
+
+    bool refuseRemove = false;
+
+private:
+    Step step_;
+    int error_;
+    std::string failingName_;
+    std::FILE* failing_ = nullptr;
+};
+
+// What the writer told, one word a event.
+class Events : public SplitListener {
+public:
+    void childStarted(const PlannedChild& c) override { told.push_back("start " + std::to_string(c.number)); }
+    void childCreated(const PlannedChild& c) override { told.push_back("created " + std::to_string(c.number)); }
+    void bytesCopied(const PlannedChild& c, std::uint64_t copied) override
+    {
+        told.push_back("copied " + std::to_string(c.number) + " " + std::to_string(copied));
+    }
+    void samplesCopied(const PlannedChild& c) override { told.push_back("samples " + std::to_string(c.number)); }
+    void childFinished(const PlannedChild& c) override { told.push_back("finished " + std::to_string(c.number)); }
+
+    std::vector<std::string> told;
+};
+
+class SplitWriter : public ::testing::Test {
+protected:
+    // A Mother of four pieces of samples and the window's margin, cut into its four pieces.
+    SplitPlan planFourChildren(std::uint32_t block = 1024, std::uint32_t piece = PIECE)
+    {
+        const HeaderBytes header = pcmHeader(4 * piece + 68);
+        const Bytes mother = join({Bytes(header.begin(), header.end()), samples(4 * piece + 68)});
+        MotherSource source;
+        source.path = folder.write("m.wav", mother);
+        source.fileBytes = mother.size();
+        source.dataAt = 44;
+        source.dataChunkBytes = 4 * piece + 68;
+        source.sampleBytes = 4 * piece;
+        CutChoice choice;
+        choice.pieceBytes = piece;
+        choice.cutMode = CutMode::Time;
+        choice.childNumber = 1;
+        choice.childStem = folder.path("c");
+        choice.copyBufferBytes = block;
+        return planWindowSplit(source, choice);
+    }
+
+    std::string child(int number) const { return folder.path("c" + std::to_string(number) + ".WAV"); }
+
+    ScratchFolder folder;
+};
+
+}  // namespace
+
+TEST_F(SplitWriter, FinishesWithEveryChildAndTellsEachStep)
+{
+    const SplitPlan plan = planFourChildren(4096);  // a copy block larger than a piece
+    SplitFiles files;
+    Events events;
+    const SplitOutcome outcome = writeSplit(plan, files, events);
+    EXPECT_TRUE(outcome.finished());
+    EXPECT_EQ(outcome.childrenKept, 4u);
+    EXPECT_FALSE(outcome.childAt);
+    for (int n = 1; n <= 4; ++n) {
+        EXPECT_EQ(std::filesystem::file_size(child(n)), 1044u);
+    }
+    // One transfer a Child, of the whole piece.
+    const std::vector<std::string> first = {"start 1", "created 1", "copied 1 1000", "samples 1", "finished 1"};
+    ASSERT_EQ(events.told.size(), 20u);
+    EXPECT_EQ(std::vector<std::string>(events.told.begin(), events.told.begin() + 5), first);
+    EXPECT_EQ(events.told.back(), "finished 4");
+}
+
+// Every way the writer stops, seen in its outcome: the cause, the Child, the Children kept and
+// whether the incomplete one went; only complete Children stay on disk.
+TEST_F(SplitWriter, EveryWayItStopsIsInItsOutcome)
+{
+    using Step = FailingFiles::Step;
+    struct Case {
+        const char* what;
+        Step step;
+        int error;
+        SplitStop stop;
+        int cause;
+        std::optional<bool> removed;
+        const char* lastTold;
+    };
+    const Case cases[] = {
+        {"undecidable name", Step::Undecidable, 0, SplitStop::ChildMayBeMother, 0, {}, "start 3"},
+        {"cannot create", Step::Create, EACCES, SplitStop::ChildCannotCreate, EACCES, {}, "start 3"},
+        {"header cannot be written", Step::Header, ENOSPC, SplitStop::ChildCannotWrite, ENOSPC, true, "created 3"},
+        {"samples cannot be written", Step::Samples, EFBIG, SplitStop::ChildCannotWrite, EFBIG, true, "created 3"},
+        {"Mother ends early", Step::Read, 0, SplitStop::MotherEndedEarly, 0, true, "created 3"},
+        {"flush fails with a known cause, close succeeds", Step::Flush, ENOSPC, SplitStop::ChildCannotWrite, ENOSPC,
+         true, "samples 3"},
+        {"flush fails with a stray cause", Step::Flush, EINVAL, SplitStop::ChildCannotWrite, EINVAL, true, "samples 3"},
+        {"error state without a cause", Step::ErrorState, 0, SplitStop::ChildCannotWrite, 0, true, "samples 3"},
+        {"close fails", Step::Close, EIO, SplitStop::ChildCannotWrite, EIO, true, "samples 3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const SplitPlan plan = planFourChildren();
+        FailingFiles files(c.step, c.error, child(3));
+        Events events;
+        const SplitOutcome outcome = writeSplit(plan, files, events);
+        EXPECT_EQ(outcome.stop, c.stop);
+        EXPECT_EQ(outcome.cause, c.cause);
+        EXPECT_EQ(outcome.childAt, std::optional<std::size_t>(2));
+        EXPECT_EQ(outcome.childrenKept, 2u);
+        EXPECT_EQ(outcome.childRemoved, c.removed);
+        EXPECT_TRUE(std::filesystem::exists(child(2)));
+        EXPECT_FALSE(std::filesystem::exists(child(3)));
+        EXPECT_FALSE(std::filesystem::exists(child(4)));
+        EXPECT_EQ(events.told.back(), c.lastTold);
+        if (c.step == Step::Read) {
+            EXPECT_EQ(outcome.bytesAsked, 1000u);
+            EXPECT_EQ(outcome.bytesRead, 999u);
+        }
+        std::filesystem::remove(child(1));
+        std::filesystem::remove(child(2));
+    }
+}
+
+TEST_F(SplitWriter, AChildThatCannotBeRemovedIsSaidToStay)
+{
+    const SplitPlan plan = planFourChildren();
+    FailingFiles files(FailingFiles::Step::Samples, ENOSPC, child(1));
+    files.refuseRemove = true;
+    Events events;
+    const SplitOutcome outcome = writeSplit(plan, files, events);
+    EXPECT_EQ(outcome.childRemoved, std::optional<bool>(false));
+    EXPECT_EQ(outcome.childrenKept, 0u);
+}
+
+TEST_F(SplitWriter, AMotherGoneChangedOrNamedAsAChildIsLeftAlone)
+{
+    SplitFiles files;
+    Events events;
+    SplitPlan plan = planFourChildren();
+    const Bytes mother = [&] {
+        std::ifstream in(plan.mother.path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }();
+
+    std::filesystem::create_hard_link(plan.mother.path, child(2));
+    SplitOutcome outcome = writeSplit(plan, files, events);
+    EXPECT_EQ(outcome.stop, SplitStop::ChildIsMother);
+    EXPECT_EQ(outcome.childAt, std::optional<std::size_t>(1));
+    EXPECT_EQ(outcome.childrenKept, 1u);
+    EXPECT_FALSE(outcome.childRemoved);
+    EXPECT_EQ(std::filesystem::file_size(plan.mother.path), mother.size());
+    // A dry run's check stops at the same Child and creates none.
+    std::filesystem::remove(child(1));
+    outcome = checkSplit(plan, files);
+    EXPECT_EQ(outcome.stop, SplitStop::ChildIsMother);
+    EXPECT_EQ(outcome.childAt, std::optional<std::size_t>(1));
+    EXPECT_FALSE(std::filesystem::exists(child(1)));
+    std::filesystem::remove(child(2));
+
+    folder.write("m.wav", join({mother, Bytes(4, 0)}));
+    outcome = writeSplit(plan, files, events);
+    EXPECT_EQ(outcome.stop, SplitStop::MotherChanged);
+    EXPECT_EQ(outcome.motherFileBytes, mother.size() + 4);
+    EXPECT_EQ(outcome.motherDataSize, 4068u);
+    EXPECT_EQ(checkSplit(plan, files).stop, SplitStop::MotherChanged);
+
+    std::filesystem::remove(plan.mother.path);
+    outcome = writeSplit(plan, files, events);
+    EXPECT_EQ(outcome.stop, SplitStop::MotherCannotOpen);
+    EXPECT_EQ(outcome.cause, ENOENT);
+    EXPECT_FALSE(outcome.childAt);
+    EXPECT_FALSE(std::filesystem::exists(child(1)));
+}
+
+// A file that may grow no further (a full disk, a quota, a size limit) stops the split with the
+// system's cause, whether the samples pass through the process or are copied inside the system.
+TEST_F(SplitWriter, AFileThatCannotGrowStopsBothWaysOfCopying)
+{
+    SplitFiles throughTheProcess;
+    SystemCopyFiles insideTheSystem;
+    for (SplitFiles* files : {&throughTheProcess, static_cast<SplitFiles*>(&insideTheSystem)}) {
+        const SplitPlan plan = planFourChildren(1024, 2 * SYSTEM_COPY_LEAST_BYTES);  // copied inside the system where it can be
+        Events events;
+        rlimit before{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+        const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = before;
+        small.rlim_cur = SYSTEM_COPY_LEAST_BYTES;  // below a Child's size
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const SplitOutcome outcome = writeSplit(plan, *files, events);
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldSignal);
+
+        EXPECT_EQ(outcome.stop, SplitStop::ChildCannotWrite);
+        EXPECT_EQ(outcome.cause, EFBIG);
+        EXPECT_EQ(outcome.childAt, std::optional<std::size_t>(0));
+        EXPECT_EQ(outcome.childRemoved, std::optional<bool>(true));
+        EXPECT_FALSE(std::filesystem::exists(child(1)));
+    }
+}
