@@ -27,6 +27,7 @@ constexpr std::size_t HEADER_BYTES = 44;
 constexpr std::uint64_t LAST_TRIM = 64;  // the short last Child stops this far before the cuttable end
 
 // Positions 1-44 of the header of a Child cut by time or by number, its two sizes left zero.
+// clang-format off
 constexpr std::array<std::uint8_t, HEADER_BYTES> TIMED_CHILD_HEADER = {
     'R', 'I', 'F', 'F', 0, 0, 0, 0,  // RIFF size: set per Child
     'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
@@ -37,6 +38,7 @@ constexpr std::array<std::uint8_t, HEADER_BYTES> TIMED_CHILD_HEADER = {
     4, 0, 16, 0,                     // 4 bytes per frame, 16 bits per sample
     'd', 'a', 't', 'a', 0, 0, 0, 0,  // data size: set per Child
 };
+// clang-format on
 
 struct CutPlan {
     std::uint32_t pieceBytes = 0;

@@ -276,11 +276,13 @@ TEST_F(TemplateCut, TakesThePieceLengthFromTheDataSize)
 TEST_F(TemplateCut, OtherLayoutsGiveTheirDataSizeAndAFixedHeaderOfTheirFormat)
 {
     // 16-bit stereo 44 100 Hz PCM, data size 2000: what every layout below holds.
+    // clang-format off
     const HeaderBytes cdHeader = {
         'R', 'I', 'F', 'F', 0xF4, 0x07, 0x00, 0x00, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
         0x10, 0x00, 0x00, 0x00, 0x01, 0x00, 0x02, 0x00, 0x44, 0xAC, 0x00, 0x00, 0x10, 0xB1, 0x02, 0x00,
         0x04, 0x00, 0x10, 0x00, 'd', 'a', 't', 'a', 0xD0, 0x07, 0x00, 0x00,
     };
+    // clang-format on
     HeaderBytes mono24 = cdHeader;  // the extensible 24-bit mono template, as a PCM header
     mono24[22] = 0x01;
     mono24[28] = 0xCC;  // 132 300 bytes per second

@@ -15,6 +15,7 @@ struct UnitCase {
     std::uint32_t largest;
 };
 
+// clang-format off
 constexpr std::array UNITS = {
     UnitCase{TimeUnit::Hundredths, "hundredths", 1764, 2434788},
     UnitCase{TimeUnit::Tenths, "tenths", 17640, 243478},
@@ -22,6 +23,7 @@ constexpr std::array UNITS = {
     UnitCase{TimeUnit::Halves, "halves", 88200, 48695},
     UnitCase{TimeUnit::Seconds, "seconds", 176400, 24347},
 };
+// clang-format on
 
 constexpr std::uint64_t FOUR_GIB = std::uint64_t{1} << 32;
 

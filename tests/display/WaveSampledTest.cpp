@@ -27,11 +27,13 @@ TEST_F(WaveSampled, EachColumnFansFromThePreviousOneToItsExtremes)
     showWaveSampled(ctx);
     const std::vector<Line> drawn = lines();
 
+    // clang-format off
     const std::vector<Line> firstColumns = {
         {YELLOW, 0, 100, 10, 100}, {BLUE, 0, 300, 10, 300},
         {YELLOW, 0, 300, 4, 350},  {YELLOW, 0, 300, 4, 200}, {BLUE, 0, 100, 4, 200}, {BLUE, 0, 100, 4, -168},
         {YELLOW, 4, 300, 5, 568},  {YELLOW, 4, 300, 5, 300}, {BLUE, 4, 100, 5, 100}, {BLUE, 4, 100, 5, 100},
     };
+    // clang-format on
     ASSERT_GE(drawn.size(), firstColumns.size());
     EXPECT_EQ(std::vector<Line>(drawn.begin(), drawn.begin() + 10), firstColumns);
     // Columns 4 to 10; the one that reaches the right edge is the last read.

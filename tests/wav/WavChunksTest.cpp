@@ -146,6 +146,7 @@ TEST(WavChunks, CanonicalHeaderIsRecognisedAndMadeFromFmtFields)
     EXPECT_FALSE(isCanonicalHeader(header));
 
     // 24-bit mono 48 kHz from an extensible fmt: the sub-format becomes the format tag.
+    // clang-format off
     const HeaderBytes expected = {
         'R', 'I', 'F', 'F', 0x2C, 0x01, 0x00, 0x00,  // RIFF size 36 + 264
         'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
@@ -156,5 +157,6 @@ TEST(WavChunks, CanonicalHeaderIsRecognisedAndMadeFromFmtFields)
         0x03, 0x00, 0x18, 0x00,                      // 3-byte frames, 24 bits
         'd', 'a', 't', 'a', 0x08, 0x01, 0x00, 0x00,  // data size 264
     };
+    // clang-format on
     EXPECT_EQ(canonicalHeaderOf(WavFormat{0xFFFE, 1, 48000, 144000, 3, 24, 1}, 264), expected);
 }

@@ -70,6 +70,7 @@ TEST(WavHeader, WritesExactlyFourBytesLowFirst)
 
 TEST(WavHeader, DefaultHeaderWithSizesOfOneSecondIsTheChildHeader)
 {
+    // clang-format off
     const HeaderBytes expected = {
         82, 73, 70, 70,                  // "RIFF"
         52, 177, 2, 0,                   // RIFF size: 176 400 + 36
@@ -84,6 +85,7 @@ TEST(WavHeader, DefaultHeaderWithSizesOfOneSecondIsTheChildHeader)
         100, 97, 116, 97,                // "data"
         16, 177, 2, 0,                   // data size 176 400
     };
+    // clang-format on
     AppState state;
     state.headerBuf = filledWith(0xEE);
     fillDefaultHeader(state);

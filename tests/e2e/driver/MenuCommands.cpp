@@ -6,6 +6,7 @@
 
 namespace {
 
+// clang-format off
 #define COMMAND(name) std::pair<const char*, unsigned>{#name, name}
 
 const std::pair<const char*, unsigned> COMMANDS[] = {
@@ -18,6 +19,7 @@ const std::pair<const char*, unsigned> COMMANDS[] = {
     COMMAND(IDM_HEADER_TO_LIST),  COMMAND(IDM_HEADER_44_LIST), COMMAND(IDM_SPLIT_TO_CHILDREN),
     COMMAND(IDM_TEST_FUNCTION),   COMMAND(IDM_PATTERN),        COMMAND(IDM_BUFFER_SIZE),
 };
+// clang-format on
 
 #undef COMMAND
 
