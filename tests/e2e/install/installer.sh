@@ -3,7 +3,7 @@
 # run with /S it installs for the current user (both programs, the uninstaller, the Start-menu
 # shortcut, the Apps entry and "Open with" for .wav under HKCU, the default of .wav unchanged);
 # the installed morlando.exe loads a wave named on its command line; the uninstaller run with
-# /S leaves neither files nor keys.
+# /S leaves neither files nor keys. Then the same for all users (/S /AllUsers), under HKLM.
 #
 #   tests/e2e/install/installer.sh <windows-build-dir>
 #
@@ -139,6 +139,23 @@ check "the application key is gone" eval '! key_exists "$application_key"'
 check "the ProgID is gone" eval '! key_exists "$progid_key"'
 check "the Open-with entry is gone" eval '! key_exists "$wav_key\\OpenWithProgids"'
 check "the default of .wav is still unchanged" wav_default
+
+# For all users, as an administrator asks for it: the machine's program folder and HKLM.
+machine_uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\MORLANDO'
+machine_shortcut="$(unix_folder '%ProgramData%')/Microsoft/Windows/Start Menu/Programs/MORLANDO.lnk"
+wine "$installer" /S /AllUsers </dev/null >"$out/installer-all-users.out" 2>&1
+status=$?
+wineserver -w
+check "for all users: both programs in the machine's program folder, its shortcut, the Apps entry under HKLM" eval \
+    '[ $status -eq 0 ] && [ -f "$machine_folder/morlando.exe" ] && [ -f "$machine_folder/morlando-split.exe" ] &&
+     [ -f "$machine_shortcut" ] && [ "$(value "$machine_uninstall_key" DisplayVersion)" = "DisplayVersion|REG_SZ|1.0" ]'
+check "for all users: Open with for .wav under HKLM" \
+    [ "$(value 'HKLM\Software\Classes\Applications\morlando.exe\SupportedTypes' .wav)" = ".wav|REG_SZ|" ]
+wine "$machine_folder/Uninstall.exe" /S </dev/null >"$out/uninstaller-all-users.out" 2>&1
+wineserver -w
+check "for all users: the uninstaller takes the folder, the shortcut and the keys away" eval \
+    '[ ! -e "$machine_folder" ] && [ ! -e "$machine_shortcut" ] && ! key_exists "$machine_uninstall_key" &&
+     ! key_exists "HKLM\Software\Classes\Applications\morlando.exe" && ! key_exists "HKLM\Software\Classes\MORLANDO.wav"'
 
 snapshot after
 check "the user's registry and files are as before the installation" diff "$out/before" "$out/after"
