@@ -20,6 +20,9 @@ packages=(
     xvfb           # the virtual screen of the end-to-end tests and of a run without a display
     xauth
     imagemagick    # the window pictures turned from BMP into PNG
+    nsis           # the Windows installer made by cpack -G NSIS
+    lintian        # the check of the Debian package made by cpack -G DEB
+    man-db         # man, which shows the package's manual page and finds it installed
 )
 
 installed() {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the native tests of the portable
-# core, the same tests again under the address and undefined-behaviour sanitizers, every fuzz
-# target for about a minute in all, then the end-to-end tests that drive the real morlando.exe
-# and the console morlando-split.exe under Wine.
+# core and the Debian package of morlando-split, the same tests again under the address and
+# undefined-behaviour sanitizers, every fuzz target for about a minute in all, then the
+# end-to-end tests that drive the real morlando.exe and the console morlando-split.exe under
+# Wine, and install and remove the Windows installer there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +12,7 @@ scripts/install-deps.sh
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
+tests/packaging/deb.sh build/native
 
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize

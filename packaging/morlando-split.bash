@@ -1,0 +1,25 @@
+# bash completion of morlando-split: its options, and WAV files where a wave is asked for.
+_morlando_split()
+{
+    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
+    case $prev in
+        --like)
+            COMPREPLY=($(compgen -f -X '!*.[wW][aA][vV]' -- "$cur"))
+            compopt -o filenames 2>/dev/null
+            return ;;
+        --name)
+            COMPREPLY=($(compgen -f -- "$cur"))
+            compopt -o filenames 2>/dev/null
+            return ;;
+        --every | --pieces | --from | --block)
+            return ;;
+    esac
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W '--every --pieces --like --default-header --from --name --block
+            --dry-run --quiet --help --version -q -h' -- "$cur"))
+    else
+        COMPREPLY=($(compgen -f -X '!*.[wW][aA][vV]' -- "$cur"))
+        compopt -o filenames 2>/dev/null
+    fi
+}
+complete -o plusdirs -F _morlando_split morlando-split
