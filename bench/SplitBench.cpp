@@ -102,8 +102,7 @@ std::optional<Options> parseOptions(int argc, char** argv)
 // A folder of the bench's own, removed with everything in it however the bench ends.
 class WorkFolder {
 public:
-    explicit WorkFolder(const fs::path& parent)
-        : path_(parent / ("morlando-bench-" + std::to_string(::getpid())))
+    explicit WorkFolder(const fs::path& parent) : path_(parent / ("morlando-bench-" + std::to_string(::getpid())))
     {
         fs::remove_all(path_);
         fs::create_directories(path_);
@@ -408,9 +407,9 @@ bool runRounds(std::vector<Contender>& contenders, const Options& options, std::
             settle();
             bool ran = false;
             const Timing timing = measure([&] { return contender.run(round); }, ran);
-            std::printf("  round %d  %-8s %8.3f s %8.1f MB/s   cpu user %6.3f s  sys %6.3f s\n", round,
-                        contender.name, timing.seconds, static_cast<double>(bytes) / BYTES_PER_MB / timing.seconds,
-                        timing.userSeconds, timing.systemSeconds);
+            std::printf("  round %d  %-8s %8.3f s %8.1f MB/s   cpu user %6.3f s  sys %6.3f s\n", round, contender.name,
+                        timing.seconds, static_cast<double>(bytes) / BYTES_PER_MB / timing.seconds, timing.userSeconds,
+                        timing.systemSeconds);
             std::fflush(stdout);
             contender.seconds.push_back(timing.seconds);
             if (!ran || !contender.check(round)) {
@@ -467,19 +466,18 @@ bool hasSpaceFor(const fs::path& folder, std::uint64_t bytes)
 Contender splitCommandContender(const fs::path& folder, const fs::path& mother, std::uint32_t pieceBytes,
                                 std::uint64_t motherBytes)
 {
-    return Contender{
-        "split -b", [=](int round) { return numbered(folder, "pieces", round); },
-        [=](int round) {
-            const fs::path pieces = numbered(folder, "pieces", round);
-            fs::create_directories(pieces);
-            // Six suffix letters name 308 million pieces; the prefix puts them in their own folder.
-            return runCommand("split -a 6 -b " + std::to_string(pieceBytes) + " " + quoted(mother) + " " +
-                              quoted(pieces / "p"));
-        },
-        [=](int round) {
-            const std::uint64_t pieceCount = (motherBytes + pieceBytes - 1) / pieceBytes;
-            return countFiles(numbered(folder, "pieces", round)) == pieceCount;
-        }};
+    return Contender{"split -b", [=](int round) { return numbered(folder, "pieces", round); },
+                     [=](int round) {
+                         const fs::path pieces = numbered(folder, "pieces", round);
+                         fs::create_directories(pieces);
+                         // Six suffix letters name 308 million pieces; the prefix puts them in their own folder.
+                         return runCommand("split -a 6 -b " + std::to_string(pieceBytes) + " " + quoted(mother) + " " +
+                                           quoted(pieces / "p"));
+                     },
+                     [=](int round) {
+                         const std::uint64_t pieceCount = (motherBytes + pieceBytes - 1) / pieceBytes;
+                         return countFiles(numbered(folder, "pieces", round)) == pieceCount;
+                     }};
 }
 
 // The engine itself, into a folder of its own per round, its Children checked against the Mother.
@@ -527,19 +525,19 @@ bool largeCase(const fs::path& work, const Options& options)
     }
 
     std::vector<Contender> contenders;
-    contenders.push_back(Contender{
-        "cp", [&](int round) { return numbered(folder, "cp", round, ".wav"); },
-        [&](int round) {
-            return runCommand("cp " + quoted(mother) + " " + quoted(numbered(folder, "cp", round, ".wav")));
-        },
-        [&](int round) { return fileHasSize(numbered(folder, "cp", round, ".wav"), motherBytes); }});
-    contenders.push_back(Contender{
-        "dd 256K", [&](int round) { return numbered(folder, "dd", round, ".wav"); },
-        [&](int round) {
-            return runCommand("dd bs=256K status=none if=" + quoted(mother) +
-                              " of=" + quoted(numbered(folder, "dd", round, ".wav")));
-        },
-        [&](int round) { return fileHasSize(numbered(folder, "dd", round, ".wav"), motherBytes); }});
+    contenders.push_back(
+        Contender{"cp", [&](int round) { return numbered(folder, "cp", round, ".wav"); },
+                  [&](int round) {
+                      return runCommand("cp " + quoted(mother) + " " + quoted(numbered(folder, "cp", round, ".wav")));
+                  },
+                  [&](int round) { return fileHasSize(numbered(folder, "cp", round, ".wav"), motherBytes); }});
+    contenders.push_back(
+        Contender{"dd 256K", [&](int round) { return numbered(folder, "dd", round, ".wav"); },
+                  [&](int round) {
+                      return runCommand("dd bs=256K status=none if=" + quoted(mother) +
+                                        " of=" + quoted(numbered(folder, "dd", round, ".wav")));
+                  },
+                  [&](int round) { return fileHasSize(numbered(folder, "dd", round, ".wav"), motherBytes); }});
     contenders.push_back(splitCommandContender(folder, mother, TEN_SECONDS_BYTES, motherBytes));
     contenders.push_back(engineContender(folder, mother, dataSize, TEN_SECONDS_BYTES));
 

@@ -55,7 +55,10 @@ public:
     std::uint32_t promptNumber(WindowRef, std::string_view) override { return 0; }
     void runDialog(WindowRef, int, DialogHandler&) override {}
     ClientRect clientRect(WindowRef) override { return {0, 0, CLIENT_WIDTH, CLIENT_HEIGHT}; }
-    std::unique_ptr<DrawingSurface> beginDrawing(WindowRef) override { return std::make_unique<CountingSurface>(counts); }
+    std::unique_ptr<DrawingSurface> beginDrawing(WindowRef) override
+    {
+        return std::make_unique<CountingSurface>(counts);
+    }
     std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef w) override { return beginDrawing(w); }
     void deletePen(PenRef) override {}
     void destroyWindow(WindowRef) override {}

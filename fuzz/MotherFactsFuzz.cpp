@@ -57,7 +57,8 @@ void checkWalk(const std::vector<std::uint8_t>& bytes)
         std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), got, into);
         return got;
     });
-    require(layout.riffWave == (idAt(bytes, 0, "RIFF") && idAt(bytes, 8, "WAVE")), "RIFF WAVE is told by bytes 0 and 8");
+    require(layout.riffWave == (idAt(bytes, 0, "RIFF") && idAt(bytes, 8, "WAVE")),
+            "RIFF WAVE is told by bytes 0 and 8");
     if (layout.fmt) {
         const std::uint64_t at = layout.fmt->bodyAt;
         require(at >= 20 && at % 2 == 0 && idAt(bytes, at - 8, "fmt "), "the fmt chunk is where its header stands");
@@ -79,28 +80,21 @@ void checkFacts(const std::string& path, const std::vector<std::uint8_t>& bytes)
     const std::optional<MotherFacts> facts = examineMother(path);
     require(facts.has_value(), "a readable file is examined");
     require(facts->fileBytes == bytes.size(), "the file length is the file's own");
-    require(facts->headerBytesRead == std::min(bytes.size(), HEADER_BYTES), "the header read stops at 44 bytes or the end");
+    require(facts->headerBytesRead == std::min(bytes.size(), HEADER_BYTES),
+            "the header read stops at 44 bytes or the end");
     require(headerHolds(facts->header, bytes, 0), "the header holds the file's first bytes, the rest untouched");
     const bool whole = bytes.size() >= HEADER_BYTES;
     const bool hasData = facts->layout.data.has_value();
     require(tellFile(facts->stream) == (hasData ? facts->dataAt : facts->headerBytesRead),
             "the stream stands at the first sample byte, or past the header without one");
     switch (findMotherProblem(*facts)) {
-    case MotherProblem::TooBig:
-        require(false, "a file this small is never too big");
-        break;
-    case MotherProblem::TooShort:
-        require(!whole, "only a file shorter than its header is too short");
-        break;
+    case MotherProblem::TooBig: require(false, "a file this small is never too big"); break;
+    case MotherProblem::TooShort: require(!whole, "only a file shorter than its header is too short"); break;
     case MotherProblem::NotRiffWave:
         require(!facts->layout.riffWave, "only a file without RIFF and WAVE is not one");
         break;
-    case MotherProblem::NoData:
-        require(!hasData, "only a file without a data chunk has none");
-        break;
-    case MotherProblem::NoFormat:
-        require(!facts->layout.fmt, "only a file without a fmt chunk has none");
-        break;
+    case MotherProblem::NoData: require(!hasData, "only a file without a data chunk has none"); break;
+    case MotherProblem::NoFormat: require(!facts->layout.fmt, "only a file without a fmt chunk has none"); break;
     case MotherProblem::DataTooSmall:
         require(facts->dataSize < MARGIN, "only a data size below the margin is too small");
         break;
@@ -108,7 +102,8 @@ void checkFacts(const std::string& path, const std::vector<std::uint8_t>& bytes)
         require(facts->dataAt + facts->dataSize > bytes.size(), "only a data chunk past the file's end is beyond it");
         break;
     case MotherProblem::None:
-        require(whole && facts->layout.riffWave && hasData && facts->layout.fmt, "an accepted file is a whole RIFF WAVE");
+        require(whole && facts->layout.riffWave && hasData && facts->layout.fmt,
+                "an accepted file is a whole RIFF WAVE");
         require(facts->dataAt == facts->layout.data->bodyAt && facts->dataSize == facts->layout.data->size,
                 "an accepted file has its samples from its data chunk");
         require(facts->dataSize >= MARGIN && facts->dataAt + facts->dataSize <= bytes.size(),
@@ -124,7 +119,8 @@ void checkHeaderFile(const std::string& path, const std::vector<std::uint8_t>& b
     header.fill(0xA5);
     const HeaderRead read = readHeaderFile(path, header);
     require(read.opened, "a readable file opens");
-    require(read.bytesRead == std::min(bytes.size(), HEADER_BYTES), "the header file read stops at 44 bytes or the end");
+    require(read.bytesRead == std::min(bytes.size(), HEADER_BYTES),
+            "the header file read stops at 44 bytes or the end");
     require(headerHolds(header, bytes, 0xA5), "a short header read leaves the positions it did not reach");
 }
 
@@ -146,8 +142,8 @@ void checkLoad(const std::string& path, const std::vector<std::uint8_t>& bytes)
     }
     require(state.motherStream != nullptr, "a taken Mother stays open");
     require(fake.boxes.back().caption == "duration minutes = ", "a taken Mother shows its duration last");
-    require(fake.boxes.size() == 1 ||
-                (fake.boxes.size() == 2 && fake.boxes[0].caption == " MOTHER Wavfile is not 16-bit stereo 44100 Hz PCM "),
+    require(fake.boxes.size() == 1 || (fake.boxes.size() == 2 &&
+                                       fake.boxes[0].caption == " MOTHER Wavfile is not 16-bit stereo 44100 Hz PCM "),
             "before it only the box of a format the cut times do not assume");
     require(state.motherFileBytes == bytes.size(), "the Mother's length is the file's own");
     require(headerHolds(state.motherHeader, bytes, 0), "the Mother header holds the file's first bytes");
@@ -158,9 +154,9 @@ void checkLoad(const std::string& path, const std::vector<std::uint8_t>& bytes)
     require(seekFile(state.motherStream, state.motherReadOffset), "the samples' start can be reached");
     require(std::fread(samples.data(), 1, samples.size(), state.motherStream) == samples.size(),
             "every sample byte can be read");
-    require(std::equal(samples.begin(), samples.end(),
-                       bytes.begin() + static_cast<std::ptrdiff_t>(state.motherReadOffset)),
-            "the samples read are the file's bytes at the read offset");
+    require(
+        std::equal(samples.begin(), samples.end(), bytes.begin() + static_cast<std::ptrdiff_t>(state.motherReadOffset)),
+        "the samples read are the file's bytes at the read offset");
     closeAllStreams(state);
 }
 

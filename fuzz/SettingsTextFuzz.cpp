@@ -92,7 +92,10 @@ void checkLoad(const std::string& fileText)
     int templates = 0;
     fake.pick(path);
     loadSettings(ctx, SettingsLoadSteps{[&loads](CommandContext&) { ++loads; },
-                                        [&templates](CommandContext&) { ++templates; return true; }});
+                                        [&templates](CommandContext&) {
+                                            ++templates;
+                                            return true;
+                                        }});
     require(state.settingsText == text, "the settings text is the file's whole text but its zero bytes");
     require(loads == 0 && templates == 0, "a cancelled pick loads nothing");
     std::vector<std::string> offered;

@@ -77,7 +77,8 @@ std::uint64_t childIndex(const std::string& name, std::int64_t firstNumber)
     require(name.size() > prefix.size() + suffix.size() && name.starts_with(prefix) && name.ends_with(suffix),
             "every file beside the Mother is a Child by its name");
     const std::string digits = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
-    require(digits.size() <= 10 && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }),
+    require(digits.size() <= 10 &&
+                std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }),
             "a Child's number is plain digits");
     const std::int64_t number = std::stoll(digits);
     require(number >= firstNumber && number - firstNumber < static_cast<std::int64_t>(MOST_CHILDREN),

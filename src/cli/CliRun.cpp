@@ -59,9 +59,9 @@ bool takeTemplate(CutChoice& choice, const CliOptions& options, const CliConsole
     const TemplateRefusal refusal = templateRefusalOf(options.likePath, read);
     if (refusal.caption != nullptr) {
         const bool withCause = read.problem == TemplateProblem::CannotOpen && read.openError != 0;
-        console.err << consoleMessage(refusal.caption, refusal.text + (withCause ? std::string("\n") +
-                                                                                       std::strerror(read.openError)
-                                                                                 : std::string()));
+        console.err << consoleMessage(
+            refusal.caption,
+            refusal.text + (withCause ? std::string("\n") + std::strerror(read.openError) : std::string()));
         return false;
     }
     if (read.pieceBytes == 0) {
@@ -91,14 +91,13 @@ bool choosePieceLength(CutChoice& choice, const MotherSource& mother, const CliO
         choice.cutMode = CutMode::Count;
         if (choice.pieceBytes == 0) {
             console.err << consoleMessage(clitext::TOO_MANY_PIECES,
-                                          mother.path + numberLine(clitext::FRAMES_LABEL, motherDataBytes / BYTES_PER_FRAME));
+                                          mother.path +
+                                              numberLine(clitext::FRAMES_LABEL, motherDataBytes / BYTES_PER_FRAME));
             return false;
         }
         return true;
-    case LengthChoice::Like:
-        return takeTemplate(choice, options, console);
-    case LengthChoice::None:
-        break;
+    case LengthChoice::Like: return takeTemplate(choice, options, console);
+    case LengthChoice::None: break;
     }
     return false;
 }

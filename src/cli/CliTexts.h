@@ -5,7 +5,8 @@
 namespace clitext {
 
 inline constexpr char PROGRAM_PREFIX[] = "morlando-split: ";
-inline constexpr char USAGE[] = "usage: morlando-split [OPTIONS] MOTHER.wav   (morlando-split --help lists the options)\n";
+inline constexpr char USAGE[] =
+    "usage: morlando-split [OPTIONS] MOTHER.wav   (morlando-split --help lists the options)\n";
 inline constexpr char TOO_MANY_PIECES[] = " more pieces than the MOTHER has frames ";
 inline constexpr char FRAMES_LABEL[] = "frames = ";
 inline constexpr char LIKE_NO_DATA[] = " LIKE Wavfile gives no piece length ";

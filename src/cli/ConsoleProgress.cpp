@@ -35,12 +35,8 @@ std::string secondsInMother(std::uint64_t sampleOffset)
 }
 
 ConsoleProgress::ConsoleProgress(std::ostream& out, bool terminal, const SplitPlan& plan)
-    : out_(out),
-      terminal_(terminal),
-      plan_(plan),
-      sampleBytes_(samplesFromFirstChild(plan)),
-      expectedChildren_(plan.children.size()),
-      started_(std::chrono::steady_clock::now())
+    : out_(out), terminal_(terminal), plan_(plan), sampleBytes_(samplesFromFirstChild(plan)),
+      expectedChildren_(plan.children.size()), started_(std::chrono::steady_clock::now())
 {
 }
 

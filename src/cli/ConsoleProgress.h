@@ -34,7 +34,7 @@ private:
     std::ostream& out_;
     bool terminal_;
     const SplitPlan& plan_;
-    std::uint64_t sampleBytes_ = 0;     // Mother sample bytes from the first Child on
+    std::uint64_t sampleBytes_ = 0;  // Mother sample bytes from the first Child on
     std::size_t expectedChildren_ = 0;
     std::chrono::steady_clock::time_point started_;
     std::uint64_t headerBytes_ = 0;     // of every Child created

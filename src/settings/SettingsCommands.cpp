@@ -23,13 +23,9 @@ void explainSettingsFile(CommandContext& ctx, const SettingsRead& read)
         showText(ctx.ui, ctx.mainWindow, text::SETTINGS_TOO_BIG,
                  path + numberLine(text::FILE_BYTES_LABEL, read.fileBytes));
         break;
-    case SettingsReadOutcome::CannotRead:
-        showText(ctx.ui, ctx.mainWindow, text::SETTINGS_CANNOT_READ, path);
-        break;
+    case SettingsReadOutcome::CannotRead: showText(ctx.ui, ctx.mainWindow, text::SETTINGS_CANNOT_READ, path); break;
     case SettingsReadOutcome::CannotOpen:
-    case SettingsReadOutcome::Read:
-        showText(ctx.ui, ctx.mainWindow, text::SETTINGS_CANNOT_OPEN, path);
-        break;
+    case SettingsReadOutcome::Read: showText(ctx.ui, ctx.mainWindow, text::SETTINGS_CANNOT_OPEN, path); break;
     }
 }
 
@@ -85,8 +81,7 @@ void loadSettings(CommandContext& ctx, const SettingsLoadSteps& steps)
 {
     AppState& state = ctx.state;
     state.settingsPath = text::SETTINGS_DEFAULT_NAME;
-    pickFile(ctx.ui, ctx.mainWindow, state.settingsPath, text::EXT_TXT, text::PICK_SETTINGS_LOAD,
-             state.settingsChosen);
+    pickFile(ctx.ui, ctx.mainWindow, state.settingsPath, text::EXT_TXT, text::PICK_SETTINGS_LOAD, state.settingsChosen);
     if (state.settingsChosen != 0) {
         SettingsRead read = readSettingsFile(state.settingsPath);
         if (read.outcome == SettingsReadOutcome::TooBig) {
@@ -111,8 +106,7 @@ void loadSettings(CommandContext& ctx, const SettingsLoadSteps& steps)
 void saveSettings(CommandContext& ctx)
 {
     AppState& state = ctx.state;
-    pickFile(ctx.ui, ctx.mainWindow, state.settingsPath, text::EXT_TXT, text::PICK_SETTINGS_SAVE,
-             state.settingsChosen);
+    pickFile(ctx.ui, ctx.mainWindow, state.settingsPath, text::EXT_TXT, text::PICK_SETTINGS_SAVE, state.settingsChosen);
     if (state.settingsChosen == 0) {
         return;
     }

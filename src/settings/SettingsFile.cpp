@@ -52,8 +52,8 @@ SettingsRead readSettingsFile(const std::string& path)
     } else if (*length > SETTINGS_FILE_MAX_BYTES) {
         result.outcome = SettingsReadOutcome::TooBig;
     } else {
-        result.outcome = readWithoutZeros(stream, result.text) ? SettingsReadOutcome::Read
-                                                               : SettingsReadOutcome::CannotRead;
+        result.outcome =
+            readWithoutZeros(stream, result.text) ? SettingsReadOutcome::Read : SettingsReadOutcome::CannotRead;
     }
     std::fclose(stream);
     if (result.outcome != SettingsReadOutcome::Read) {

@@ -12,7 +12,7 @@ enum class SettingsReadOutcome { Read, CannotOpen, CannotRead, TooBig };
 
 struct SettingsRead {
     SettingsReadOutcome outcome = SettingsReadOutcome::CannotOpen;
-    std::string text;            // the file's bytes without its zero bytes
+    std::string text;  // the file's bytes without its zero bytes
     std::uint64_t fileBytes = 0;
 };
 

@@ -17,8 +17,7 @@ void giveName(CommandContext& ctx)
     cutFileNameAtDot(state.childStem);
 }
 
-void composeChildName(std::string& destination, std::string_view stem, std::int32_t number,
-                      std::string_view extension)
+void composeChildName(std::string& destination, std::string_view stem, std::int32_t number, std::string_view extension)
 {
     destination.assign(stem);
     if (number > 0) {

@@ -18,13 +18,9 @@ namespace {
 class DialogProgress : public SplitListener {
 public:
     DialogProgress(const AppState& state, SplitTools& tools, const SplitTexts& texts, const SplitPlan& plan)
-        : plan_(plan),
-          progress_{tools.surface, {state.thickGreyPen, state.thickRedPen, tools.thickGreenPen}},
-          texts_(texts),
-          pieceBytes_(state.pieceBytes),
-          motherDataBytes_(state.motherDataBytes),
-          dataAt_(state.motherReadOffset),
-          blockBytes_(plan.blockBytes)
+        : plan_(plan), progress_{tools.surface, {state.thickGreyPen, state.thickRedPen, tools.thickGreenPen}},
+          texts_(texts), pieceBytes_(state.pieceBytes), motherDataBytes_(state.motherDataBytes),
+          dataAt_(state.motherReadOffset), blockBytes_(plan.blockBytes)
     {
     }
 

@@ -13,7 +13,7 @@
 // A Child's file as the file layer found its name: created (or emptied) and open, or refused
 // because the name leads to the Mother's own file, or may do so.
 struct ChildCreation {
-    std::FILE* stream = nullptr;   // none when refused or when the file cannot be created
+    std::FILE* stream = nullptr;  // none when refused or when the file cannot be created
     Sameness mother = Sameness::Different;
 };
 
@@ -57,8 +57,7 @@ public:
     // Copies bytes of the Mother, from an offset of its file on, to the end of the Child's file
     // without passing them through the process, where the system can; the Mother stream's own
     // position is left as it was. This layer cannot: every byte is read and written.
-    virtual SystemCopy copyInSystem(std::FILE* mother, std::uint64_t motherOffset, std::FILE* child,
-                                    std::size_t bytes);
+    virtual SystemCopy copyInSystem(std::FILE* mother, std::uint64_t motherOffset, std::FILE* child, std::size_t bytes);
 
 private:
     // One buffer each for the Mother and for the Child being written; a split holds at most one

@@ -37,8 +37,7 @@ std::string writeCause(int error)
     case EDQUOT:
 #endif
         return std::strerror(error);
-    default:
-        return text::CHILD_WRITE_CAUSE_UNKNOWN;
+    default: return text::CHILD_WRITE_CAUSE_UNKNOWN;
     }
 }
 
@@ -58,8 +57,7 @@ SplitMessage stopMessage(const SplitPlan& plan, const SplitOutcome& outcome)
     const std::string child = outcome.childAt ? childName(plan, plan.children[*outcome.childAt]) : std::string();
     const std::uint32_t childBytes = outcome.childAt ? plan.children[*outcome.childAt].sampleBytes : 0;
     switch (outcome.stop) {
-    case SplitStop::None:
-        break;
+    case SplitStop::None: break;
     case SplitStop::MotherCannotOpen:
         return {text::MOTHER_CANNOT_OPEN, lines({mother, std::strerror(outcome.cause), text::MOTHER_UNCHANGED})};
     case SplitStop::MotherChanged:
@@ -73,12 +71,10 @@ SplitMessage stopMessage(const SplitPlan& plan, const SplitOutcome& outcome)
         return untilRemoval(outcome, text::MOTHER_ENDED_EARLY,
                             lines({child, mother}) + numberLine(text::BYTES_ASKED_LABEL, outcome.bytesAsked) +
                                 numberLine(text::BYTES_GOT_LABEL, outcome.bytesRead));
-    case SplitStop::ChildIsMother:
-        return {text::CHILD_IS_MOTHER, lines({child, mother, text::MOTHER_UNCHANGED})};
+    case SplitStop::ChildIsMother: return {text::CHILD_IS_MOTHER, lines({child, mother, text::MOTHER_UNCHANGED})};
     case SplitStop::ChildMayBeMother:
         return {text::CHILD_MAY_BE_MOTHER, lines({child, mother, text::MOTHER_UNCHANGED})};
-    case SplitStop::ChildCannotCreate:
-        return {text::CHILD_CANNOT_CREATE, lines({child, std::strerror(outcome.cause)})};
+    case SplitStop::ChildCannotCreate: return {text::CHILD_CANNOT_CREATE, lines({child, std::strerror(outcome.cause)})};
     case SplitStop::ChildCannotWrite:
         return untilRemoval(outcome, text::CHILD_CANNOT_WRITE,
                             lines({child, writeCause(outcome.cause)}) +

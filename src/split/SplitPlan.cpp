@@ -6,10 +6,7 @@
 namespace {
 
 // Wraps instead of overflowing: a start pattern near the top of the range is the user's choice.
-std::int32_t after(std::int32_t number)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(number) + 1u);
-}
+std::int32_t after(std::int32_t number) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(number) + 1u); }
 
 std::uint32_t blockOf(std::uint32_t asked)
 {

@@ -39,8 +39,8 @@ struct PlannedChild {
 
 struct SplitPlan {
     MotherSource mother;
-    std::string stem;           // the Children are named stem, number, ".WAV"
-    HeaderBytes headerFields{};  // every Child's header but its two sizes
+    std::string stem;                    // the Children are named stem, number, ".WAV"
+    HeaderBytes headerFields{};          // every Child's header but its two sizes
     std::vector<PlannedChild> children;  // in the order they are written
     // The rest after the last whole piece of a how-many cut: numbered and named as a Child, but
     // never written, so a file that already bears its name stays as it was.
@@ -59,11 +59,11 @@ HeaderBytes childHeader(const SplitPlan& plan, const PlannedChild& child);
 struct CutChoice {
     std::uint32_t pieceBytes = 0;
     CutMode cutMode = CutMode::None;
-    std::int32_t startPattern = 0;    // above 0: the first piece written, and its number
-    std::int32_t childNumber = 0;     // otherwise the numbering goes on from here
+    std::int32_t startPattern = 0;  // above 0: the first piece written, and its number
+    std::int32_t childNumber = 0;   // otherwise the numbering goes on from here
     std::string childStem;
-    HeaderBytes templateHeader{};     // the fields a template cut carries; a time or count cut gets the default ones
-    bool defaultFields = false;       // a template cut that gets the default fields all the same
+    HeaderBytes templateHeader{};       // the fields a template cut carries; a time or count cut gets the default ones
+    bool defaultFields = false;         // a template cut that gets the default fields all the same
     std::uint32_t copyBufferBytes = 0;  // 0 means the default block
 };
 

@@ -254,9 +254,9 @@ private:
     std::uint64_t motherAt_ = 0;  // the next Mother byte the Child being written takes
     std::uint64_t streamAt_ = 0;  // where the Mother's stream stands, which a copy inside the system does not move
     std::FILE* childStream_ = nullptr;
-    std::string childName_;  // of the Child being written
-    bool childCreated_ = false;  // the current Child's file was made by this split
-    bool systemCopy_ = true;  // until the file layer says it cannot copy inside the system
+    std::string childName_;             // of the Child being written
+    bool childCreated_ = false;         // the current Child's file was made by this split
+    bool systemCopy_ = true;            // until the file layer says it cannot copy inside the system
     std::vector<std::uint8_t> buffer_;  // bytes on their way from the Mother to a Child, when they pass the process
 };
 

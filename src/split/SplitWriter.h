@@ -24,15 +24,15 @@ public:
 
 // Why a split stopped.
 enum class SplitStop {
-    None,               // finished: every Child of the plan is complete on disk
-    MotherCannotOpen,   // the Mother cannot be opened for reading
-    MotherChanged,      // the Mother no longer has the length and data chunk it was planned with
-    MotherCannotSeek,   // the Mother cannot be read from the first Child's samples on
-    MotherEndedEarly,   // the Mother delivered fewer sample bytes than a Child needs
-    ChildIsMother,      // a Child's name leads to the Mother's own file
-    ChildMayBeMother,   // the file system cannot tell whether it does
+    None,              // finished: every Child of the plan is complete on disk
+    MotherCannotOpen,  // the Mother cannot be opened for reading
+    MotherChanged,     // the Mother no longer has the length and data chunk it was planned with
+    MotherCannotSeek,  // the Mother cannot be read from the first Child's samples on
+    MotherEndedEarly,  // the Mother delivered fewer sample bytes than a Child needs
+    ChildIsMother,     // a Child's name leads to the Mother's own file
+    ChildMayBeMother,  // the file system cannot tell whether it does
     ChildCannotCreate,
-    ChildCannotWrite,   // a write, flush or close of the Child failed
+    ChildCannotWrite,  // a write, flush or close of the Child failed
 };
 
 struct SplitOutcome {
@@ -42,9 +42,9 @@ struct SplitOutcome {
     std::size_t childrenKept = 0;        // complete Children on disk, the first ones of the plan
     // Whether the incomplete Child it stopped at was removed; none when no file had been made.
     std::optional<bool> childRemoved;
-    std::uint64_t motherFileBytes = 0;   // MotherChanged: what the file holds now
+    std::uint64_t motherFileBytes = 0;  // MotherChanged: what the file holds now
     std::uint32_t motherDataSize = 0;
-    std::uint64_t bytesAsked = 0;        // MotherEndedEarly: one transfer's bytes asked and read
+    std::uint64_t bytesAsked = 0;  // MotherEndedEarly: one transfer's bytes asked and read
     std::uint64_t bytesRead = 0;
 
     bool finished() const { return stop == SplitStop::None; }

@@ -24,12 +24,12 @@ SystemCopy SystemCopyFiles::copyInSystem(std::FILE* mother, std::uint64_t mother
     }
     auto offset = static_cast<loff_t>(motherOffset);
     while (done.copied < bytes) {
-        const ssize_t moved = ::copy_file_range(fileno(mother), &offset, fileno(child), nullptr,
-                                                bytes - done.copied, 0);
+        const ssize_t moved =
+            ::copy_file_range(fileno(mother), &offset, fileno(child), nullptr, bytes - done.copied, 0);
         if (moved < 0) {
             const int error = errno;
-            const bool refused = error == ENOSYS || error == EXDEV || error == EINVAL || error == EOPNOTSUPP ||
-                                 error == EBADF;
+            const bool refused =
+                error == ENOSYS || error == EXDEV || error == EINVAL || error == EOPNOTSUPP || error == EBADF;
             if (done.copied == 0 && refused) {
                 return {};
             }

@@ -80,7 +80,6 @@ public:
     // step when the surface is given back: for drawings of millions of lines.
     virtual std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef window) = 0;
 
-
     virtual void deletePen(PenRef pen) = 0;
     virtual void destroyWindow(WindowRef window) = 0;
 };

@@ -57,8 +57,7 @@ inline constexpr char FORMAT_TAG_LABEL[] = "format tag = ";
 inline constexpr char CHANNELS_LABEL[] = "channels = ";
 inline constexpr char BITS_LABEL[] = "bits per sample = ";
 inline constexpr char RATE_LABEL[] = "samples per second = ";
-inline constexpr char FORMAT_ASSUMED[] =
-    "cut times and the default CHILD header assume 16-bit stereo 44 100 Hz";
+inline constexpr char FORMAT_ASSUMED[] = "cut times and the default CHILD header assume 16-bit stereo 44 100 Hz";
 
 // Cut by time: the question, the caption over the number of units, the caption over the number
 // of whole pieces, for hundredths, tenths, quarters, halves and whole seconds.

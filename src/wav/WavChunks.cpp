@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::uint64_t FIRST_CHUNK_AT = 12;  // after "RIFF", its size and "WAVE"
+constexpr std::uint64_t FIRST_CHUNK_AT = 12;     // after "RIFF", its size and "WAVE"
 constexpr std::uint64_t CHUNK_HEADER_BYTES = 8;  // identifier and size
 constexpr std::uint32_t SHORTEST_FMT = 16;
 constexpr std::size_t LONGEST_FMT_READ = 40;  // the extensible form, sub-format included
@@ -19,12 +19,9 @@ constexpr std::size_t EXTENSIBLE_FMT_BYTES = 40;
 constexpr std::size_t SUB_FORMAT_AT = 24;
 // What follows the leading code in every sub-format identifier of the base audio formats.
 constexpr std::array<std::uint8_t, 14> SUB_FORMAT_TAIL = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
-                                                         0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+                                                          0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
 
-std::uint16_t readLe16(const std::uint8_t* bytes)
-{
-    return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
-}
+std::uint16_t readLe16(const std::uint8_t* bytes) { return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8)); }
 
 bool idIs(const std::uint8_t* bytes, const char (&id)[5]) { return std::memcmp(bytes, id, 4) == 0; }
 
@@ -130,8 +127,8 @@ HeaderBytes canonicalHeaderOf(const WavFormat& format, std::uint32_t dataSize)
 {
     HeaderBytes header{};
     fillDefaultHeader(header);
-    const std::uint32_t tag = format.formatTag == EXTENSIBLE_TAG && format.subFormatTag != 0 ? format.subFormatTag
-                                                                                            : format.formatTag;
+    const std::uint32_t tag =
+        format.formatTag == EXTENSIBLE_TAG && format.subFormatTag != 0 ? format.subFormatTag : format.formatTag;
     writeLe16(tag, &header[FORMAT_TAG_AT]);
     writeLe16(format.channels, &header[CHANNELS_AT]);
     writeLe32(format.sampleRate, &header[SAMPLE_RATE_AT]);

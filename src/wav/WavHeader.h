@@ -10,18 +10,18 @@
 #include "core/AppState.h"
 
 // Field offsets into HeaderBytes (index 0 is byte position 1 of the file).
-inline constexpr std::size_t RIFF_ID_AT = 0;          // positions 1-4: "RIFF"
-inline constexpr std::size_t RIFF_SIZE_AT = 4;        // positions 5-8: everything after this field
-inline constexpr std::size_t WAVE_FMT_ID_AT = 8;      // positions 9-16: "WAVEfmt "
-inline constexpr std::size_t FMT_SIZE_AT = 16;        // positions 17-20
-inline constexpr std::size_t FORMAT_TAG_AT = 20;      // positions 21-22
-inline constexpr std::size_t CHANNELS_AT = 22;        // positions 23-24
-inline constexpr std::size_t SAMPLE_RATE_AT = 24;     // positions 25-28
-inline constexpr std::size_t BYTE_RATE_AT = 28;       // positions 29-32
-inline constexpr std::size_t BLOCK_ALIGN_AT = 32;     // positions 33-34
-inline constexpr std::size_t BITS_PER_SAMPLE_AT = 34; // positions 35-36
-inline constexpr std::size_t DATA_ID_AT = 36;         // positions 37-40: "data"
-inline constexpr std::size_t DATA_SIZE_AT = 40;       // positions 41-44: sample bytes that follow
+inline constexpr std::size_t RIFF_ID_AT = 0;           // positions 1-4: "RIFF"
+inline constexpr std::size_t RIFF_SIZE_AT = 4;         // positions 5-8: everything after this field
+inline constexpr std::size_t WAVE_FMT_ID_AT = 8;       // positions 9-16: "WAVEfmt "
+inline constexpr std::size_t FMT_SIZE_AT = 16;         // positions 17-20
+inline constexpr std::size_t FORMAT_TAG_AT = 20;       // positions 21-22
+inline constexpr std::size_t CHANNELS_AT = 22;         // positions 23-24
+inline constexpr std::size_t SAMPLE_RATE_AT = 24;      // positions 25-28
+inline constexpr std::size_t BYTE_RATE_AT = 28;        // positions 29-32
+inline constexpr std::size_t BLOCK_ALIGN_AT = 32;      // positions 33-34
+inline constexpr std::size_t BITS_PER_SAMPLE_AT = 34;  // positions 35-36
+inline constexpr std::size_t DATA_ID_AT = 36;          // positions 37-40: "data"
+inline constexpr std::size_t DATA_SIZE_AT = 40;        // positions 41-44: sample bytes that follow
 
 // The RIFF size counts "WAVE", the whole fmt chunk and the data chunk's own 8-byte header on
 // top of the sample bytes.

@@ -22,8 +22,8 @@ constexpr std::uint32_t ONE_MINUTE = 10584000;  // 60 s of sample bytes
 
 std::size_t openFileCount()
 {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
-                                                  std::filesystem::directory_iterator()));
+    return static_cast<std::size_t>(
+        std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator()));
 }
 
 struct SavedFacts {
@@ -221,9 +221,11 @@ TEST_F(MotherLoad, UnusableFilesAreRefusedAndChangeNothing)
         Case{"short.wav", 0, 20, " MOTHER Wavfile is shorter than its 44-byte header ", "\nheader bytes read = 20"},
         Case{"empty.wav", 0, 0, " MOTHER Wavfile is shorter than its 44-byte header ", "\nheader bytes read = 0"},
         Case{"data67.wav", 67, 1000, " MOTHER data size is below 68 bytes ", "\ndata size = 67"},
-        Case{"beyond.wav", 1001, 1000, " MOTHER data size is larger than the file ", "\ndata size = 1001\nfile bytes = 1000"},
+        Case{"beyond.wav", 1001, 1000, " MOTHER data size is larger than the file ",
+             "\ndata size = 1001\nfile bytes = 1000"},
         // Smaller than the file, but the header before it leaves no room.
-        Case{"beyond44.wav", 1000, 1000, " MOTHER data size is larger than the file ", "\ndata size = 1000\nfile bytes = 1000"},
+        Case{"beyond44.wav", 1000, 1000, " MOTHER data size is larger than the file ",
+             "\ndata size = 1000\nfile bytes = 1000"},
         Case{"huge.wav", 1000, 4294967296u, " MOTHER Wavfile is 4 GB or larger ", "\nfile bytes = 4294967296"},
     };
     load(ONE_MINUTE, 44 + ONE_MINUTE);
@@ -252,8 +254,8 @@ TEST_F(MotherLoad, FilesWithoutAWaveAreRefusedAndSaySo)
         Case{"text.wav", Bytes(100, 'x'), " MOTHER Wavfile is not a RIFF WAVE file ", ""},
         Case{"nodata.wav", join({riffWave(0x28, 0), FMT_16, list, samples(100)}), " MOTHER Wavfile has no data chunk ",
              "\nfile bytes = 148"},
-        Case{"nofmt.wav", join({riffWave(0x28, 0), list, DATA_2000, samples(2000)}), " MOTHER Wavfile has no fmt chunk ",
-             ""},
+        Case{"nofmt.wav", join({riffWave(0x28, 0), list, DATA_2000, samples(2000)}),
+             " MOTHER Wavfile has no fmt chunk ", ""},
     };
     load(ONE_MINUTE, 44 + ONE_MINUTE);
     const SavedFacts before(state);

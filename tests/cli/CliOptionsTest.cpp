@@ -20,8 +20,8 @@ TEST(CliOptions, EveryTakesTheLengthsTheTimeCutsCanChoose)
     EXPECT_EQ(parseHundredths("1.5"), 150u);
     EXPECT_EQ(parseHundredths("0.01s"), 1u);
     EXPECT_EQ(parseHundredths("24347.88s"), 2434788u);  // 2 434 788 x 1764 bytes still fits in 32 bits
-    for (const char* refused : {"0.125s", "0s", "0.00", "24347.89s", "", "s", ".5", "-1s", "1e3", "10 s", "10ms",
-                                "99999999999s"}) {
+    for (const char* refused :
+         {"0.125s", "0s", "0.00", "24347.89s", "", "s", ".5", "-1s", "1e3", "10 s", "10ms", "99999999999s"}) {
         SCOPED_TRACE(refused);
         EXPECT_FALSE(parseHundredths(refused).has_value());
     }
@@ -29,8 +29,8 @@ TEST(CliOptions, EveryTakesTheLengthsTheTimeCutsCanChoose)
 
 TEST(CliOptions, ReadsEveryOptionInBothSpellings)
 {
-    const ParsedOptions parsed = parse({"--every=0.5s", "--from", "3", "--name=out/kid.wav", "--block", "8388608",
-                                        "--dry-run", "-q", "take.wav"});
+    const ParsedOptions parsed = parse(
+        {"--every=0.5s", "--from", "3", "--name=out/kid.wav", "--block", "8388608", "--dry-run", "-q", "take.wav"});
     ASSERT_TRUE(parsed.options) << parsed.problem;
     const CliOptions& o = *parsed.options;
     EXPECT_EQ(o.motherPath, "take.wav");
@@ -69,10 +69,12 @@ TEST(CliOptions, NamesWhatIsWrongWithALine)
          "--every 0.125s: expected a length the time cuts can choose: whole hundredths of a second from 0.01s to "
          "24347.88s (such as 10s, 0.25s, 1.5s)"},
         {{"--pieces", "0", "a.wav"}, "--pieces 0: expected a whole number of pieces from 1"},
-        {{"--every", "1", "--from", "0", "a.wav"}, "--from 0: expected the number of the first piece to write, from 1 to 2147483647"},
+        {{"--every", "1", "--from", "0", "a.wav"},
+         "--from 0: expected the number of the first piece to write, from 1 to 2147483647"},
         {{"--every", "1", "--from", "2147483648", "a.wav"},
          "--from 2147483648: expected the number of the first piece to write, from 1 to 2147483647"},
-        {{"--every", "1", "--block", "8388609", "a.wav"}, "--block 8388609: expected a number of bytes from 1 to 8388608"},
+        {{"--every", "1", "--block", "8388609", "a.wav"},
+         "--block 8388609: expected a number of bytes from 1 to 8388608"},
         {{"--every", "1", "--name=", "a.wav"}, "--name \"\": expected a folder and stem such as out/take"},
     };
     for (const auto& [args, problem] : cases) {

@@ -104,7 +104,8 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
         nameChildren(name);
         fake.dialogAnswers.push_back(DialogAnswer::Start);
         ASSERT_TRUE(dispatchCommand(ctx, split.windowSplit));
-        const std::string timeCaption = split.windowSplit == IDM_ALLSPLIT ? " Verarbeitungsdauer = " : " time for job = ";
+        const std::string timeCaption =
+            split.windowSplit == IDM_ALLSPLIT ? " Verarbeitungsdauer = " : " time for job = ";
         ASSERT_EQ(fake.boxes.back().caption, timeCaption);
 
         std::vector<std::string> args = split.options;
@@ -186,18 +187,18 @@ TEST_F(CliRun, RefusesWithTheFileAndTheCauseAndLeavesNoChild)
     loadMotherOf(ONE_MINUTE, 0, "take1.WAV");
     const std::string missing = folder.path("missing.wav");
     EXPECT_EQ(run({"--every", "10s", missing}), EXIT_REFUSED);
-    EXPECT_EQ(err.str(), "morlando-split: MOTHER Wavfile cannot be opened\n  " + missing +
-                             "\n  No such file or directory\n");
+    EXPECT_EQ(err.str(),
+              "morlando-split: MOTHER Wavfile cannot be opened\n  " + missing + "\n  No such file or directory\n");
 
     // The first Child of the stem "take" would be the Mother itself.
     EXPECT_EQ(run({"--every", "10s", "--name", folder.path("take"), motherPath}), EXIT_REFUSED);
-    EXPECT_EQ(err.str(), "morlando-split: CHILD name is the MOTHER Wavfile\n  " + motherPath + "\n  " +
-                             motherPath + "\n  split stopped, the MOTHER is unchanged\n");
+    EXPECT_EQ(err.str(), "morlando-split: CHILD name is the MOTHER Wavfile\n  " + motherPath + "\n  " + motherPath +
+                             "\n  split stopped, the MOTHER is unchanged\n");
     EXPECT_TRUE(fileBytes(motherPath) == mother);
 
     EXPECT_EQ(run({"--pieces", "2645984", motherPath}), EXIT_REFUSED);
-    EXPECT_EQ(err.str(), "morlando-split: more pieces than the MOTHER has frames\n  " + motherPath +
-                             "\n  frames = 2645983\n");
+    EXPECT_EQ(err.str(),
+              "morlando-split: more pieces than the MOTHER has frames\n  " + motherPath + "\n  frames = 2645983\n");
 
     const std::string shortLike = folder.write("short.wav", {'R', 'I', 'F', 'F'});
     EXPECT_EQ(run({"--like", shortLike, motherPath}), EXIT_REFUSED);
@@ -231,8 +232,7 @@ TEST_F(CliRun, AWrongLineGetsTheUsageAndHelpAndVersionAnswer)
     EXPECT_EQ(run({"--help"}), EXIT_DONE);
     for (const char* shown : {"usage: morlando-split [OPTIONS] MOTHER.wav\n", "  --every LENGTH", "  --pieces N",
                               "  --like TEMPLATE.wav", "  --from N", "  --name PATH/STEM", "  --block BYTES",
-                              "  --dry-run", "  -q, --quiet", "  --version",
-                              "  morlando-split --every 10s take.wav"}) {
+                              "  --dry-run", "  -q, --quiet", "  --version", "  morlando-split --every 10s take.wav"}) {
         EXPECT_NE(out.str().find(shown), std::string::npos) << shown;
     }
     EXPECT_EQ(run({"--version"}), EXIT_DONE);

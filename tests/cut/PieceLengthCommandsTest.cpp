@@ -49,8 +49,8 @@ struct TimeCase {
 const std::array TIME_CASES = {
     TimeCase{TimeUnit::Hundredths, "0.01 sec =  * ", " time selected  (0.01 sec):", " wave-number around : ", 1764,
              2434788},
-    TimeCase{TimeUnit::Tenths, "0.1 sec =  * ", " One wave will have (0.1 sec):", " wave-number will be around   : ",
-             17640, 243478},
+    TimeCase{TimeUnit::Tenths, "0.1 sec =  * ",
+             " One wave will have (0.1 sec):", " wave-number will be around   : ", 17640, 243478},
     TimeCase{TimeUnit::Quarters, " (0.25 sec ) =  * ", " wave time (0.25 sec):", " wave-number will be around: ", 44100,
              97391},
     TimeCase{TimeUnit::Halves, " (0.5 sec ) =  * ", " wave time (0.5 sec):", " wave-number will be around : ", 88200,
@@ -130,7 +130,8 @@ TEST_F(PieceLengthCommands, LargestTimeFitsAndOneMoreIsRefused)
         EXPECT_EQ(1234u, state.pieceBytes);
         EXPECT_EQ(CutMode::Template, state.cutMode);
         ASSERT_EQ(1u, fake.boxes.size());
-        expectBox(0, " number too big: piece would be 4 GB or more ", "largest number = " + std::to_string(c.largest) + " ");
+        expectBox(0, " number too big: piece would be 4 GB or more ",
+                  "largest number = " + std::to_string(c.largest) + " ");
     }
 }
 
@@ -352,11 +353,13 @@ TEST_F(TemplateCut, UnreadableOrShortTemplateIsRefused)
     const std::array cases = {
         Case{folder.path("absent.wav"), " LIKE Wavfile cannot be opened ", ""},
         Case{folder.path(""), " LIKE Wavfile cannot be opened ", ""},  // the folder itself
-        Case{folder.writeWav("short.wav", pcmHeader(176400), 43), " LIKE Wavfile is shorter than its 44-byte header ", "\nheader bytes read = 43"},
+        Case{folder.writeWav("short.wav", pcmHeader(176400), 43), " LIKE Wavfile is shorter than its 44-byte header ",
+             "\nheader bytes read = 43"},
         Case{folder.write("text.wav", Bytes(60, 'x')), " LIKE Wavfile is not a RIFF WAVE file ", ""},
         Case{folder.write("nodata.wav", join({riffWave(0, 0), FMT_16, ascii("LIST"), {4, 0, 0, 0}, ascii("INFO")})),
              " LIKE Wavfile has no data chunk ", ""},
-        Case{folder.write("nofmt.wav", join({riffWave(0, 0), ascii("LIST"), {4, 0, 0, 0}, ascii("INFO"), DATA_2000, samples(20)})),
+        Case{folder.write("nofmt.wav",
+                          join({riffWave(0, 0), ascii("LIST"), {4, 0, 0, 0}, ascii("INFO"), DATA_2000, samples(20)})),
              " LIKE Wavfile has no fmt chunk ", ""},
     };
     presetTemplate();

@@ -51,8 +51,8 @@ TEST(PieceLength, LargestCountIsTheLastThatFitsIn32Bits)
 
 TEST(PieceLength, RoundingKeepsTheLargestWholeFrameCount)
 {
-    const std::array raws = {0u,       1u,       3u,       4u,        7u,         1763u,      1764u,
-                             176399u,  176400u,  333334u,  10584000u, 176400003u, 176400000u, 4294967295u};
+    const std::array raws = {0u,      1u,      3u,      4u,        7u,         1763u,      1764u,
+                             176399u, 176400u, 333334u, 10584000u, 176400003u, 176400000u, 4294967295u};
     for (std::uint32_t raw : raws) {
         SCOPED_TRACE("raw " + std::to_string(raw));
         EXPECT_EQ(raw - raw % 4, roundDownToFrames(raw));

@@ -110,7 +110,8 @@ TEST_F(WaveSampled, EveryLayoutDrawsOnlyItsDataChunk)
         fake.pick(folder.write(std::string("m") + std::to_string(layout.bytes.size()) + ".wav", layout.bytes));
         ASSERT_TRUE(dispatchCommand(ctx, IDM_LOAD));
         int drawing = 0;
-        for (const int command : {IDM_WAVESHOW, IDM_WAVESHOW_ULTRAFAST}) {  // the full drawing first: it needs the stream LOAD left
+        for (const int command :
+             {IDM_WAVESHOW, IDM_WAVESHOW_ULTRAFAST}) {  // the full drawing first: it needs the stream LOAD left
             fake.drawings.clear();
             ASSERT_TRUE(dispatchCommand(ctx, command));
             if (expected[drawing].empty()) {

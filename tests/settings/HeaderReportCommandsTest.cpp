@@ -52,7 +52,8 @@ TEST_F(HeaderReports, ValuesOfACanonicalWaveAndAWrappedDifference)
 {
     const std::string canonical = folder.writeWav("c.wav", pcmHeader(1000000), 1000044);
     report(listHeaderValues, canonical);
-    const std::string canonicalLines = "\r\n\r\n" + canonical + "\r\n"
+    const std::string canonicalLines = "\r\n\r\n" + canonical +
+                                       "\r\n"
                                        "1000044  = FL real FileLength\r\n"
                                        "1000036  = wert_a4\r\n"
                                        "1000000  = wert_b4\r\n"
@@ -66,13 +67,14 @@ TEST_F(HeaderReports, ValuesOfACanonicalWaveAndAWrappedDifference)
 
     const std::string overlong = folder.writeWav("o.wav", pcmHeader(200), 144);
     report(listHeaderValues, overlong);
-    EXPECT_EQ(canonicalLines + "\r\n\r\n" + overlong + "\r\n"
-                                                       "144  = FL real FileLength\r\n"
-                                                       "236  = wert_a4\r\n"
-                                                       "200  = wert_b4\r\n"
-                                                       "4294967204  = FL - wert_a4 \r\n"
-                                                       "4294967240  = FL - wert_b4 \r\n"
-                                                       "36  = wert_a4 - wert_b4 \r\n",
+    EXPECT_EQ(canonicalLines + "\r\n\r\n" + overlong +
+                  "\r\n"
+                  "144  = FL real FileLength\r\n"
+                  "236  = wert_a4\r\n"
+                  "200  = wert_b4\r\n"
+                  "4294967204  = FL - wert_a4 \r\n"
+                  "4294967240  = FL - wert_b4 \r\n"
+                  "36  = wert_a4 - wert_b4 \r\n",
               fileText(list));
     EXPECT_TRUE(fake.boxes.empty());
 }

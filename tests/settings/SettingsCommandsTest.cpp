@@ -130,8 +130,8 @@ TEST_F(SettingsCommands, CancelledPicksLeaveTheStoredValuesAndACancelledLoadAppl
     state.childrenNamed = 1;
     state.childNumber = 7;
     state.childStem = "old";
-    const std::vector<std::string> titles = {"LOAD FILE & PATH Settings:", "select MOTHER-Wave:",
-                                             "WAVE file of with wished time:", "CHILDREN->Names"};
+    const std::vector<std::string> titles = {
+        "LOAD FILE & PATH Settings:", "select MOTHER-Wave:", "WAVE file of with wished time:", "CHILDREN->Names"};
 
     load(settings, {std::nullopt, std::nullopt, std::nullopt});
     EXPECT_EQ(titles, dialogTitles());

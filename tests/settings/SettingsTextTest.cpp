@@ -10,8 +10,8 @@ struct FindCase {
     const char* what;
     std::string text;
     const char* key;
-    long stop;           // -1: not found
-    std::string value;   // when found
+    long stop;          // -1: not found
+    std::string value;  // when found
 };
 
 }  // namespace

@@ -18,7 +18,7 @@ struct Line {
 // The drawings of a split as lines (pen, from, to) and texts, in the order they were made.
 struct Drawn {
     std::vector<Line> lines;
-    std::vector<std::string> texts;   // "x,y:text"
+    std::vector<std::string> texts;  // "x,y:text"
     std::vector<std::size_t> linesBeforeText;
 };
 

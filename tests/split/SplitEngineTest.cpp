@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr std::uint32_t ONE_MINUTE = 10584000;       // data size of a canonical 60 s Mother
+constexpr std::uint32_t ONE_MINUTE = 10584000;  // data size of a canonical 60 s Mother
 constexpr std::uint32_t TEN_SECONDS = 1764000;
 constexpr std::uint64_t SAMPLES_AT = 44;
 
@@ -249,8 +249,8 @@ TEST_F(SplitEngine, CopyBlocksBelowAtAndAboveTheBufferGiveTheSameChildren)
         std::uint32_t copyBufferBytes;
         std::uint32_t pieceBytes;
     };
-    const Case cases[] = {{1024, 1000}, {1024, 1024}, {1024, 4096}, {1024, 5000}, {1, 4099},
-                          {5000, 17003}, {0, 3000}, {200000000, 70000}};
+    const Case cases[] = {{1024, 1000}, {1024, 1024},  {1024, 4096}, {1024, 5000},
+                          {1, 4099},    {5000, 17003}, {0, 3000},    {200000000, 70000}};
     for (const Case& c : cases) {
         SCOPED_TRACE("block " + std::to_string(c.copyBufferBytes) + ", piece " + std::to_string(c.pieceBytes));
         loadMotherOf(3 * c.pieceBytes + 500 + 68);
@@ -271,9 +271,10 @@ TEST_F(SplitEngine, TemplateHeaderIsCarriedIntoEveryChildAndTheShortLastOne)
     loadMotherOf(2 * 176400 + 1000 + 68);
     nameChildren("t");
     // A template of 22 050 Hz mono 8-bit with an odd "wave" id: only its two sizes are replaced.
-    const std::array<std::uint8_t, 44> like = {
-        'R', 'I', 'F', 'F', 0x34, 0xB1, 0x02, 0, 'w', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0,
-        1, 0, 0x22, 0x56, 0, 0, 0x10, 0xB1, 0x02, 0, 4, 0, 8, 0, 'd', 'a', 't', 'a', 0x10, 0xB1, 0x02, 0};
+    const std::array<std::uint8_t, 44> like = {'R', 'I', 'F',  'F',  0x34, 0xB1, 0x02, 0,    'w',  'A',  'V',
+                                               'E', 'f', 'm',  't',  ' ',  16,   0,    0,    0,    1,    0,
+                                               1,   0,   0x22, 0x56, 0,    0,    0x10, 0xB1, 0x02, 0,    4,
+                                               0,   8,   0,    'd',  'a',  't',  'a',  0x10, 0xB1, 0x02, 0};
     std::copy(like.begin(), like.end(), state.headerBuf.begin());
     state.likeChosen = 1;
     cutIntoPiecesOf(176400, CutMode::Template);
@@ -297,11 +298,11 @@ TEST_F(SplitEngine, TemplateHeaderIsCarriedIntoEveryChildAndTheShortLastOne)
 TEST_F(SplitEngine, AReportedWaveWithChunksBeforeItsFormatGivesChildrenTheHeaderOfItsFmt)
 {
     // A recorder's 24-bit mono file, "bext" first: its first 44 bytes are no header.
-    const Bytes recorded = join({riffWave(0, 0), ascii("bext"), {4, 0, 0, 0}, ascii("abcd"), extensibleFmt(1, 24),
-                                 DATA_2000, samples(2000)});
+    const Bytes recorded = join(
+        {riffWave(0, 0), ascii("bext"), {4, 0, 0, 0}, ascii("abcd"), extensibleFmt(1, 24), DATA_2000, samples(2000)});
     const std::array<std::uint8_t, 44> mono24 = {
-        'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0,
-        1, 0, 0x44, 0xAC, 0, 0, 0xCC, 0x04, 0x02, 0, 3, 0, 24, 0, 'd', 'a', 't', 'a', 0, 0, 0, 0};
+        'R', 'I', 'F',  'F',  0, 0, 0,    0,    'W',  'A', 'V', 'E', 'f', 'm', 't', ' ', 16,  0,   0, 0, 1, 0,
+        1,   0,   0x44, 0xAC, 0, 0, 0xCC, 0x04, 0x02, 0,   3,   0,   24,  0,   'd', 'a', 't', 'a', 0, 0, 0, 0};
     loadMotherOf(3000 + 68);
     nameChildren("r");
     cutIntoPiecesOf(1000, CutMode::Template);

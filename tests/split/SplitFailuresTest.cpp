@@ -183,10 +183,11 @@ TEST_F(SplitFailures, FailedLastWriteRemovesThatChildWhateverTheRuntimeSays)
                     EXPECT_TRUE(childHolds(child("c", n), piece, SAMPLES_AT + (n - 1) * std::uint64_t{piece}));
                 }
                 EXPECT_EQ(filesInFolder(), static_cast<std::size_t>(failing));  // the Mother and those before
-                const std::string cause = fault == FaultyFiles::Fault::Close ? std::strerror(ENOSPC)
-                                                                             : "the disk may be full or the folder not writable";
-                const std::string expected = child("c", failing) + "\n" + cause + "\nbytes the CHILD should have = " +
-                                             std::to_string(piece + 44) +
+                const std::string cause = fault == FaultyFiles::Fault::Close
+                                              ? std::strerror(ENOSPC)
+                                              : "the disk may be full or the folder not writable";
+                const std::string expected = child("c", failing) + "\n" + cause +
+                                             "\nbytes the CHILD should have = " + std::to_string(piece + 44) +
                                              "\nsplit stopped, the incomplete CHILD was removed";
                 expectOnlyBox(" CHILD Wavfile cannot be written ", expected);
                 EXPECT_EQ(fake.boxes[0].text, expected);
@@ -251,7 +252,8 @@ TEST_F(SplitFailures, NoPieceLengthWritesNothingAndLeavesTheMotherOpen)
     const std::int32_t number = state.childNumber;
     startNewSplit();
 
-    expectOnlyBox(" no piece length chosen: cut by time, by number or LIKE a wave first ", " no piece length chosen: cut by time, by number or LIKE a wave first ");
+    expectOnlyBox(" no piece length chosen: cut by time, by number or LIKE a wave first ",
+                  " no piece length chosen: cut by time, by number or LIKE a wave first ");
     EXPECT_EQ(state.motherStream, stream);
     EXPECT_EQ(state.childNumber, number);
     EXPECT_EQ(filesInFolder(), 1u);
@@ -269,7 +271,8 @@ TEST_F(SplitFailures, ChildThatIsTheMotherIsNeverOpened)
     EXPECT_EQ(readWhole(motherPath), mother);
     EXPECT_EQ(filesInFolder(), 2u);
     EXPECT_EQ(state.motherStream, nullptr);
-    expectOnlyBox(" CHILD name is the MOTHER Wavfile ", child("c", 1) + "\n" + motherPath + "\nsplit stopped, the MOTHER is unchanged");
+    expectOnlyBox(" CHILD name is the MOTHER Wavfile ",
+                  child("c", 1) + "\n" + motherPath + "\nsplit stopped, the MOTHER is unchanged");
 
     // When the file system cannot tell, the Mother is not put at risk either.
     fake.boxes.clear();
@@ -289,7 +292,8 @@ TEST_F(SplitFailures, MotherChangedSinceLoadIsRefused)
     std::filesystem::resize_file(motherPath, mother.size() + 4);
     startNewSplit();
 
-    expectOnlyBox(" MOTHER Wavfile has changed since it was loaded ", motherPath + "\nfile bytes = " + std::to_string(mother.size() + 4));
+    expectOnlyBox(" MOTHER Wavfile has changed since it was loaded ",
+                  motherPath + "\nfile bytes = " + std::to_string(mother.size() + 4));
     EXPECT_EQ(filesInFolder(), 1u);
     EXPECT_EQ(state.motherStream, nullptr);
 
@@ -299,7 +303,8 @@ TEST_F(SplitFailures, MotherChangedSinceLoadIsRefused)
     changed[40] = 0x10;
     folder.write("mother.wav", changed);
     startNewSplit();
-    expectOnlyBox(" MOTHER Wavfile has changed since it was loaded ", motherPath + "\nfile bytes = " + std::to_string(mother.size()));
+    expectOnlyBox(" MOTHER Wavfile has changed since it was loaded ",
+                  motherPath + "\nfile bytes = " + std::to_string(mother.size()));
     EXPECT_EQ(filesInFolder(), 1u);
 
     // Same length, same data size, but a chunk now stands before the samples and moves them.
@@ -309,7 +314,8 @@ TEST_F(SplitFailures, MotherChangedSinceLoadIsRefused)
     const Bytes junk = join({ascii("junk"), {0x0E, 0, 0, 0}, Bytes(14, 0)});
     folder.write("mother.wav", join({riffWave(0x0A, 0x08), FMT_16, junk, DATA_2000, samples(2000)}));
     startNewSplit();
-    expectOnlyBox(" MOTHER Wavfile has changed since it was loaded ", motherPath + "\nfile bytes = 2066\ndata size = 2000");
+    expectOnlyBox(" MOTHER Wavfile has changed since it was loaded ",
+                  motherPath + "\nfile bytes = 2066\ndata size = 2000");
     EXPECT_EQ(filesInFolder(), 1u);
 }
 

@@ -103,8 +103,8 @@ protected:
 
     // The 44 bytes every Child of a time or count cut starts with, before its two sizes go in.
     static constexpr std::array<std::uint8_t, 44> CANONICAL_FIELDS = {
-        'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0,
-        2, 0, 0x44, 0xAC, 0, 0, 0x10, 0xB1, 0x02, 0, 4, 0, 16, 0, 'd', 'a', 't', 'a', 0, 0, 0, 0};
+        'R', 'I', 'F',  'F',  0, 0, 0,    0,    'W',  'A', 'V', 'E', 'f', 'm', 't', ' ', 16,  0,   0, 0, 1, 0,
+        2,   0,   0x44, 0xAC, 0, 0, 0x10, 0xB1, 0x02, 0,   4,   0,   16,  0,   'd', 'a', 't', 'a', 0, 0, 0, 0};
 
     // The Child exists, is 44 + dataBytes long, its header is `fields` with 36 + dataBytes at
     // byte 4 and dataBytes at byte 40, and its samples are the Mother's from motherOffset on.
@@ -116,8 +116,8 @@ protected:
         }
         const std::vector<std::uint8_t> bytes = readWhole(path);
         if (bytes.size() != 44u + dataBytes) {
-            return ::testing::AssertionFailure() << path << " has " << bytes.size() << " bytes, expected "
-                                                 << 44u + dataBytes;
+            return ::testing::AssertionFailure()
+                   << path << " has " << bytes.size() << " bytes, expected " << 44u + dataBytes;
         }
         for (const auto& [at, value] : {std::pair{4, 36 + dataBytes}, std::pair{40, dataBytes}}) {
             for (int i = 0; i < 4; ++i) {
@@ -144,8 +144,8 @@ protected:
     std::size_t filesInFolder() const
     {
         const std::filesystem::path folderPath = std::filesystem::path(folder.path("x")).parent_path();
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folderPath),
-                                                      std::filesystem::directory_iterator()));
+        return static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator(folderPath), std::filesystem::directory_iterator()));
     }
 
     ScratchFolder folder;

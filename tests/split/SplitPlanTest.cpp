@@ -52,25 +52,82 @@ std::uint32_t le32At(const HeaderBytes& header, std::size_t at)
 TEST(SplitPlan, WindowRulesByNumbersAlone)
 {
     const Case cases[] = {
-        {"rest kept, 64 bytes short", CutMode::Time, 1000, 3500, 0, 1,
-         {{1, 0, 1000}, {2, 1000, 1000}, {3, 2000, 1000}, {4, 3000, 436}}, {}, 5},
-        {"rest of exactly 64 gives an empty Child", CutMode::Template, 1000, 2064, 0, 1,
-         {{1, 0, 1000}, {2, 1000, 1000}, {3, 2000, 0}}, {}, 4},
-        {"rest below 64 trimmed away with no number", CutMode::Time, 1000, 2063, 0, 1,
-         {{1, 0, 1000}, {2, 1000, 1000}}, {}, 3},
-        {"how-many rest never written, its number taken", CutMode::Count, 1000, 3500, 0, 1,
-         {{1, 0, 1000}, {2, 1000, 1000}, {3, 2000, 1000}}, Expected{4, 3000, 500}, 5},
-        {"how-many rest below 64 taken as well", CutMode::Count, 1000, 2040, 0, 1,
-         {{1, 0, 1000}, {2, 1000, 1000}}, Expected{3, 2000, 40}, 4},
-        {"how-many exact multiple has no rest", CutMode::Count, 1000, 3000, 0, 1,
-         {{1, 0, 1000}, {2, 1000, 1000}, {3, 2000, 1000}}, {}, 4},
-        {"start pattern skips and numbers from itself", CutMode::Time, 1000, 3500, 3, 9,
-         {{3, 2000, 1000}, {4, 3000, 436}}, {}, 5},
+        {"rest kept, 64 bytes short",
+         CutMode::Time,
+         1000,
+         3500,
+         0,
+         1,
+         {{1, 0, 1000}, {2, 1000, 1000}, {3, 2000, 1000}, {4, 3000, 436}},
+         {},
+         5},
+        {"rest of exactly 64 gives an empty Child",
+         CutMode::Template,
+         1000,
+         2064,
+         0,
+         1,
+         {{1, 0, 1000}, {2, 1000, 1000}, {3, 2000, 0}},
+         {},
+         4},
+        {"rest below 64 trimmed away with no number",
+         CutMode::Time,
+         1000,
+         2063,
+         0,
+         1,
+         {{1, 0, 1000}, {2, 1000, 1000}},
+         {},
+         3},
+        {"how-many rest never written, its number taken",
+         CutMode::Count,
+         1000,
+         3500,
+         0,
+         1,
+         {{1, 0, 1000}, {2, 1000, 1000}, {3, 2000, 1000}},
+         Expected{4, 3000, 500},
+         5},
+        {"how-many rest below 64 taken as well",
+         CutMode::Count,
+         1000,
+         2040,
+         0,
+         1,
+         {{1, 0, 1000}, {2, 1000, 1000}},
+         Expected{3, 2000, 40},
+         4},
+        {"how-many exact multiple has no rest",
+         CutMode::Count,
+         1000,
+         3000,
+         0,
+         1,
+         {{1, 0, 1000}, {2, 1000, 1000}, {3, 2000, 1000}},
+         {},
+         4},
+        {"start pattern skips and numbers from itself",
+         CutMode::Time,
+         1000,
+         3500,
+         3,
+         9,
+         {{3, 2000, 1000}, {4, 3000, 436}},
+         {},
+         5},
         {"start pattern into the rest", CutMode::Time, 1000, 3500, 4, 1, {{4, 3000, 436}}, {}, 5},
         {"start pattern past the end", CutMode::Time, 1000, 3500, 5, 1, {}, {}, 5},
         {"start pattern whose skip wraps in 32 bits", CutMode::Time, 1764000, 10584000, 2436, 1, {}, {}, 2436},
         {"largest start pattern", CutMode::Time, 1000, 3500, 2147483647, 1, {}, {}, 2147483647},
-        {"no start pattern goes on numbering", CutMode::Time, 1000, 2000, -4, 7, {{7, 0, 1000}, {8, 1000, 1000}}, {}, 9},
+        {"no start pattern goes on numbering",
+         CutMode::Time,
+         1000,
+         2000,
+         -4,
+         7,
+         {{7, 0, 1000}, {8, 1000, 1000}},
+         {},
+         9},
         {"number 0 gives no number in the name", CutMode::Time, 1000, 1000, 0, 0, {{0, 0, 1000}}, {}, 1},
         {"no piece length, no Child", CutMode::None, 0, 3500, 2, 7, {}, {}, 2},
     };
@@ -82,7 +139,8 @@ TEST(SplitPlan, WindowRulesByNumbersAlone)
             const PlannedChild& child = plan.children[i];
             const Expected& want = c.children[i];
             EXPECT_EQ(child.number, want.number);
-            EXPECT_EQ(childName(plan, child), want.number == 0 ? "out/kid.WAV" : "out/kid" + std::to_string(want.number) + ".WAV");
+            EXPECT_EQ(childName(plan, child),
+                      want.number == 0 ? "out/kid.WAV" : "out/kid" + std::to_string(want.number) + ".WAV");
             EXPECT_EQ(child.firstByte, DATA_AT + want.offset);
             EXPECT_EQ(child.sampleBytes, want.bytes);
             EXPECT_EQ(le32At(childHeader(plan, child), 4), 36 + want.bytes);
@@ -103,9 +161,9 @@ TEST(SplitPlan, TimeAndCountCutsGetTheDefaultFieldsATemplateCutItsOwn)
     HeaderBytes like{};
     like.fill(0xAB);
     // 16-bit stereo 44 100 Hz PCM with a 16-byte fmt chunk, the sizes of 1000 sample bytes.
-    const HeaderBytes fixed = {'R', 'I', 'F', 'F', 0x0C, 0x04, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,
-                               1, 0, 2, 0, 0x44, 0xAC, 0, 0, 0x10, 0xB1, 0x02, 0, 4, 0, 16, 0, 'd', 'a', 't', 'a',
-                               0xE8, 0x03, 0, 0};
+    const HeaderBytes fixed = {'R',  'I', 'F', 'F', 0x0C, 0x04, 0,   0,   'W', 'A',  'V',  'E',  'f', 'm',  't',
+                               ' ',  16,  0,   0,   0,    1,    0,   2,   0,   0x44, 0xAC, 0,    0,   0x10, 0xB1,
+                               0x02, 0,   4,   0,   16,   0,    'd', 'a', 't', 'a',  0xE8, 0x03, 0,   0};
     HeaderBytes carried = like;
     for (const std::size_t at : {4u, 40u}) {
         carried[at] = fixed[at];
@@ -135,9 +193,9 @@ TEST(SplitPlan, TimeAndCountCutsGetTheDefaultFieldsATemplateCutItsOwn)
 
 TEST(SplitPlan, CopyBlockIsTheDefaultWithoutOneAndAtMostEightMebibytes)
 {
-    for (const auto& [asked, block] : {std::pair{0u, 1024u}, std::pair{1u, 1u}, std::pair{5000u, 5000u},
-                                      std::pair{8388608u, 8388608u}, std::pair{8388609u, 8388608u},
-                                      std::pair{200000000u, 8388608u}}) {
+    for (const auto& [asked, block] :
+         {std::pair{0u, 1024u}, std::pair{1u, 1u}, std::pair{5000u, 5000u}, std::pair{8388608u, 8388608u},
+          std::pair{8388609u, 8388608u}, std::pair{200000000u, 8388608u}}) {
         CutChoice choice;
         choice.copyBufferBytes = asked;
         EXPECT_EQ(planWindowSplit(MotherSource{}, choice).blockBytes, block) << asked;

@@ -265,7 +265,8 @@ TEST_F(SplitWriter, AFileThatCannotGrowStopsBothWaysOfCopying)
     SplitFiles throughTheProcess;
     SystemCopyFiles insideTheSystem;
     for (SplitFiles* files : {&throughTheProcess, static_cast<SplitFiles*>(&insideTheSystem)}) {
-        const SplitPlan plan = planFourChildren(1024, 2 * SYSTEM_COPY_LEAST_BYTES);  // copied inside the system where it can be
+        const SplitPlan plan =
+            planFourChildren(1024, 2 * SYSTEM_COPY_LEAST_BYTES);  // copied inside the system where it can be
         Events events;
         rlimit before{};
         ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);

@@ -1,6 +1,5 @@
 #include "support/FakePlatform.h"
 
-
 namespace {
 
 class RecordingSurface : public DrawingSurface {

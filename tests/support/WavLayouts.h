@@ -35,8 +35,10 @@ constexpr std::uint32_t LAYOUT_SAMPLE_BYTES = 2000;
 inline Bytes riffWave(std::uint8_t s0, std::uint8_t s1) { return join({ascii("RIFF"), {s0, s1, 0, 0}, ascii("WAVE")}); }
 
 // A 16-byte fmt chunk: PCM, 2 channels, 44 100 Hz, 176 400 bytes/s, 4-byte frames, 16 bits.
-inline const Bytes FMT_16 = join({ascii("fmt "), {0x10, 0, 0, 0}, {0x01, 0x00, 0x02, 0x00, 0x44, 0xAC, 0x00, 0x00,
-                                                                 0x10, 0xB1, 0x02, 0x00, 0x04, 0x00, 0x10, 0x00}});
+inline const Bytes FMT_16 =
+    join({ascii("fmt "),
+          {0x10, 0, 0, 0},
+          {0x01, 0x00, 0x02, 0x00, 0x44, 0xAC, 0x00, 0x00, 0x10, 0xB1, 0x02, 0x00, 0x04, 0x00, 0x10, 0x00}});
 // The data chunk header for 2000 bytes.
 inline const Bytes DATA_2000 = join({ascii("data"), {0xD0, 0x07, 0x00, 0x00}});
 
@@ -47,7 +49,10 @@ struct Layout {
 };
 
 // RIFF size 2036 = 4 + 24 + 8 + 2000.
-inline Layout canonicalLayout() { return {"canonical", join({riffWave(0xF4, 0x07), FMT_16, DATA_2000, samples(2000)}), 44}; }
+inline Layout canonicalLayout()
+{
+    return {"canonical", join({riffWave(0xF4, 0x07), FMT_16, DATA_2000, samples(2000)}), 44};
+}
 
 inline Layout listAfterDataLayout()
 {
@@ -58,7 +63,7 @@ inline Layout listAfterDataLayout()
 inline Layout bextJunkBeforeLayout()
 {
     const Bytes bext = join({ascii("bext"), {0x5A, 0, 0, 0}, samples(90, 0xB0)});  // body 20..110
-    const Bytes junk = join({ascii("junk"), {0x1C, 0, 0, 0}, Bytes(28, 0)});      // body 118..146
+    const Bytes junk = join({ascii("junk"), {0x1C, 0, 0, 0}, Bytes(28, 0)});       // body 118..146
     return {"bext and junk before data", join({riffWave(0x7A, 0x08), bext, junk, FMT_16, DATA_2000, samples(2000)}),
             178};
 }
@@ -72,8 +77,10 @@ inline Layout oddChunkLayout()
 
 inline Layout fmt18Layout()
 {
-    const Bytes fmt = join({ascii("fmt "), {0x12, 0, 0, 0}, {0x01, 0x00, 0x02, 0x00, 0x44, 0xAC, 0x00, 0x00, 0x10, 0xB1,
-                                                             0x02, 0x00, 0x04, 0x00, 0x10, 0x00, 0x00, 0x00}});
+    const Bytes fmt = join(
+        {ascii("fmt "),
+         {0x12, 0, 0, 0},
+         {0x01, 0x00, 0x02, 0x00, 0x44, 0xAC, 0x00, 0x00, 0x10, 0xB1, 0x02, 0x00, 0x04, 0x00, 0x10, 0x00, 0x00, 0x00}});
     return {"fmt of 18 bytes", join({riffWave(0xF6, 0x07), fmt, DATA_2000, samples(2000)}), 46};
 }
 
@@ -81,14 +88,16 @@ inline Layout fmt18Layout()
 inline Bytes extensibleFmt(std::uint8_t channels, std::uint8_t bits)
 {
     const std::uint8_t align = static_cast<std::uint8_t>(channels * bits / 8);
-    return join({ascii("fmt "), {0x28, 0, 0, 0},
-                 {0xFE, 0xFF, channels, 0x00, 0x44, 0xAC, 0x00, 0x00},
-                 // byte rate 44 100 x align, little-endian
-                 {static_cast<std::uint8_t>((44100u * align) & 0xFF), static_cast<std::uint8_t>((44100u * align >> 8) & 0xFF),
-                  static_cast<std::uint8_t>((44100u * align >> 16) & 0xFF), 0x00},
-                 {align, 0x00, bits, 0x00, 0x16, 0x00, bits, 0x00, 0x03, 0x00, 0x00, 0x00},
-                 // the PCM sub-format identifier
-                 {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}});
+    return join(
+        {ascii("fmt "),
+         {0x28, 0, 0, 0},
+         {0xFE, 0xFF, channels, 0x00, 0x44, 0xAC, 0x00, 0x00},
+         // byte rate 44 100 x align, little-endian
+         {static_cast<std::uint8_t>((44100u * align) & 0xFF), static_cast<std::uint8_t>((44100u * align >> 8) & 0xFF),
+          static_cast<std::uint8_t>((44100u * align >> 16) & 0xFF), 0x00},
+         {align, 0x00, bits, 0x00, 0x16, 0x00, bits, 0x00, 0x03, 0x00, 0x00, 0x00},
+         // the PCM sub-format identifier
+         {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}});
 }
 
 inline Layout fmt40Layout()

@@ -40,11 +40,8 @@ TEST(MessageBoxes, LabelIsTheCaptionAndTheValueTheText)
 
     ASSERT_EQ(fake.boxes.size(), 5u);
     const std::vector<std::pair<std::string, std::string>> expected = {
-        {" no CHILDS ", " no CHILDS "},
-        {" nothing selected by ", " CANCEL "},
-        {" BUFFER  = ", " 1024 "},
-        {"Vraw - posist  = ", "Wert = 2 "},
-        {"duration minutes = ", " 1.50 "},
+        {" no CHILDS ", " no CHILDS "},     {" nothing selected by ", " CANCEL "}, {" BUFFER  = ", " 1024 "},
+        {"Vraw - posist  = ", "Wert = 2 "}, {"duration minutes = ", " 1.50 "},
     };
     for (std::size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE("box " + std::to_string(i));

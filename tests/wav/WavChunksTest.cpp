@@ -106,8 +106,8 @@ TEST(WavChunks, OnlyRiffWaveWithAWholeFmtCounts)
     EXPECT_FALSE(walk(Bytes{'R', 'I', 'F', 'F'}).riffWave);
 
     // A fmt chunk of 14 bytes is too short to say the sample size: passed over, data still found.
-    const Bytes shortFmt = join({riffWave(0x26, 0), ascii("fmt "), {0x0E, 0, 0, 0}, Bytes(14, 1), DATA_2000,
-                                 samples(2000)});
+    const Bytes shortFmt =
+        join({riffWave(0x26, 0), ascii("fmt "), {0x0E, 0, 0, 0}, Bytes(14, 1), DATA_2000, samples(2000)});
     EXPECT_FALSE(walk(shortFmt).fmt.has_value());
     EXPECT_EQ(walk(shortFmt).data, (ChunkPlace{42, 2000}));
 
@@ -122,12 +122,12 @@ TEST(WavChunks, CutFormatIsSixteenBitStereoAt44100Pcm)
 {
     EXPECT_TRUE(isCutFormat(CD_PCM));
     const WavFormat others[] = {
-        {1, 1, 44100, 88200, 2, 16, 0},          // mono
-        {1, 2, 48000, 192000, 4, 16, 0},         // 48 kHz
-        {1, 2, 44100, 264600, 6, 24, 0},         // 24-bit
-        {3, 2, 44100, 352800, 8, 32, 0},         // floating point
-        {0xFFFE, 2, 44100, 176400, 4, 16, 3},    // extensible, floating-point sub-format
-        {0xFFFE, 2, 44100, 176400, 4, 16, 0},    // extensible, unknown sub-format
+        {1, 1, 44100, 88200, 2, 16, 0},        // mono
+        {1, 2, 48000, 192000, 4, 16, 0},       // 48 kHz
+        {1, 2, 44100, 264600, 6, 24, 0},       // 24-bit
+        {3, 2, 44100, 352800, 8, 32, 0},       // floating point
+        {0xFFFE, 2, 44100, 176400, 4, 16, 3},  // extensible, floating-point sub-format
+        {0xFFFE, 2, 44100, 176400, 4, 16, 0},  // extensible, unknown sub-format
     };
     for (const WavFormat& format : others) {
         SCOPED_TRACE(format.formatTag);

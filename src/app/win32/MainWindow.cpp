@@ -85,8 +85,8 @@ void registerMainWindowClass(HINSTANCE instance, const Program& theProgram)
 bool createMainWindow(HINSTANCE instance, int showCommand)
 {
     AppState& state = program->state;
-    HWND window = CreateWindowExA(0, state.windowClassName.c_str(), state.windowTitle.c_str(), WS_OVERLAPPEDWINDOW,
-                                  0, 0, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExA(0, state.windowClassName.c_str(), state.windowTitle.c_str(), WS_OVERLAPPEDWINDOW, 0,
+                                  0, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         return false;
     }

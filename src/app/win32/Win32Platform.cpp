@@ -69,14 +69,9 @@ void Win32Platform::runDialog(WindowRef owner, int dialogId, DialogHandler& hand
 {
     switch (dialogId) {
     case IDD_SPLIT_TO_CHILDREN:
-    case IDD_NEWSPLIT:
-        runSplitDialog(instance_, asWindow(owner), dialogId, handler);
-        break;
-    case IDD_INFO:
-        DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_INFO), asWindow(owner), infoDialogProc, 0);
-        break;
-    default:
-        break;  // the program has no other dialog
+    case IDD_NEWSPLIT: runSplitDialog(instance_, asWindow(owner), dialogId, handler); break;
+    case IDD_INFO: DialogBoxParamA(instance_, MAKEINTRESOURCEA(IDD_INFO), asWindow(owner), infoDialogProc, 0); break;
+    default: break;  // the program has no other dialog
     }
 }
 
@@ -96,7 +91,6 @@ std::unique_ptr<DrawingSurface> Win32Platform::beginOffscreenDrawing(WindowRef w
 {
     return std::make_unique<OffscreenSurface>(asWindow(window));
 }
-
 
 void Win32Platform::deletePen(PenRef pen) { DeleteObject(static_cast<HPEN>(pen)); }
 

@@ -55,9 +55,7 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
         return FALSE;
     }
     switch (message) {
-    case WM_PAINT:
-        paintQuestion(dialog, context->question);
-        return TRUE;
+    case WM_PAINT: paintQuestion(dialog, context->question); return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
@@ -69,17 +67,16 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
             context->value = 0;
             EndDialog(dialog, IDCANCEL);
             return FALSE;
-        default:
-            return FALSE;
+        default: return FALSE;
         }
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 
 INT_PTR CALLBACK numberPromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return guardedCall(dialog, [&] { return handle(dialog, message, wParam, lParam); }, INT_PTR{FALSE});
+    return guardedCall(
+        dialog, [&] { return handle(dialog, message, wParam, lParam); }, INT_PTR{FALSE});
 }
 
 }  // namespace

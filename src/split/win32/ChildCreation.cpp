@@ -46,20 +46,15 @@ int errnoOf(DWORD error)
     switch (error) {
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
-    case ERROR_WRITE_PROTECT:
-        return EACCES;
+    case ERROR_WRITE_PROTECT: return EACCES;
     case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-        return ENOENT;
+    case ERROR_PATH_NOT_FOUND: return ENOENT;
     case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return ENOSPC;
+    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
-    case ERROR_FILENAME_EXCED_RANGE:
-        return EINVAL;
-    default:
-        return EIO;
+    case ERROR_FILENAME_EXCED_RANGE: return EINVAL;
+    default: return EIO;
     }
 }
 
@@ -73,8 +68,8 @@ int errnoOf(DWORD error)
 ChildCreation createChildUnlessMother(const std::string& path, const std::string& motherPath)
 {
     ChildCreation child;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         errno = errnoOf(GetLastError());
         return child;

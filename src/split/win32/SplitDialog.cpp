@@ -31,7 +31,8 @@ SplitDialogContext* contextOf(HWND dialog)
 // The painting's device context for the length of one WM_PAINT, given back however it ends.
 class PaintSurface : public DcSurface {
 public:
-    PaintSurface(HWND window, PAINTSTRUCT& paint) : DcSurface(BeginPaint(window, &paint)), window_(window), paint_(paint)
+    PaintSurface(HWND window, PAINTSTRUCT& paint)
+        : DcSurface(BeginPaint(window, &paint)), window_(window), paint_(paint)
     {
     }
     ~PaintSurface() override
@@ -64,11 +65,8 @@ INT_PTR command(HWND dialog, SplitDialogContext& context, int id)
         EndDialog(dialog, IDOK);
         return TRUE;
     case IDCANCEL:
-    case IDC_SPLIT_READY:
-        EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    default:
-        return FALSE;
+    case IDC_SPLIT_READY: EndDialog(dialog, IDCANCEL); return TRUE;
+    default: return FALSE;
     }
 }
 
@@ -85,23 +83,18 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
     // header fields, so they stand in the record whenever START comes.
     context->handler.onMessage();
     switch (message) {
-    case WM_INITDIALOG:
-        return TRUE;
-    case WM_PAINT:
-        paintTracks(dialog, context->handler);
-        return TRUE;
-    case WM_CLOSE:
-        return TRUE;
-    case WM_COMMAND:
-        return command(dialog, *context, LOWORD(wParam));
-    default:
-        return FALSE;
+    case WM_INITDIALOG: return TRUE;
+    case WM_PAINT: paintTracks(dialog, context->handler); return TRUE;
+    case WM_CLOSE: return TRUE;
+    case WM_COMMAND: return command(dialog, *context, LOWORD(wParam));
+    default: return FALSE;
     }
 }
 
 INT_PTR CALLBACK splitDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return guardedCall(dialog, [&] { return handle(dialog, message, wParam, lParam); }, INT_PTR{FALSE});
+    return guardedCall(
+        dialog, [&] { return handle(dialog, message, wParam, lParam); }, INT_PTR{FALSE});
 }
 
 }  // namespace

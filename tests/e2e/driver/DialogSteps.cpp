@@ -16,10 +16,7 @@ HWND awaitMessageBox(Context& c)
     return box;
 }
 
-std::string boxText(HWND box)
-{
-    return windowText(GetDlgItem(box, MESSAGE_BOX_TEXT_ID));
-}
+std::string boxText(HWND box) { return windowText(GetDlgItem(box, MESSAGE_BOX_TEXT_ID)); }
 
 void expectBox(Context& c, const Step& step)
 {
@@ -83,8 +80,8 @@ void expectOwner(Context& c, const Step& step)
     }
     HWND owner = GetWindow(c.current, GW_OWNER);
     const bool mainWanted = step.args[0] == "main";
-    const bool matches = mainWanted ? owner == c.target.mainWindow()
-                                    : owner != nullptr && windowText(owner) == step.args[0];
+    const bool matches =
+        mainWanted ? owner == c.target.mainWindow() : owner != nullptr && windowText(owner) == step.args[0];
     if (!matches) {
         const std::string found = owner == nullptr ? "no owner" : describeWindow(owner);
         throw StepFailure("owner of " + describeWindow(c.current) + ": expected " +

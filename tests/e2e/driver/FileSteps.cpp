@@ -106,9 +106,9 @@ void expectSameBytes(Context&, const Step& step)
     const std::vector<unsigned char> b = readBytes(step.args[2], offsetB, count);
     for (std::size_t i = 0; i < count; ++i) {
         if (i >= a.size() || i >= b.size() || a[i] != b[i]) {
-            throw StepFailure("first difference at byte " + std::to_string(i) + " of " + std::to_string(count) +
-                              ": " + step.args[0] + " offset " + std::to_string(offsetA + i) + " against " +
-                              step.args[2] + " offset " + std::to_string(offsetB + i) +
+            throw StepFailure("first difference at byte " + std::to_string(i) + " of " + std::to_string(count) + ": " +
+                              step.args[0] + " offset " + std::to_string(offsetA + i) + " against " + step.args[2] +
+                              " offset " + std::to_string(offsetB + i) +
                               (i >= a.size() || i >= b.size() ? " (end of file)" : ""));
         }
     }

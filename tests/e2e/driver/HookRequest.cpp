@@ -2,8 +2,7 @@
 
 namespace {
 
-std::string installAndSend(HMODULE dll, const char* hookExport, const char* messageName, HWND window,
-                           ATOM pathAtom)
+std::string installAndSend(HMODULE dll, const char* hookExport, const char* messageName, HWND window, ATOM pathAtom)
 {
     auto* hookProc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(dll, hookExport)));
     if (hookProc == nullptr) {
@@ -23,8 +22,8 @@ std::string installAndSend(HMODULE dll, const char* hookExport, const char* mess
 
 }  // namespace
 
-std::string runHookRequest(const std::string& hookDll, const char* hookExport, const char* messageName,
-                           HWND window, const std::string& path)
+std::string runHookRequest(const std::string& hookDll, const char* hookExport, const char* messageName, HWND window,
+                           const std::string& path)
 {
     HMODULE dll = LoadLibraryA(hookDll.c_str());
     if (dll == nullptr) {

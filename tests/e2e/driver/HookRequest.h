@@ -9,5 +9,5 @@
 #include <string>
 
 // Returns an empty text on success, otherwise what went wrong.
-std::string runHookRequest(const std::string& hookDll, const char* hookExport, const char* messageName,
-                           HWND window, const std::string& path);
+std::string runHookRequest(const std::string& hookDll, const char* hookExport, const char* messageName, HWND window,
+                           const std::string& path);

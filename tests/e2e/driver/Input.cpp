@@ -96,8 +96,7 @@ std::string typeCombination(const std::string& combination)
     }
     const UINT sent = SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
     if (sent != events.size()) {
-        return "SendInput sent " + std::to_string(sent) + " of " + std::to_string(events.size()) +
-               " events";
+        return "SendInput sent " + std::to_string(sent) + " of " + std::to_string(events.size()) + " events";
     }
     return {};
 }

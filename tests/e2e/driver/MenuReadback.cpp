@@ -50,14 +50,13 @@ std::string compareMenuDump(const std::string& dumpPath, const std::string& expe
     const std::size_t common = std::min(actual.size(), expected.size());
     for (std::size_t i = 0; i < common; ++i) {
         if (actual[i] != expected[i]) {
-            return "menu line " + std::to_string(i + 1) + ": expected " + quoted(expected[i]) +
-                   ", read back " + quoted(actual[i]);
+            return "menu line " + std::to_string(i + 1) + ": expected " + quoted(expected[i]) + ", read back " +
+                   quoted(actual[i]);
         }
     }
     if (actual.size() != expected.size()) {
-        return "menu has " + std::to_string(actual.size()) + " lines, expected " +
-               std::to_string(expected.size()) + "; first extra or missing line: " +
-               quoted(actual.size() > common ? actual[common] : expected[common]);
+        return "menu has " + std::to_string(actual.size()) + " lines, expected " + std::to_string(expected.size()) +
+               "; first extra or missing line: " + quoted(actual.size() > common ? actual[common] : expected[common]);
     }
     return {};
 }

@@ -26,10 +26,7 @@ HWND awaitPrompt(Context& c)
 }
 
 // Leaves the prompt open as the current dialog, for typed keys and field checks.
-void promptOpen(Context& c, const Step&)
-{
-    awaitPrompt(c);
-}
+void promptOpen(Context& c, const Step&) { awaitPrompt(c); }
 
 void prompt(Context& c, const Step& step)
 {

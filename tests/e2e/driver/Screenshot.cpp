@@ -29,9 +29,9 @@ std::vector<unsigned char> bmpHeader(std::uint32_t width, std::uint32_t height, 
     putLe32(h, 14, 40);              // info header size
     putLe32(h, 18, width);
     putLe32(h, 22, height);
-    putLe16(h, 26, 1);               // planes
-    putLe16(h, 28, 24);              // bits per pixel
-    putLe32(h, 34, pixelBytes);      // image size, no compression
+    putLe16(h, 26, 1);           // planes
+    putLe16(h, 28, 24);          // bits per pixel
+    putLe32(h, 34, pixelBytes);  // image size, no compression
     return h;
 }
 
@@ -59,17 +59,16 @@ std::string saveScreenRect(const RECT& area, const std::string& bmpPath)
     info.bmiHeader.biBitCount = 24;
     const std::size_t rowBytes = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
     std::vector<unsigned char> pixels(rowBytes * static_cast<std::size_t>(height));
-    const int rows = GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info,
-                               DIB_RGB_COLORS);
+    const int rows = GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     if (rows != height) {
         return "GetDIBits copied " + std::to_string(rows) + " of " + std::to_string(height) + " rows";
     }
-    const std::vector<unsigned char> header = bmpHeader(static_cast<std::uint32_t>(width),
-                                                        static_cast<std::uint32_t>(height),
-                                                        static_cast<std::uint32_t>(pixels.size()));
+    const std::vector<unsigned char> header =
+        bmpHeader(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height),
+                  static_cast<std::uint32_t>(pixels.size()));
     std::ofstream out(bmpPath, std::ios::binary);
     out.write(reinterpret_cast<const char*>(header.data()), static_cast<std::streamsize>(header.size()));
     out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));

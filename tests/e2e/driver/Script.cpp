@@ -5,10 +5,7 @@
 
 namespace {
 
-std::string lineError(int line, const std::string& what)
-{
-    return "line " + std::to_string(line) + ": " + what;
-}
+std::string lineError(int line, const std::string& what) { return "line " + std::to_string(line) + ": " + what; }
 
 std::string expandVariables(const std::string& token, const Variables& variables, int line)
 {

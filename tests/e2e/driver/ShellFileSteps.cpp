@@ -10,10 +10,7 @@
 
 namespace {
 
-void startWith(Context& c, const Step& step)
-{
-    startTarget(c, step.args);
-}
+void startWith(Context& c, const Step& step) { startTarget(c, step.args); }
 
 // The files go to the window as the shell drops them: a drop built inside the program and
 // WM_DROPFILES posted to the main window, which must have said that it accepts files.
@@ -59,8 +56,8 @@ std::string fixedFileVersion(std::vector<char>& data)
     if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || fixed == nullptr) {
         throw StepFailure("the version resource has no fixed part");
     }
-    return std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS)) +
-           "." + std::to_string(HIWORD(fixed->dwFileVersionLS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionLS));
+    return std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS)) + "." +
+           std::to_string(HIWORD(fixed->dwFileVersionLS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionLS));
 }
 
 // A text of the version resource in the language and code page its translation table names first.
@@ -68,8 +65,7 @@ std::string versionText(std::vector<char>& data, const std::string& key)
 {
     WORD* translation = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                        &length) ||
+    if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) ||
         length < 2 * sizeof(WORD)) {
         throw StepFailure("the version resource has no translation table");
     }

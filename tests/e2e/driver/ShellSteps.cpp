@@ -11,10 +11,7 @@
 
 namespace {
 
-void start(Context& c, const Step&)
-{
-    startTarget(c, {});
-}
+void start(Context& c, const Step&) { startTarget(c, {}); }
 
 void menu(Context& c, const Step& step)
 {
@@ -115,15 +112,9 @@ HWND closingTarget(Context& c, const Step& step)
     return c.current;
 }
 
-void close(Context& c, const Step& step)
-{
-    PostMessageA(closingTarget(c, step), WM_CLOSE, 0, 0);
-}
+void close(Context& c, const Step& step) { PostMessageA(closingTarget(c, step), WM_CLOSE, 0, 0); }
 
-void systemClose(Context& c, const Step& step)
-{
-    PostMessageA(closingTarget(c, step), WM_SYSCOMMAND, SC_CLOSE, 0);
-}
+void systemClose(Context& c, const Step& step) { PostMessageA(closingTarget(c, step), WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 // Finds the close box by asking the window what lies under points along its caption, so the
 // click lands where the window itself says its close box is.
@@ -212,20 +203,11 @@ void listWindows(Context& c, const Step&)
     }
 }
 
-void sleepStep(Context&, const Step& step)
-{
-    Sleep(unsignedArg(step, 0));
-}
+void sleepStep(Context&, const Step& step) { Sleep(unsignedArg(step, 0)); }
 
-void setTimeout(Context& c, const Step& step)
-{
-    c.waitMs = unsignedArg(step, 0);
-}
+void setTimeout(Context& c, const Step& step) { c.waitMs = unsignedArg(step, 0); }
 
-void note(Context& c, const Step& step)
-{
-    c.log.line("  note: " + step.args[0]);
-}
+void note(Context& c, const Step& step) { c.log.line("  note: " + step.args[0]); }
 
 }  // namespace
 

@@ -12,8 +12,8 @@ std::uint32_t unsignedArg(const Step& step, std::size_t index)
     char* end = nullptr;
     const unsigned long long value = std::strtoull(text.c_str(), &end, 0);
     if (text.empty() || *end != '\0' || value > 0xFFFFFFFFull) {
-        throw StepFailure("argument " + std::to_string(index + 1) + " is not an unsigned 32-bit number: " +
-                          quoted(text));
+        throw StepFailure("argument " + std::to_string(index + 1) +
+                          " is not an unsigned 32-bit number: " + quoted(text));
     }
     return static_cast<std::uint32_t>(value);
 }
@@ -68,8 +68,8 @@ HWND awaitDialog(Context& context, const std::string& what)
     });
     if (found == nullptr) {
         const std::string state = context.target.running() ? "" : " (the program has ended)";
-        throw StepFailure("no " + what + " appeared within " + std::to_string(context.waitMs) + " ms" +
-                          state + "; visible dialogs:" + visibleDialogList(processId));
+        throw StepFailure("no " + what + " appeared within " + std::to_string(context.waitMs) + " ms" + state +
+                          "; visible dialogs:" + visibleDialogList(processId));
     }
     context.current = found;
     return found;
@@ -104,8 +104,8 @@ void expectFocusOn(Context& context, HWND dialog, int controlId)
         return control != nullptr && focus == control;
     });
     if (!focused) {
-        const std::string found = focus == nullptr ? "nothing" : describeWindow(focus) + " id " +
-                                                                  std::to_string(GetDlgCtrlID(focus));
+        const std::string found =
+            focus == nullptr ? "nothing" : describeWindow(focus) + " id " + std::to_string(GetDlgCtrlID(focus));
         throw StepFailure("keyboard focus: expected control " + std::to_string(controlId) + " of " +
                           describeWindow(dialog) + ", found " + found);
     }
@@ -117,6 +117,7 @@ void setFieldText(HWND field, const std::string& text)
     SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 2000, &ignored);
     const std::string readBack = windowText(field);
     if (readBack != text) {
-        throw StepFailure("typed " + quoted(text) + " into " + describeWindow(field) + ", it holds " + quoted(readBack));
+        throw StepFailure("typed " + quoted(text) + " into " + describeWindow(field) + ", it holds " +
+                          quoted(readBack));
     }
 }

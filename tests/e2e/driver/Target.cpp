@@ -23,8 +23,8 @@ std::string Target::start(const std::string& program, const std::string& workDir
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(program.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        workDir.c_str(), &startup, &info)) {
+    if (!CreateProcessA(program.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr, workDir.c_str(),
+                        &startup, &info)) {
         return "CreateProcess failed for " + program + ", error " + std::to_string(GetLastError());
     }
     CloseHandle(info.hThread);
@@ -46,10 +46,7 @@ std::string Target::start(const std::string& program, const std::string& workDir
     return {};
 }
 
-bool Target::running() const
-{
-    return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
-}
+bool Target::running() const { return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
 
 bool Target::waitForExit(DWORD waitMs, DWORD& exitCode) const
 {

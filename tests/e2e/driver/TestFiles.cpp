@@ -40,15 +40,15 @@ std::vector<unsigned char> canonicalHeader(std::uint32_t dataSizeField)
     writeLe32(h, 4, dataSizeField + 36);  // RIFF size: "WAVE" + fmt chunk (24) + data chunk header (8) + data
     writeTag(h, 8, "WAVE");
     writeTag(h, 12, "fmt ");
-    writeLe32(h, 16, 16);                 // fmt chunk size
-    writeLe16(h, 20, 1);                  // PCM
-    writeLe16(h, 22, 2);                  // channels
-    writeLe32(h, 24, 44100);              // frames per second
-    writeLe32(h, 28, 176400);             // bytes per second: 44 100 x 2 channels x 2 bytes
-    writeLe16(h, 32, 4);                  // bytes per frame
-    writeLe16(h, 34, 16);                 // bits per sample
+    writeLe32(h, 16, 16);      // fmt chunk size
+    writeLe16(h, 20, 1);       // PCM
+    writeLe16(h, 22, 2);       // channels
+    writeLe32(h, 24, 44100);   // frames per second
+    writeLe32(h, 28, 176400);  // bytes per second: 44 100 x 2 channels x 2 bytes
+    writeLe16(h, 32, 4);       // bytes per frame
+    writeLe16(h, 34, 16);      // bits per sample
     writeTag(h, 36, "data");
-    writeLe32(h, 40, dataSizeField);      // data size
+    writeLe32(h, 40, dataSizeField);  // data size
     return h;
 }
 

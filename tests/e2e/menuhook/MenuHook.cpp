@@ -33,8 +33,8 @@ std::string itemLine(HMENU menu, UINT position, int depth, HMENU& subMenu)
     if ((info.fType & MFT_SEPARATOR) != 0) {
         return indent + "separator";
     }
-    const std::string state = std::string(enabledState(info.fState)) + " " +
-                              ((info.fState & MFS_CHECKED) != 0 ? "checked" : "unchecked");
+    const std::string state =
+        std::string(enabledState(info.fState)) + " " + ((info.fState & MFS_CHECKED) != 0 ? "checked" : "unchecked");
     if (subMenu != nullptr) {
         return indent + "popup \"" + text + "\" " + state;
     }
@@ -64,8 +64,7 @@ void writeMenuDump(HWND window, ATOM pathAtom)
     if (bar != nullptr) {
         describeMenu(bar, 0, out);
     }
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return;
     }
