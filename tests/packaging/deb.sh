@@ -15,17 +15,7 @@ out=$build/packaging/deb
 rm -rf "$out"
 mkdir -p "$out"
 
-passed=0
-failed=0
-check() {  # description, then a command that succeeds when the check holds
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1)); echo "PASS $what"
-    else
-        failed=$((failed + 1)); echo "FAIL $what"
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.bash"
 
 if ! cpack --config "$build/CPackConfig.cmake" -G DEB -B "$out" >"$out/cpack.log" 2>&1; then
     cat "$out/cpack.log"

@@ -28,17 +28,7 @@ rm -rf "$work"
 mkdir -p "$work" "$WINEPREFIX"
 [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >"$out/wineboot.log" 2>&1 </dev/null
 
-passed=0
-failed=0
-check() {  # description, then a command that succeeds when the check holds
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1)); echo "PASS $what"
-    else
-        failed=$((failed + 1)); echo "FAIL $what"
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../../support/checks.bash"
 
 # Runs the program in the work folder; its status in $status, its outputs in $work/stdout, stderr.
 split() {

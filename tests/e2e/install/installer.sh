@@ -23,17 +23,7 @@ done
 rm -rf "$out"
 mkdir -p "$out/work" "$WINEPREFIX"
 
-passed=0
-failed=0
-check() {  # description, then a command that succeeds when the check holds
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1)); echo "PASS $what"
-    else
-        failed=$((failed + 1)); echo "FAIL $what"
-    fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../../support/checks.bash"
 
 # The installed program needs a screen; the installer and the registry do not.
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$out/display" >"$out/xvfb.log" 2>&1 </dev/null &
