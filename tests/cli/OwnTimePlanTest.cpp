@@ -1,6 +1,7 @@
 // morlando-split in the Mother's own time, over every sample format it cuts: the Children laid end
 // to end are the Mother's samples, each headed by the Mother's own fmt chunk.
 #include "cli/OwnTimePlan.h"
+#include "cli/ConsoleProgress.h"
 
 #include <gtest/gtest.h>
 
@@ -239,4 +240,17 @@ TEST_F(OwnTime, OtherFormatsAreRefusedByTheirTagAndNothingIsWritten)
                                  "align that holds every channel's sample\n");
         EXPECT_FALSE(std::filesystem::exists(folder.path("kid1.WAV")));
     }
+}
+
+TEST_F(OwnTime, DryRunGivesFramesAndDurationsInTheMothersTime)
+{
+    writeMother(FORMATS[2], 25 * 48000 + 7);  // 24-bit stereo 48 kHz
+    ASSERT_EQ(run({"--every", "10s", "--dry-run"}), EXIT_DONE) << err.str();
+    const std::string kid = folder.path("kid");
+    EXPECT_EQ(out.str(), kid + "1.WAV  2880044 bytes  480000 frames  10 s  from 0 s (frame 0)\n" + kid +
+                             "2.WAV  2880044 bytes  480000 frames  10 s  from 10 s (frame 480000)\n" + kid +
+                             "3.WAV  1440086 bytes  240007 frames  5.000146 s  from 20 s (frame 960000)\n");
+    EXPECT_FALSE(std::filesystem::exists(kid + "1.WAV"));
+    EXPECT_EQ(framesAsSeconds(12000, 48000), "0.25 s");
+    EXPECT_EQ(framesAsSeconds(95999999, 96000000), "1 s");  // 0.99999999 s to the nearest millionth
 }
