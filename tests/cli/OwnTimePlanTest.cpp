@@ -199,7 +199,7 @@ TEST_F(OwnTime, UnfinishedHeadersAreReadToTheEndInWholeFrames)
     EXPECT_FALSE(std::filesystem::exists(folder.path("kid1.WAV")));
 }
 
-TEST_F(OwnTime, AnRf64MotherIsReadByItsDs64)
+TEST_F(OwnTime, AnRf64MotherByItsDs64AndAMotherOfOneFrameGiveEveryFrame)
 {
     const Format& format = FORMATS[2];  // 24-bit stereo 48 kHz
     const std::uint64_t frames = 25 * 48000 + 7;
@@ -213,6 +213,12 @@ TEST_F(OwnTime, AnRf64MotherIsReadByItsDs64)
     ASSERT_EQ(run({"--every", "10s"}), EXIT_DONE) << err.str();
     EXPECT_EQ(err.str(), "");
     EXPECT_TRUE(childrenAre({480000, 480000, 240007}, format));
+    removeChildren();
+
+    // A Mother of one frame gives one Child of that frame.
+    writeMother(format, 1);
+    ASSERT_EQ(run({"--every", "480000f"}), EXIT_DONE) << err.str();
+    EXPECT_TRUE(childrenAre({1}, format));
 }
 
 TEST_F(OwnTime, OtherFormatsAreRefusedByTheirTagAndNothingIsWritten)
