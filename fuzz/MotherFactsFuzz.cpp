@@ -78,9 +78,9 @@ void checkWalk(const std::vector<std::uint8_t>& bytes)
         require(extent.headerDataSize == layout.dataBytes, "the extent keeps the header's size");
         require(extent.unfinished || extent.usedDataSize == extent.headerDataSize,
                 "a finished header's size is the size used");
-        require(!extent.unfinished || (layout.dataLast && at + extent.usedDataSize <= bytes.size() &&
-                                       (layout.format.blockAlign == 0 ||
-                                        extent.usedDataSize % layout.format.blockAlign == 0)),
+        require(!extent.unfinished ||
+                    (layout.dataLast && at + extent.usedDataSize <= bytes.size() &&
+                     (layout.format.blockAlign == 0 || extent.usedDataSize % layout.format.blockAlign == 0)),
                 "an unfinished header's samples are whole frames inside the file, behind a last data chunk");
     }
     require(!layout.rf64 || ((idAt(bytes, 0, "RF64") || idAt(bytes, 0, "BW64")) && idAt(bytes, 12, "ds64")),

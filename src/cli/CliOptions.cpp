@@ -340,7 +340,8 @@ std::optional<TimeLength> parseDuration(const std::string& text)
     const Wide divisor = greatestCommonDivisor(seconds->first, seconds->second);
     const Wide numerator = seconds->first / divisor;
     const Wide denominator = seconds->second / divisor;
-    if (numerator > std::numeric_limits<std::uint64_t>::max() || denominator > std::numeric_limits<std::uint64_t>::max()) {
+    if (numerator > std::numeric_limits<std::uint64_t>::max() ||
+        denominator > std::numeric_limits<std::uint64_t>::max()) {
         return std::nullopt;
     }
     return TimeLength{false, 0, static_cast<std::uint64_t>(numerator), static_cast<std::uint64_t>(denominator)};

@@ -18,8 +18,7 @@ std::string formatLines(const WavFormat& format)
         lines += numberLine(clitext::SUB_FORMAT_TAG_LABEL, format.subFormatTag);
     }
     return lines + numberLine(clitext::CHANNELS_LABEL, format.channels) +
-           numberLine(clitext::BITS_LABEL, format.bitsPerSample) +
-           numberLine(clitext::RATE_LABEL, format.sampleRate) +
+           numberLine(clitext::BITS_LABEL, format.bitsPerSample) + numberLine(clitext::RATE_LABEL, format.sampleRate) +
            numberLine(clitext::BLOCK_ALIGN_LABEL, format.blockAlign) + "\n" + clitext::FORMAT_WANTED;
 }
 

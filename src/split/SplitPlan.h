@@ -18,10 +18,10 @@
 struct MotherSource {
     std::string path;
     std::uint64_t fileBytes = 0;
-    std::uint64_t dataAt = 0;          // file offset of the first sample byte
-    std::uint64_t dataChunkBytes = 0;  // the data size the header gives (an RF64 file's from its ds64)
-    std::uint64_t sampleBytes = 0;     // the sample bytes the rules may cut, from dataAt on
-    std::optional<WavFormat> format;   // the fmt chunk's fields, when the caller read them
+    std::uint64_t dataAt = 0;           // file offset of the first sample byte
+    std::uint64_t dataChunkBytes = 0;   // the data size the header gives (an RF64 file's from its ds64)
+    std::uint64_t sampleBytes = 0;      // the sample bytes the rules may cut, from dataAt on
+    std::optional<WavFormat> format;    // the fmt chunk's fields, when the caller read them
     std::vector<std::uint8_t> fmtBody;  // the fmt chunk's body, which Children in its own time carry
 };
 
@@ -46,8 +46,8 @@ struct PlannedChild {
 
 struct SplitPlan {
     MotherSource mother;
-    std::string stem;                    // the Children are named stem, number, ".WAV"
-    HeaderBytes headerFields{};          // every Child's header but its two sizes, for the window's rules
+    std::string stem;            // the Children are named stem, number, ".WAV"
+    HeaderBytes headerFields{};  // every Child's header but its two sizes, for the window's rules
     // In the Mother's own time: the fmt body every Child carries as it stands (then headerFields is
     // not used), and its frame size; empty for the window's 44-byte headers.
     std::vector<std::uint8_t> childFmt;
@@ -106,8 +106,8 @@ SplitPlan planCommandLineSplit(const MotherSource& mother, const CutChoice& choi
 // What a split in the Mother's own time is told besides its spans.
 struct SpanChoice {
     std::string childStem;
-    std::int32_t firstNumber = 1;   // the first span's number; each next one is one more
-    std::int32_t from = 0;          // above 0: the spans before the one numbered so are not written
+    std::int32_t firstNumber = 1;       // the first span's number; each next one is one more
+    std::int32_t from = 0;              // above 0: the spans before the one numbered so are not written
     std::uint32_t copyBufferBytes = 0;  // 0 means the default block
 };
 

@@ -38,13 +38,16 @@ struct Format {
 
     Bytes chunk() const
     {
-        Bytes body = join({le16(tag), le16(channels), le32(rate), le32(std::uint64_t{rate} * align), le16(align),
-                           le16(bits)});
+        Bytes body =
+            join({le16(tag), le16(channels), le32(rate), le32(std::uint64_t{rate} * align), le16(align), le16(bits)});
         if (fmtBytes >= 18) {
-            const Bytes extension = fmtBytes == 40 ? join({le16(bits), le32(mask), le16(subFormat),
-                                                           {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00,
-                                                            0xAA, 0x00, 0x38, 0x9B, 0x71}})
-                                                   : Bytes{};
+            const Bytes extension =
+                fmtBytes == 40
+                    ? join({le16(bits),
+                            le32(mask),
+                            le16(subFormat),
+                            {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}})
+                    : Bytes{};
             body = join({body, le16(static_cast<std::uint32_t>(extension.size())), extension});
         }
         return join({ascii("fmt "), le32(body.size()), body});
@@ -159,9 +162,9 @@ TEST_F(OwnTime, EveryFormatIsCutAtItsOwnFramesAndKeepsItsFmt)
         removeChildren();
 
         // A template of 10 s at 22 050 Hz mono, 16 bits: pieces of 10 s at the Mother's rate.
-        const Bytes like = join({ascii("RIFF"), le32(36 + 441000), ascii("WAVE"),
-                                 Format{"", 1, 1, 22050, 2, 16, 16}.chunk(), ascii("data"), le32(441000),
-                                 Bytes(441000, 0)});
+        const Bytes like =
+            join({ascii("RIFF"), le32(36 + 441000), ascii("WAVE"), Format{"", 1, 1, 22050, 2, 16, 16}.chunk(),
+                  ascii("data"), le32(441000), Bytes(441000, 0)});
         const std::string likePath = folder.write("like.wav", like);
         ASSERT_EQ(run({"--like", likePath}), EXIT_DONE) << err.str();
         EXPECT_TRUE(childrenAre({10 * second, 10 * second, 5 * second + 7}, format));
@@ -206,8 +209,8 @@ TEST_F(OwnTime, AnRf64MotherByItsDs64AndAMotherOfOneFrameGiveEveryFrame)
     writeMother(format, frames);
     const Bytes fmt = format.chunk();
     const std::uint64_t riff = 4 + 36 + fmt.size() + 8 + samples_.size();
-    const Bytes ds64 = join({ascii("ds64"), le32(28), le32(riff), le32(0), le32(samples_.size()), le32(0),
-                             le32(frames), le32(0), le32(0)});
+    const Bytes ds64 = join(
+        {ascii("ds64"), le32(28), le32(riff), le32(0), le32(samples_.size()), le32(0), le32(frames), le32(0), le32(0)});
     folder.write("mother.wav", join({ascii("RF64"), le32(0xFFFFFFFF), ascii("WAVE"), ds64, fmt, ascii("data"),
                                      le32(0xFFFFFFFF), samples_}));
     ASSERT_EQ(run({"--every", "10s"}), EXIT_DONE) << err.str();
@@ -228,10 +231,12 @@ TEST_F(OwnTime, OtherFormatsAreRefusedByTheirTagAndNothingIsWritten)
         std::string lines;
     };
     const Case cases[] = {
-        {{"ADPCM", 2, 2, 44100, 2048, 4, 18}, "format tag = 2\n  channels = 2\n  bits per sample = 4\n"
-                                              "  samples per second = 44100\n  block align = 2048\n"},
-        {{"block align 0", 1, 2, 48000, 0, 24, 16}, "format tag = 1\n  channels = 2\n  bits per sample = 24\n"
-                                                     "  samples per second = 48000\n  block align = 0\n"},
+        {{"ADPCM", 2, 2, 44100, 2048, 4, 18},
+         "format tag = 2\n  channels = 2\n  bits per sample = 4\n"
+         "  samples per second = 44100\n  block align = 2048\n"},
+        {{"block align 0", 1, 2, 48000, 0, 24, 16},
+         "format tag = 1\n  channels = 2\n  bits per sample = 24\n"
+         "  samples per second = 48000\n  block align = 0\n"},
         {{"extensible MPEG layer 3", 0xFFFE, 2, 48000, 8, 32, 40, 3, 0x55},
          "format tag = 65534\n  sub-format tag = 85\n  channels = 2\n  bits per sample = 32\n"
          "  samples per second = 48000\n  block align = 8\n"},
@@ -240,8 +245,8 @@ TEST_F(OwnTime, OtherFormatsAreRefusedByTheirTagAndNothingIsWritten)
         SCOPED_TRACE(c.format.what);
         const std::string path = writeMother(c.format, 100);
         EXPECT_EQ(run({"--every", "10s"}), EXIT_REFUSED);
-        EXPECT_EQ(err.str(), "morlando-split: MOTHER samples are in a format the split cannot cut\n  " + path +
-                                 "\n  " + c.lines +
+        EXPECT_EQ(err.str(), "morlando-split: MOTHER samples are in a format the split cannot cut\n  " + path + "\n  " +
+                                 c.lines +
                                  "  wanted: PCM of 8, 16, 24 or 32 bits or IEEE float of 32 or 64 bits, with a block "
                                  "align that holds every channel's sample\n");
         EXPECT_FALSE(std::filesystem::exists(folder.path("kid1.WAV")));
