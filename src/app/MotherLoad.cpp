@@ -29,10 +29,12 @@ void commit(AppState& state, const MotherFacts& facts)
     // The samples are the data chunk's, wherever the file's other chunks put it.
     state.motherReadOffset = facts.dataAt;
     state.motherDataBytes = facts.dataSize - MOTHER_DATA_MARGIN;
+    const WavFormat& format = facts.layout.format;
+    state.motherOwnHeader = isCutFormat(format) ? std::nullopt : std::optional(canonicalHeaderOf(format, 0));
 }
 
 // Cut times count 16-bit stereo frames at 44 100 Hz; a Mother of another format is still cut by
-// bytes, so the user is told first what it holds.
+// those bytes, so the user is told first what it holds and that its Children keep it.
 void warnOfOtherFormat(CommandContext& ctx, const WavFormat& format)
 {
     if (isCutFormat(format)) {
@@ -43,7 +45,7 @@ void warnOfOtherFormat(CommandContext& ctx, const WavFormat& format)
         text += numberLine(text::FORMAT_TAG_LABEL, format.formatTag);
     }
     text += numberLine(text::CHANNELS_LABEL, format.channels) + numberLine(text::BITS_LABEL, format.bitsPerSample) +
-            numberLine(text::RATE_LABEL, format.sampleRate) + "\n" + text::FORMAT_ASSUMED;
+            numberLine(text::RATE_LABEL, format.sampleRate) + "\n" + text::CHILDREN_KEEP_FORMAT;
     showText(ctx.ui, ctx.mainWindow, text::MOTHER_OTHER_FORMAT, text);
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "core/AudioFormat.h"
@@ -32,6 +33,9 @@ struct MotherRecord {
     std::uint32_t motherFileBytes = 0;
     std::uint32_t motherDataBytes = 0;
     std::uint64_t motherReadOffset = 0;
+    // A Mother of another format than the cut arithmetic's: the fixed header made of its own fmt
+    // fields, sizes 0, which its Children carry; none for 16-bit stereo 44 100 Hz PCM.
+    std::optional<HeaderBytes> motherOwnHeader;
 
     friend bool operator==(const MotherRecord&, const MotherRecord&) = default;
 };

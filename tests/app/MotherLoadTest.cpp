@@ -182,10 +182,14 @@ TEST_F(MotherLoad, OtherFormatsLoadAfterABoxSayingWhatTheyHold)
         loadPath(path);
         EXPECT_EQ(1, state.motherChosen);
         EXPECT_EQ(1932u, state.motherDataBytes);
+        // Only a Mother of another format gives its Children a header of its own.
+        EXPECT_EQ(std::string(c.holds).empty(), !state.motherOwnHeader.has_value());
         ASSERT_EQ(std::string(c.holds).empty() ? 1u : 2u, fake.boxes.size());
         if (!std::string(c.holds).empty()) {
             EXPECT_EQ(" MOTHER Wavfile is not 16-bit stereo 44100 Hz PCM ", fake.boxes[0].caption);
-            EXPECT_EQ(path + c.holds + "\ncut times and the default CHILD header assume 16-bit stereo 44 100 Hz",
+            EXPECT_EQ(path + c.holds +
+                          "\ncut times count 16-bit stereo 44 100 Hz; the CHILDREN keep this format, cut in whole "
+                          "frames (a LIKE wave gives its own header)",
                       fake.boxes[0].text);
         }
         EXPECT_EQ("duration minutes = ", fake.boxes.back().caption);
