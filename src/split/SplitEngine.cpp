@@ -14,13 +14,13 @@ namespace {
 
 // A Mother of another format is cut at whole frames of its own: every Child's length rounded down
 // to a multiple of its block align. The cut arithmetic's own format is cut by the bytes as given.
-std::uint32_t wholeFrames(const MotherRecord& mother, std::uint32_t bytes)
+std::uint64_t wholeFrames(const MotherRecord& mother, std::uint64_t bytes)
 {
     if (!mother.motherOwnHeader) {
         return bytes;
     }
     const HeaderBytes& own = *mother.motherOwnHeader;
-    const auto frame = static_cast<std::uint32_t>(own[BLOCK_ALIGN_AT] | own[BLOCK_ALIGN_AT + 1] << 8);
+    const auto frame = static_cast<std::uint64_t>(own[BLOCK_ALIGN_AT] | own[BLOCK_ALIGN_AT + 1] << 8);
     return frame == 0 ? bytes : bytes - bytes % frame;
 }
 
@@ -31,7 +31,7 @@ class DialogProgress : public SplitListener {
 public:
     DialogProgress(const AppState& state, SplitTools& tools, const SplitTexts& texts, const SplitPlan& plan)
         : plan_(plan), progress_{tools.surface, {state.thickGreyPen, state.thickRedPen, tools.thickGreenPen}},
-          texts_(texts), pieceBytes_(wholeFrames(state, state.pieceBytes)), motherDataBytes_(state.motherDataBytes),
+          texts_(texts), pieceBytes_(static_cast<std::uint32_t>(wholeFrames(state, state.pieceBytes))), motherDataBytes_(state.motherDataBytes),
           dataAt_(state.motherReadOffset), blockBytes_(plan.blockBytes)
     {
     }
@@ -61,7 +61,7 @@ public:
     void samplesCopied(const PlannedChild& child) override
     {
         if (isFull(child)) {
-            childClosingStep(progress_, child.sampleBytes, pieceBytes_);
+            childClosingStep(progress_, pieceBytes_, pieceBytes_);  // a full Child is one piece
         } else {
             finalStep(progress_, texts_.finalText);
         }
@@ -143,7 +143,7 @@ SplitPlan planOfRecord(const MotherRecord& mother, const CutRecord& cut, const N
     source.dataChunkBytes = mother.motherDataBytes + MOTHER_DATA_MARGIN;
     source.sampleBytes = mother.motherDataBytes;
     CutChoice choice;
-    choice.pieceBytes = wholeFrames(mother, cut.pieceBytes);
+    choice.pieceBytes = static_cast<std::uint32_t>(wholeFrames(mother, cut.pieceBytes));  // never more
     choice.cutMode = cut.cutMode;
     choice.startPattern = cut.startPattern;
     choice.templateHeader = cut.headerBuf;
