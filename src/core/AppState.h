@@ -36,6 +36,9 @@ struct MotherRecord {
     // A Mother of another format than the cut arithmetic's: the fixed header made of its own fmt
     // fields, sizes 0, which its Children carry; none for 16-bit stereo 44 100 Hz PCM.
     std::optional<HeaderBytes> motherOwnHeader;
+    // A Mother whose header was never finished: the data size that header gives, which a split
+    // must find unchanged; none when the header's data size is the samples' own.
+    std::optional<std::uint32_t> motherHeaderDataSize;
 
     friend bool operator==(const MotherRecord&, const MotherRecord&) = default;
 };

@@ -58,6 +58,11 @@ inline constexpr char FORMAT_TAG_LABEL[] = "format tag = ";
 inline constexpr char CHANNELS_LABEL[] = "channels = ";
 inline constexpr char BITS_LABEL[] = "bits per sample = ";
 inline constexpr char RATE_LABEL[] = "samples per second = ";
+// A Mother whose header was never finished (its data size 0, 0xFFFFFFFF or more than the file holds)
+// loads with the bytes to the end of the file, after a box that gives both sizes.
+inline constexpr char MOTHER_HEADER_UNFINISHED[] = " MOTHER header is unfinished: its data size is not the file's ";
+inline constexpr char HEADER_DATA_SIZE_LABEL[] = "data size in the header = ";
+inline constexpr char USED_DATA_SIZE_LABEL[] = "data size used = ";
 inline constexpr char CHILDREN_KEEP_FORMAT[] =
     "cut times count 16-bit stereo 44 100 Hz; the CHILDREN keep this format, cut in whole frames (a LIKE wave gives "
     "its own header)";

@@ -389,6 +389,27 @@ TEST_F(SplitEngine, AMotherOfAnotherFormatIsCutAtWholeFramesAndItsChildrenCarryI
     }
 }
 
+TEST_F(SplitEngine, AnUnfinishedHeaderIsCutUpToTheEndOfTheFile)
+{
+    for (const std::uint8_t stated : {std::uint8_t{0x00}, std::uint8_t{0xFF}}) {
+        SCOPED_TRACE(int{stated});
+        // 2000 sample bytes and half a frame, after a data size of 0 or 0xFFFFFFFF.
+        loadMotherFile(join({riffWave(0, 0), FMT_16, ascii("data"), Bytes(4, stated), samples(2002)}));
+        const std::string stem = "u" + std::to_string(stated) + "_";
+        nameChildren(stem);
+        cutIntoPiecesOf(600);
+        startNewSplit();
+        // 1932 cuttable bytes: three Children of 600, then 132 less the 64 left off.
+        for (int n = 1; n <= 3; ++n) {
+            ASSERT_TRUE(childHolds(child(stem, n), 600, SAMPLES_AT + (n - 1) * 600u)) << n;
+        }
+        ASSERT_TRUE(childHolds(child(stem, 4), 68, SAMPLES_AT + 3 * 600u));
+        EXPECT_FALSE(exists(child(stem, 5)));
+        ASSERT_EQ(fake.boxes.size(), 1u);
+        EXPECT_EQ(fake.boxes[0].caption, " time for job = ");
+    }
+}
+
 TEST_F(SplitEngine, TimeCutsGetTheDefaultFieldsWhateverTheRecordHeld)
 {
     loadMotherOf(176400 + 68);
