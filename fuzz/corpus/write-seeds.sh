@@ -42,9 +42,9 @@ cut() { le32 "$1"; printf "\\x$(printf %02x "$2")"; le32 "$3"; le32 "$4"; }
 { cut 600 1 3 0; canonical 2068; } >$split/template-from-third-default-block
 { cut 500 2 0 4096; canonical 2068 20; chunk LIST 12; printf 'INFOsome'; le32 0; } >$split/time-metadata-after-data
 { cut 0 2 0 1024; canonical 1000; } >$split/no-piece-length
-{ cut 100 2 2147483647 1024; canonical 1000; } >$split/start-beyond-the-end
-{ cut 7 0 1 9000000; canonical 400; } >$split/odd-piece-huge-block
 # Another format, cut at its own whole frames; a header never finished, cut to the file's end.
 { cut 1000 2 0 1024; riff 3338; fmt16 1 2 48000 24; chunk data 3302; samples 3302; } >$split/time-24-bit-48k
 { cut 1001 3 0 1024; riff 36; fmt16 1 1 22050 8; chunk data 3302; samples 3302; } >$split/count-mono-8-bit
 { cut 600 2 0 1024; riff 0; fmt16 1 2 44100 16; chunk data 0; samples 2002; } >$split/time-unfinished-header
+{ cut 100 2 2147483647 1024; canonical 1000; } >$split/start-beyond-the-end
+{ cut 7 0 1 9000000; canonical 400; } >$split/odd-piece-huge-block
