@@ -5,6 +5,7 @@
 
 #include "core/AppState.h"
 #include "split/MotherRefusal.h"
+#include "split/SplitPlan.h"
 #include "ui/FilePicker.h"
 #include "ui/Messages.h"
 #include "ui/Texts.h"
@@ -20,16 +21,6 @@ void refuse(CommandContext& ctx, const MotherRefusal& refusal)
     showText(ctx.ui, ctx.mainWindow, refusal.caption, ctx.state.motherPath + refusal.numbers);
 }
 
-// A header that was never finished gives no true data size: the samples are taken as a split in
-// the Mother's own time takes them, the bytes to the end of the file in whole frames. A size past
-// 32 bits is left alone: its file is refused as too big.
-void takeUnfinishedHeader(MotherFacts& facts)
-{
-    if (facts.extent.unfinished && facts.extent.usedDataSize <= LARGEST_MOTHER_BYTES) {
-        facts.dataSize = static_cast<std::uint32_t>(facts.extent.usedDataSize);
-    }
-}
-
 void commit(AppState& state, const MotherFacts& facts)
 {
     const auto fileBytes = static_cast<std::uint32_t>(facts.fileBytes);  // checked to fit
@@ -39,8 +30,7 @@ void commit(AppState& state, const MotherFacts& facts)
     // The samples are the data chunk's, wherever the file's other chunks put it.
     state.motherReadOffset = facts.dataAt;
     state.motherDataBytes = facts.dataSize - MOTHER_DATA_MARGIN;
-    const WavFormat& format = facts.layout.format;
-    state.motherOwnHeader = isCutFormat(format) ? std::nullopt : std::optional(canonicalHeaderOf(format, 0));
+    state.motherOwnHeader = motherOwnHeaderOf(facts.layout.format);
     state.motherHeaderDataSize = std::nullopt;
     if (facts.extent.unfinished) {
         state.motherHeaderDataSize = static_cast<std::uint32_t>(facts.extent.headerDataSize);  // a RIFF size field

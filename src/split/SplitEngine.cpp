@@ -12,18 +12,6 @@
 
 namespace {
 
-// A Mother of another format is cut at whole frames of its own: every Child's length rounded down
-// to a multiple of its block align. The cut arithmetic's own format is cut by the bytes as given.
-std::uint64_t wholeFrames(const MotherRecord& mother, std::uint64_t bytes)
-{
-    if (!mother.motherOwnHeader) {
-        return bytes;
-    }
-    const HeaderBytes& own = *mother.motherOwnHeader;
-    const auto frame = static_cast<std::uint64_t>(own[BLOCK_ALIGN_AT] | own[BLOCK_ALIGN_AT + 1] << 8);
-    return frame == 0 ? bytes : bytes - bytes % frame;
-}
-
 // The tracks and percentages of the dialog, drawn from what the writer tells. Each full Child
 // resets its track, shows its name, a step at the end of every whole copy block and a closing
 // step, then moves the total track; the short last Child only fills the total track.
@@ -31,7 +19,7 @@ class DialogProgress : public SplitListener {
 public:
     DialogProgress(const AppState& state, SplitTools& tools, const SplitTexts& texts, const SplitPlan& plan)
         : plan_(plan), progress_{tools.surface, {state.thickGreyPen, state.thickRedPen, tools.thickGreenPen}},
-          texts_(texts), pieceBytes_(static_cast<std::uint32_t>(wholeFrames(state, state.pieceBytes))),
+          texts_(texts), pieceBytes_(static_cast<std::uint32_t>(wholeFramesOf(state.motherOwnHeader, state.pieceBytes))),
           motherDataBytes_(state.motherDataBytes), dataAt_(state.motherReadOffset), blockBytes_(plan.blockBytes)
     {
     }
@@ -143,28 +131,15 @@ SplitPlan planOfRecord(const MotherRecord& mother, const CutRecord& cut, const N
     source.dataChunkBytes = mother.motherHeaderDataSize.value_or(mother.motherDataBytes + MOTHER_DATA_MARGIN);
     source.sampleBytes = mother.motherDataBytes;
     CutChoice choice;
-    choice.pieceBytes = static_cast<std::uint32_t>(wholeFrames(mother, cut.pieceBytes));  // never more
+    choice.pieceBytes = cut.pieceBytes;
     choice.cutMode = cut.cutMode;
     choice.startPattern = cut.startPattern;
     choice.templateHeader = cut.headerBuf;
     choice.copyBufferBytes = cut.copyBufferBytes;
     choice.childNumber = names.childNumber;
     choice.childStem = names.childStem;
-    SplitPlan plan = planWindowSplit(source, choice);
-    if (mother.motherOwnHeader) {
-        // The last Child, 64 bytes short of the rest, ends on a whole frame as the pieces do.
-        for (PlannedChild& child : plan.children) {
-            child.sampleBytes = wholeFrames(mother, child.sampleBytes);
-        }
-        if (plan.unwritten) {
-            plan.unwritten->sampleBytes = wholeFrames(mother, plan.unwritten->sampleBytes);
-        }
-        // What a time or a count cut carries is the Mother's own format; a template's header stays.
-        if (cut.cutMode == CutMode::Time || cut.cutMode == CutMode::Count) {
-            plan.headerFields = *mother.motherOwnHeader;
-        }
-    }
-    return plan;
+    choice.motherOwnHeader = mother.motherOwnHeader;
+    return planWindowSplit(source, choice);
 }
 
 void runSplit(AppState& state, SplitTools& tools, const SplitTexts& texts)
