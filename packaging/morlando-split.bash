@@ -15,7 +15,7 @@ _morlando_split()
             return ;;
     esac
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W '--every --pieces --like --default-header --from --name --block
+        COMPREPLY=($(compgen -W '--every --pieces --like --window-rules --default-header --from --name --block
             --dry-run --quiet --help --version -q -h' -- "$cur"))
     else
         COMPREPLY=($(compgen -f -X '!*.[wW][aA][vV]' -- "$cur"))

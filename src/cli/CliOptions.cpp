@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <limits>
+#include <utility>
 
 #include "cut/PieceLength.h"
 #include "split/SplitPlan.h"
@@ -68,6 +69,8 @@ private:
             options_.quiet = true;
         } else if (word == "--default-header") {
             options_.carryLikeHeader = false;
+        } else if (word == "--window-rules") {
+            options_.windowRules = true;
         } else {
             takeWithValue(word);
         }
@@ -99,11 +102,7 @@ private:
     {
         if (option == "--every") {
             chooseLength(LengthChoice::Time, option);
-            const std::optional<std::uint32_t> hundredths = parseHundredths(value);
-            options_.hundredths = hundredths.value_or(0);
-            refuseUnless(hundredths.has_value(), option, value,
-                         "a length the time cuts can choose: whole hundredths of a second from 0.01s to " +
-                             largestEvery() + " (such as 10s, 0.25s, 1.5s)");
+            everyText_ = value;  // read once the whole line says which rules apply
         } else if (option == "--pieces") {
             chooseLength(LengthChoice::Count, option);
             options_.pieces = parseCount(value, std::numeric_limits<std::uint32_t>::max()).value_or(0);
@@ -149,8 +148,36 @@ private:
         }
     }
 
+    // --every as the rules of the line read it: a duration in the Mother's own time, or the
+    // window's whole hundredths.
+    void readEvery()
+    {
+        if (options_.length != LengthChoice::Time) {
+            return;
+        }
+        if (options_.windowRules) {
+            const std::optional<std::uint32_t> hundredths = parseHundredths(everyText_);
+            options_.hundredths = hundredths.value_or(0);
+            refuseUnless(hundredths.has_value(), "--every", everyText_,
+                         "a length the time cuts can choose: whole hundredths of a second from 0.01s to " +
+                             largestEvery() + " (such as 10s, 0.25s, 1.5s)");
+            return;
+        }
+        const std::optional<TimeLength> every = parseDuration(everyText_);
+        options_.every = every.value_or(TimeLength{});
+        refuseUnless(every.has_value(), "--every", everyText_,
+                     "a duration such as 10s, 0.25s, 250ms, 10m, 1h, 1:30, 01:02:03.5 or 480000f");
+    }
+
     void checkWhole()
     {
+        readEvery();
+        if (!options_.carryLikeHeader && !options_.windowRules) {
+            setProblem("--default-header: only with --window-rules (the Children otherwise keep the MOTHER's format)");
+        }
+        if (!problem_.empty()) {
+            return;
+        }
         if (positionals_.empty()) {
             problem_ = "no MOTHER.wav given";
         } else if (positionals_.size() > 1) {
@@ -166,6 +193,7 @@ private:
     std::size_t index_ = 0;
     bool optionsEnded_ = false;
     std::vector<std::string> positionals_;
+    std::string everyText_;
     CliOptions options_;
     std::string problem_;
 };
@@ -197,6 +225,125 @@ std::optional<std::uint32_t> parseHundredths(const std::string& text)
         return std::nullopt;
     }
     return static_cast<std::uint32_t>(hundredths);
+}
+
+namespace {
+
+__extension__ using Wide = unsigned __int128;
+
+constexpr std::uint64_t SECONDS_PER_MINUTE = 60;
+constexpr std::uint64_t SECONDS_PER_HOUR = 3600;
+constexpr std::uint64_t MILLISECONDS_PER_SECOND = 1000;
+// Digits of a whole part (31 000 years of seconds), of decimals and of a frame count: each
+// product of them, an hour's 3 600 seconds and 1 000 milliseconds fits 128 bits.
+constexpr std::size_t MOST_WHOLE_DIGITS = 12;
+constexpr std::size_t MOST_DECIMALS = 18;
+constexpr std::size_t MOST_FRAME_DIGITS = 19;
+
+bool allDigits(const std::string& text, std::size_t most = MOST_WHOLE_DIGITS)
+{
+    return !text.empty() && text.size() <= most && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// "12" or "12.345" as 12345/1000, in 128 bits; none for anything else.
+std::optional<std::pair<Wide, Wide>> decimal(const std::string& text)
+{
+    const std::size_t dot = text.find('.');
+    const std::string whole = text.substr(0, dot);
+    const std::string decimals = dot == std::string::npos ? "0" : text.substr(dot + 1);
+    if (!allDigits(whole) || !allDigits(decimals, MOST_DECIMALS)) {
+        return std::nullopt;
+    }
+    Wide denominator = 1;
+    for (std::size_t i = 0; i < decimals.size(); ++i) {
+        denominator *= 10;
+    }
+    return std::pair<Wide, Wide>{static_cast<Wide>(std::stoull(whole)) * denominator + std::stoull(decimals),
+                                 denominator};
+}
+
+// Seconds as hours, minutes and seconds ("1:30", "01:02:03.5"): whole hours and minutes, every
+// part after the first below 60.
+std::optional<std::pair<Wide, Wide>> clock(const std::string& text)
+{
+    std::vector<std::string> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t colon = text.find(':', start);
+        parts.push_back(text.substr(start, colon - start));
+        if (colon == std::string::npos) {
+            break;
+        }
+        start = colon + 1;
+    }
+    if (parts.size() > 3) {
+        return std::nullopt;
+    }
+    std::optional<std::pair<Wide, Wide>> seconds = decimal(parts.back());
+    if (!seconds || (seconds->first >= SECONDS_PER_MINUTE * seconds->second)) {
+        return std::nullopt;
+    }
+    Wide unit = SECONDS_PER_MINUTE;
+    for (std::size_t i = parts.size() - 1; i-- > 0; unit *= SECONDS_PER_MINUTE) {
+        if (!allDigits(parts[i]) || (i > 0 && std::stoull(parts[i]) >= SECONDS_PER_MINUTE)) {
+            return std::nullopt;
+        }
+        seconds->first += static_cast<Wide>(std::stoull(parts[i])) * unit * seconds->second;
+    }
+    return seconds;
+}
+
+Wide greatestCommonDivisor(Wide a, Wide b)
+{
+    while (b != 0) {
+        const Wide rest = a % b;
+        a = b;
+        b = rest;
+    }
+    return a;
+}
+
+}  // namespace
+
+std::optional<TimeLength> parseDuration(const std::string& text)
+{
+    if (text.size() > 1 && text.back() == 'f') {
+        const std::string count = text.substr(0, text.size() - 1);
+        if (!allDigits(count, MOST_FRAME_DIGITS) || std::stoull(count) == 0) {
+            return std::nullopt;
+        }
+        return TimeLength{true, std::stoull(count), 0, 1};
+    }
+    std::optional<std::pair<Wide, Wide>> seconds;
+    const auto unitOf = [&text](const char* suffix) {
+        const std::string tail(suffix);
+        return text.size() > tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    if (text.find(':') != std::string::npos) {
+        seconds = clock(text);
+    } else if (unitOf("ms")) {
+        seconds = decimal(text.substr(0, text.size() - 2));
+        if (seconds) {
+            seconds->second *= MILLISECONDS_PER_SECOND;
+        }
+    } else if (unitOf("s") || unitOf("m") || unitOf("h")) {
+        seconds = decimal(text.substr(0, text.size() - 1));
+        const Wide unit = text.back() == 'h' ? SECONDS_PER_HOUR : text.back() == 'm' ? SECONDS_PER_MINUTE : 1;
+        if (seconds) {
+            seconds->first *= unit;
+        }
+    } else {
+        seconds = decimal(text);
+    }
+    if (!seconds || seconds->first == 0) {
+        return std::nullopt;
+    }
+    const Wide divisor = greatestCommonDivisor(seconds->first, seconds->second);
+    const Wide numerator = seconds->first / divisor;
+    const Wide denominator = seconds->second / divisor;
+    if (numerator > std::numeric_limits<std::uint64_t>::max() || denominator > std::numeric_limits<std::uint64_t>::max()) {
+        return std::nullopt;
+    }
+    return TimeLength{false, 0, static_cast<std::uint64_t>(numerator), static_cast<std::uint64_t>(denominator)};
 }
 
 std::string stemOf(const std::string& name)

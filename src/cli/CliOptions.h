@@ -6,16 +6,20 @@
 #include <string>
 #include <vector>
 
+#include "split/SpanRules.h"
+
 // How the piece length is chosen: as the time cuts, the how-many cut or the LIKE template do.
 enum class LengthChoice { None, Time, Count, Like };
 
 struct CliOptions {
     std::string motherPath;
     LengthChoice length = LengthChoice::None;
-    std::uint32_t hundredths = 0;  // --every, in hundredths of a second
+    bool windowRules = false;      // --window-rules: the window's margin, trim, units and headers
+    TimeLength every;              // --every in the Mother's own time
+    std::uint32_t hundredths = 0;  // --every with --window-rules, in hundredths of a second
     std::uint32_t pieces = 0;      // --pieces
     std::string likePath;          // --like
-    bool carryLikeHeader = true;   // off with --default-header
+    bool carryLikeHeader = true;   // off with --default-header (window rules only)
     std::int32_t from = 0;         // --from; 0 when not given
     std::optional<std::string> name;
     std::uint32_t blockBytes = 0;  // --block; 0 when not given
@@ -34,6 +38,11 @@ struct ParsedOptions {
 // args are the words after the program's name. --help and --version win over anything else on
 // the line, so that they answer even a line that is wrong otherwise.
 ParsedOptions parseOptions(const std::vector<std::string>& args);
+
+// A duration as people write one: "10s", "0.25s", "250ms", "10m", "1h", "1:30", "01:02:03.5" (any
+// number of decimals), a bare number of seconds, or "480000f" frames; none when it is no such
+// length, is 0, or does not fit 64 bits.
+std::optional<TimeLength> parseDuration(const std::string& text);
 
 // A length the time cuts can choose: a whole number of hundredths of a second, written in
 // seconds with at most two decimals and an optional "s" ("10s", "0.25s", "1.5"); none otherwise.

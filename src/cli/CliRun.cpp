@@ -1,15 +1,15 @@
 #include "cli/CliRun.h"
 
-#include <cstring>
 #include <optional>
 #include <ostream>
 
 #include "cli/CliOptions.h"
+#include "cli/CliReading.h"
 #include "cli/CliTexts.h"
 #include "cli/ConsoleMessage.h"
 #include "cli/ConsoleProgress.h"
+#include "cli/OwnTimePlan.h"
 #include "cut/PieceLength.h"
-#include "cut/TemplateRefusal.h"
 #include "res/version.h"
 #include "split/MotherRefusal.h"
 #include "split/SplitFiles.h"
@@ -21,29 +21,15 @@
 
 namespace {
 
-// A line of a message that gives one number under its label; it starts with its line break.
-std::string numberLine(const char* label, std::uint64_t value)
-{
-    std::string line = "\n";
-    line += label;
-    line += std::to_string(value);
-    return line;
-}
-
-// The Mother as LOAD reads it: its samples and where they stand, or the refusal LOAD would show,
-// with the system's cause when the file cannot be opened. The writer opens it again.
+// The Mother as LOAD reads it: its samples and where they stand, or the refusal LOAD would show.
+// The writer opens it again.
 std::optional<MotherSource> readMother(const CliOptions& options, const CliConsole& console)
 {
     const std::string& path = options.motherPath;
-    int cause = 0;
-    const std::optional<MotherFacts> facts = examineMother(path, cause);
+    const std::optional<MotherFacts> facts = examineMotherOrSay(path, console);
     if (!facts) {
-        const MotherRefusal refusal = motherCannotOpen();
-        console.err << consoleMessage(refusal.caption,
-                                      path + (cause != 0 ? std::string("\n") + std::strerror(cause) : std::string()));
         return std::nullopt;
     }
-    std::fclose(facts->stream);
     if (const std::optional<MotherRefusal> refusal = motherRefusalOf(*facts)) {
         console.err << consoleMessage(refusal->caption, path + refusal->numbers);
         return std::nullopt;
@@ -55,22 +41,12 @@ std::optional<MotherSource> readMother(const CliOptions& options, const CliConso
 // saying why it cannot be used.
 bool takeTemplate(CutChoice& choice, const CliOptions& options, const CliConsole& console)
 {
-    const TemplateWav read = readTemplateWav(options.likePath);
-    const TemplateRefusal refusal = templateRefusalOf(options.likePath, read);
-    if (refusal.caption != nullptr) {
-        const bool withCause = read.problem == TemplateProblem::CannotOpen && read.openError != 0;
-        console.err << consoleMessage(
-            refusal.caption,
-            refusal.text + (withCause ? std::string("\n") + std::strerror(read.openError) : std::string()));
+    const std::optional<TemplateWav> read = readTemplateOrSay(options.likePath, console);
+    if (!read) {
         return false;
     }
-    if (read.pieceBytes == 0) {
-        console.err << consoleMessage(clitext::LIKE_NO_DATA,
-                                      options.likePath + numberLine(clitext::DATA_SIZE_LABEL, 0));
-        return false;
-    }
-    choice.pieceBytes = read.pieceBytes;
-    choice.templateHeader = read.childHeader;
+    choice.pieceBytes = read->pieceBytes;
+    choice.templateHeader = read->childHeader;
     choice.defaultFields = !options.carryLikeHeader;
     choice.cutMode = CutMode::Template;
     return true;
@@ -141,16 +117,26 @@ int split(const SplitPlan& plan, const CliOptions& options, const CliConsole& co
     return EXIT_DONE;
 }
 
-int runParsed(const CliOptions& options, const CliConsole& console)
+// The window's rules: the Mother as LOAD reads it, cut as the window's commands cut it.
+std::optional<SplitPlan> planWindowRules(const CliOptions& options, const CliConsole& console)
 {
     const std::optional<MotherSource> mother = readMother(options, console);
     CutChoice choice;
     if (!mother || !choosePieceLength(choice, *mother, options, console)) {
-        return EXIT_REFUSED;
+        return std::nullopt;
     }
     chooseTheRest(choice, options);
-    const SplitPlan plan = planCommandLineSplit(*mother, choice);
-    return options.dryRun ? dryRun(plan, console) : split(plan, options, console);
+    return planCommandLineSplit(*mother, choice);
+}
+
+int runParsed(const CliOptions& options, const CliConsole& console)
+{
+    const std::optional<SplitPlan> plan =
+        options.windowRules ? planWindowRules(options, console) : planOwnTime(options, console);
+    if (!plan) {
+        return EXIT_REFUSED;
+    }
+    return options.dryRun ? dryRun(*plan, console) : split(*plan, options, console);
 }
 
 }  // namespace

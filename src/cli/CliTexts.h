@@ -11,5 +11,22 @@ inline constexpr char TOO_MANY_PIECES[] = " more pieces than the MOTHER has fram
 inline constexpr char FRAMES_LABEL[] = "frames = ";
 inline constexpr char LIKE_NO_DATA[] = " LIKE Wavfile gives no piece length ";
 inline constexpr char DATA_SIZE_LABEL[] = "data size = ";  // as the window's boxes label it
+inline constexpr char FORMAT_REFUSED[] = "MOTHER samples are in a format the split cannot cut";
+inline constexpr char FORMAT_WANTED[] =
+    "wanted: PCM of 8, 16, 24 or 32 bits or IEEE float of 32 or 64 bits, with a block align that holds every "
+    "channel's sample";
+inline constexpr char FORMAT_TAG_LABEL[] = "format tag = ";
+inline constexpr char SUB_FORMAT_TAG_LABEL[] = "sub-format tag = ";
+inline constexpr char CHANNELS_LABEL[] = "channels = ";
+inline constexpr char BITS_LABEL[] = "bits per sample = ";
+inline constexpr char RATE_LABEL[] = "samples per second = ";
+inline constexpr char BLOCK_ALIGN_LABEL[] = "block align = ";
+inline constexpr char NO_WHOLE_FRAME[] = "MOTHER Wavfile holds no whole frame";
+inline constexpr char UNFINISHED_HEADER[] = "warning: the header's data size is not the file's";
+inline constexpr char HEADER_SIZE_LABEL[] = "data size in the header = ";
+inline constexpr char USED_SIZE_LABEL[] = "data size used = ";
+inline constexpr char UNFINISHED_GOES_ON[] = "the samples are the bytes to the end of the file, in whole frames";
+inline constexpr char PIECE_UNDER_A_FRAME[] = "the piece is shorter than one frame of the MOTHER";
+inline constexpr char PIECE_TOO_LONG[] = "the piece is longer than 64 bits can count in frames";
 
 }  // namespace clitext

@@ -45,9 +45,9 @@ double ConsoleProgress::seconds() const
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
 }
 
-void ConsoleProgress::childCreated(const PlannedChild&)
+void ConsoleProgress::childCreated(const PlannedChild& child)
 {
-    headerBytes_ += WAV_HEADER_BYTES;
+    headerBytes_ += childFileHeaderBytes(plan_, child);
     samplesOfChild_ = 0;
 }
 
@@ -67,7 +67,7 @@ void ConsoleProgress::childFinished(const PlannedChild& child)
     if (terminal_) {
         drawBar();
     } else {
-        out_ << childName(plan_, child) << "  " << WAV_HEADER_BYTES + child.sampleBytes << " bytes\n";
+        out_ << childName(plan_, child) << "  " << childFileHeaderBytes(plan_, child) + child.sampleBytes << " bytes\n";
     }
 }
 
@@ -117,11 +117,41 @@ void ConsoleProgress::interrupt()
     }
 }
 
+std::string framesAsSeconds(std::uint64_t frames, std::uint32_t rate)
+{
+    if (rate == 0) {
+        return "0 s";
+    }
+    std::uint64_t whole = frames / rate;
+    // The rest in millionths, to the nearest: a rest that rounds to a whole second carries.
+    std::uint64_t millionths = ((frames % rate) * 2000000 + rate) / (2ull * rate);
+    if (millionths == 1000000) {
+        ++whole;
+        millionths = 0;
+    }
+    std::string text = std::to_string(whole);
+    if (millionths != 0) {
+        std::string digits = std::to_string(millionths);
+        digits.insert(0, 6 - digits.size(), '0');
+        text += "." + digits.substr(0, digits.find_last_not_of('0') + 1);
+    }
+    return text + " s";
+}
+
 void listPlan(std::ostream& out, const SplitPlan& plan, std::size_t count)
 {
+    const std::uint32_t rate = plan.mother.format ? plan.mother.format->sampleRate : 0;
     for (std::size_t i = 0; i < count && i < plan.children.size(); ++i) {
         const PlannedChild& child = plan.children[i];
-        out << childName(plan, child) << "  " << WAV_HEADER_BYTES + child.sampleBytes << " bytes  from "
-            << secondsInMother(child.firstByte - plan.mother.dataAt) << " (MOTHER byte " << child.firstByte << ")\n";
+        out << childName(plan, child) << "  " << childFileHeaderBytes(plan, child) + child.sampleBytes << " bytes  ";
+        if (plan.childFmt.empty()) {
+            out << "from " << secondsInMother(child.firstByte - plan.mother.dataAt) << " (MOTHER byte "
+                << child.firstByte << ")\n";
+            continue;
+        }
+        const std::uint64_t frames = child.sampleBytes / plan.frameBytes;
+        const std::uint64_t first = (child.firstByte - plan.mother.dataAt) / plan.frameBytes;
+        out << frames << (frames == 1 ? " frame  " : " frames  ") << framesAsSeconds(frames, rate) << "  from "
+            << framesAsSeconds(first, rate) << " (frame " << first << ")\n";
     }
 }

@@ -46,8 +46,13 @@ private:
     double lastDrawn_ = 0.0;  // seconds after the start
 };
 
-// A dry run's plan, one line a Child on standard output: the first `count` Children.
+// A dry run's plan, one line a Child on standard output: the first `count` Children. In the
+// Mother's own time each line gives the Child's frames, its duration and its start; by the
+// window's rules its start in seconds of 16-bit stereo 44 100 Hz and in bytes.
 void listPlan(std::ostream& out, const SplitPlan& plan, std::size_t count);
 
 // "12.34 s": a time in the Mother, from its first sample byte.
 std::string secondsInMother(std::uint64_t sampleOffset);
+
+// "5.000146 s": frames at a rate, to the nearest millionth, without trailing zeros ("10 s").
+std::string framesAsSeconds(std::uint64_t frames, std::uint32_t rate);

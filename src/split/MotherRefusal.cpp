@@ -5,7 +5,12 @@
 
 std::optional<MotherRefusal> motherRefusalOf(const MotherFacts& facts)
 {
-    switch (findMotherProblem(facts)) {
+    return motherRefusalFor(findMotherProblem(facts), facts);
+}
+
+std::optional<MotherRefusal> motherRefusalFor(MotherProblem problem, const MotherFacts& facts)
+{
+    switch (problem) {
     case MotherProblem::TooBig:
         return MotherRefusal{text::MOTHER_TOO_BIG, numberLine(text::FILE_BYTES_LABEL, facts.fileBytes)};
     case MotherProblem::TooShort:

@@ -12,8 +12,11 @@ struct MotherRefusal {
     std::string numbers;  // one line per number, each starting with a line break
 };
 
-// The first reason the examined file cannot be cut; none when it can.
+// The first reason the examined file cannot be cut by the window's reading; none when it can.
 std::optional<MotherRefusal> motherRefusalOf(const MotherFacts& facts);
+
+// The refusal of a problem found by either reading; none for None.
+std::optional<MotherRefusal> motherRefusalFor(MotherProblem problem, const MotherFacts& facts);
 
 // A file that cannot even be opened and measured.
 MotherRefusal motherCannotOpen();

@@ -49,7 +49,7 @@ public:
     void samplesCopied(const PlannedChild& child) override
     {
         if (isFull(child)) {
-            childClosingStep(progress_, child.sampleBytes, pieceBytes_);
+            childClosingStep(progress_, pieceBytes_, pieceBytes_);  // a full Child is one piece
         } else {
             finalStep(progress_, texts_.finalText);
         }

@@ -55,7 +55,10 @@ SplitMessage stopMessage(const SplitPlan& plan, const SplitOutcome& outcome)
 {
     const std::string& mother = plan.mother.path;
     const std::string child = outcome.childAt ? childName(plan, plan.children[*outcome.childAt]) : std::string();
-    const std::uint32_t childBytes = outcome.childAt ? plan.children[*outcome.childAt].sampleBytes : 0;
+    const std::uint64_t childBytes =
+        outcome.childAt ? childFileHeaderBytes(plan, plan.children[*outcome.childAt]) +
+                              plan.children[*outcome.childAt].sampleBytes
+                        : WAV_HEADER_BYTES;
     switch (outcome.stop) {
     case SplitStop::None: break;
     case SplitStop::MotherCannotOpen:
@@ -78,7 +81,7 @@ SplitMessage stopMessage(const SplitPlan& plan, const SplitOutcome& outcome)
     case SplitStop::ChildCannotWrite:
         return untilRemoval(outcome, text::CHILD_CANNOT_WRITE,
                             lines({child, writeCause(outcome.cause)}) +
-                                numberLine(text::CHILD_BYTES_LABEL, WAV_HEADER_BYTES + childBytes));
+                                numberLine(text::CHILD_BYTES_LABEL, childBytes));
     }
     return {};
 }

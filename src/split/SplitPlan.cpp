@@ -1,6 +1,10 @@
 #include "split/SplitPlan.h"
 
+#include <string_view>
+#include <utility>
+
 #include "split/ChildNaming.h"
+#include "wav/ChildWavHeader.h"
 #include "wav/WavHeader.h"
 
 namespace {
@@ -72,14 +76,31 @@ std::string childName(const SplitPlan& plan, const PlannedChild& child)
 {
     std::string name;
     composeChildName(name, plan.stem, child.number, CHILD_EXTENSION);
+    if (!child.title.empty()) {
+        name.insert(name.size() - 1 - std::string_view(CHILD_EXTENSION).size(), "-" + child.title);
+    }
     return name;
 }
 
 HeaderBytes childHeader(const SplitPlan& plan, const PlannedChild& child)
 {
     HeaderBytes header = plan.headerFields;
-    writeHeaderSizes(header, child.sampleBytes);
+    writeHeaderSizes(header, static_cast<std::uint32_t>(child.sampleBytes));  // the window's sizes are 32-bit
     return header;
+}
+
+std::vector<std::uint8_t> childFileHeader(const SplitPlan& plan, const PlannedChild& child)
+{
+    if (!plan.childFmt.empty()) {
+        return childWavHeader(plan.childFmt, plan.frameBytes, child.sampleBytes);
+    }
+    const HeaderBytes header = childHeader(plan, child);
+    return {header.begin(), header.end()};
+}
+
+std::uint64_t childFileHeaderBytes(const SplitPlan& plan, const PlannedChild& child)
+{
+    return plan.childFmt.empty() ? WAV_HEADER_BYTES : childWavHeaderBytes(plan.childFmt.size(), child.sampleBytes);
 }
 
 MotherSource motherSourceOf(const std::string& path, const MotherFacts& facts)
@@ -91,6 +112,20 @@ MotherSource motherSourceOf(const std::string& path, const MotherFacts& facts)
     mother.dataChunkBytes = facts.dataSize;
     mother.sampleBytes = facts.dataSize >= MOTHER_DATA_MARGIN ? facts.dataSize - MOTHER_DATA_MARGIN : 0;
     mother.format = facts.layout.format;
+    return mother;
+}
+
+MotherSource ownTimeSourceOf(const std::string& path, const MotherFacts& facts)
+{
+    MotherSource mother;
+    mother.path = path;
+    mother.fileBytes = facts.fileBytes;
+    mother.dataAt = facts.dataAt;
+    mother.dataChunkBytes = facts.extent.headerDataSize;
+    const std::uint64_t frame = facts.layout.format.blockAlign;
+    mother.sampleBytes = frame == 0 ? 0 : facts.extent.usedDataSize / frame * frame;
+    mother.format = facts.layout.format;
+    mother.fmtBody = carriedFmtBody(facts.layout);
     return mother;
 }
 
@@ -106,4 +141,33 @@ SplitPlan planWindowSplit(const MotherSource& mother, const CutChoice& choice)
 SplitPlan planCommandLineSplit(const MotherSource& mother, const CutChoice& choice)
 {
     return planWindowSplit(mother, choice);
+}
+
+SplitPlan planSpans(const MotherSource& mother, const ChildSpans& spans, const SpanChoice& choice)
+{
+    SplitPlan plan;
+    plan.mother = mother;
+    plan.blockBytes = blockOf(choice.copyBufferBytes);
+    plan.stem = choice.childStem;
+    plan.childFmt = mother.fmtBody;
+    plan.frameBytes = mother.format ? mother.format->blockAlign : 0;
+    const std::uint64_t frame = plan.frameBytes;
+    const std::uint64_t motherFrames = frame == 0 ? 0 : mother.sampleBytes / frame;
+    std::int32_t number = choice.firstNumber;
+    for (const ChildSpan& span : spans) {
+        const std::int32_t own = number;
+        number = after(number);
+        if ((choice.from > 0 && own < choice.from) || span.firstFrame >= motherFrames) {
+            continue;
+        }
+        const std::uint64_t left = motherFrames - span.firstFrame;
+        PlannedChild child;
+        child.number = own;
+        child.firstByte = mother.dataAt + span.firstFrame * frame;
+        child.sampleBytes = (span.frames < left ? span.frames : left) * frame;
+        child.title = span.title;
+        plan.children.push_back(std::move(child));
+    }
+    plan.nextNumber = number;
+    return plan;
 }

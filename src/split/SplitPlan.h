@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/AudioFormat.h"
+#include "wav/ChildSpan.h"
 #include "wav/MotherFacts.h"
 #include "wav/WavChunks.h"
 
@@ -18,21 +19,27 @@ struct MotherSource {
     std::string path;
     std::uint64_t fileBytes = 0;
     std::uint64_t dataAt = 0;          // file offset of the first sample byte
-    std::uint32_t dataChunkBytes = 0;  // the size the data chunk states
+    std::uint64_t dataChunkBytes = 0;  // the data size the header gives (an RF64 file's from its ds64)
     std::uint64_t sampleBytes = 0;     // the sample bytes the rules may cut, from dataAt on
     std::optional<WavFormat> format;   // the fmt chunk's fields, when the caller read them
+    std::vector<std::uint8_t> fmtBody;  // the fmt chunk's body, which Children in its own time carry
 };
 
 // The Mother as LOAD takes it from a first look at its file: the samples offered for cutting stop
 // the margin short of the data chunk's end.
 MotherSource motherSourceOf(const std::string& path, const MotherFacts& facts);
 
+// The Mother as a split in its own time reads it: RIFF or RF64, the samples its extent takes
+// (an unfinished header's up to the file's end), in whole frames of its block align.
+MotherSource ownTimeSourceOf(const std::string& path, const MotherFacts& facts);
+
 // One Child, small enough that a plan of tens of thousands costs little memory: its name and
-// header are made out from the plan when they are needed (childName, childHeader).
+// header are made out from the plan when they are needed (childName, childFileHeader).
 struct PlannedChild {
     std::int32_t number = 0;
-    std::uint32_t sampleBytes = 0;
+    std::uint64_t sampleBytes = 0;
     std::uint64_t firstByte = 0;  // file offset in the Mother of the Child's first sample byte
+    std::string title;            // the span's title, empty when it has none
 
     friend bool operator==(const PlannedChild&, const PlannedChild&) = default;
 };
@@ -40,7 +47,11 @@ struct PlannedChild {
 struct SplitPlan {
     MotherSource mother;
     std::string stem;                    // the Children are named stem, number, ".WAV"
-    HeaderBytes headerFields{};          // every Child's header but its two sizes
+    HeaderBytes headerFields{};          // every Child's header but its two sizes, for the window's rules
+    // In the Mother's own time: the fmt body every Child carries as it stands (then headerFields is
+    // not used), and its frame size; empty for the window's 44-byte headers.
+    std::vector<std::uint8_t> childFmt;
+    std::uint16_t frameBytes = 0;
     std::vector<PlannedChild> children;  // in the order they are written
     // The rest after the last whole piece of a how-many cut: numbered and named as a Child, but
     // never written, so a file that already bears its name stays as it was.
@@ -49,11 +60,20 @@ struct SplitPlan {
     std::uint32_t blockBytes = 0;  // the copy block the progress is counted in
 };
 
-// The Child's file name: the stem, the number when above 0, and the extension.
+// The Child's file name: the stem, the number when above 0, "-" and the title when it has one,
+// and the extension.
 std::string childName(const SplitPlan& plan, const PlannedChild& child);
 
-// The 44 bytes written before the Child's samples: the plan's fields and the Child's own sizes.
+// The 44 bytes of the window's rules written before the Child's samples: the plan's fields and the
+// Child's own sizes.
 HeaderBytes childHeader(const SplitPlan& plan, const PlannedChild& child);
+
+// The bytes written before the Child's samples: in the Mother's own time its fmt chunk as it
+// stands (RF64 for a Child of 4 GiB or more), otherwise the window's 44 bytes.
+std::vector<std::uint8_t> childFileHeader(const SplitPlan& plan, const PlannedChild& child);
+
+// How many bytes childFileHeader gives, without making them.
+std::uint64_t childFileHeaderBytes(const SplitPlan& plan, const PlannedChild& child);
 
 // What the window's commands choose, as the window's rules read it.
 struct CutChoice {
@@ -80,5 +100,18 @@ inline constexpr std::uint32_t COPY_BLOCK_MAX = 8 * 1024 * 1024;
 // takes its number. Without a piece length the plan has no Child.
 SplitPlan planWindowSplit(const MotherSource& mother, const CutChoice& choice);
 
-// The command line's rules: for now the window's, so that both write the same Children.
+// The command line's --window-rules: the window's, so that both write the same Children.
 SplitPlan planCommandLineSplit(const MotherSource& mother, const CutChoice& choice);
+
+// What a split in the Mother's own time is told besides its spans.
+struct SpanChoice {
+    std::string childStem;
+    std::int32_t firstNumber = 1;   // the first span's number; each next one is one more
+    std::int32_t from = 0;          // above 0: the spans before the one numbered so are not written
+    std::uint32_t copyBufferBytes = 0;  // 0 means the default block
+};
+
+// A split in the Mother's own time: one Child a span, numbered in order, its slice the span's
+// frames of the Mother and its header the Mother's own fmt. A span, or its part, past the
+// Mother's last frame is not taken.
+SplitPlan planSpans(const MotherSource& mother, const ChildSpans& spans, const SpanChoice& choice);

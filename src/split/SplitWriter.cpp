@@ -45,11 +45,11 @@ public:
         const WavLayout layout = fileBytes ? readWavLayout(motherStream_, *fileBytes) : WavLayout{};
         const ChunkPlace data = layout.data.value_or(ChunkPlace{});
         if (!fileBytes || *fileBytes != mother.fileBytes || !layout.data || data.bodyAt != mother.dataAt ||
-            data.size != mother.dataChunkBytes) {
+            layout.dataBytes != mother.dataChunkBytes) {
             files_.close(motherStream_);
             motherStream_ = nullptr;
             outcome_.motherFileBytes = fileBytes.value_or(0);
-            outcome_.motherDataSize = data.size;
+            outcome_.motherDataSize = layout.dataBytes;
             return stop(SplitStop::MotherChanged, 0);
         }
         return true;
@@ -212,7 +212,7 @@ private:
             return false;
         }
         listener_.childCreated(child);
-        const HeaderBytes header = childHeader(plan_, child);
+        const std::vector<std::uint8_t> header = childFileHeader(plan_, child);
         if (!write(header.data(), header.size()) || !copySamples(child)) {
             return false;
         }

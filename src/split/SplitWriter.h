@@ -43,7 +43,7 @@ struct SplitOutcome {
     // Whether the incomplete Child it stopped at was removed; none when no file had been made.
     std::optional<bool> childRemoved;
     std::uint64_t motherFileBytes = 0;  // MotherChanged: what the file holds now
-    std::uint32_t motherDataSize = 0;
+    std::uint64_t motherDataSize = 0;
     std::uint64_t bytesAsked = 0;  // MotherEndedEarly: one transfer's bytes asked and read
     std::uint64_t bytesRead = 0;
 

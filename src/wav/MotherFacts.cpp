@@ -33,6 +33,7 @@ std::optional<MotherFacts> examineMother(const std::string& path, int& openError
         facts.dataAt = facts.layout.data->bodyAt;
         facts.dataSize = facts.layout.data->size;
     }
+    facts.extent = dataExtentOf(facts.layout, facts.fileBytes);
     // Readers that draw the samples start from the stream's position.
     seekFile(facts.stream, facts.layout.data ? facts.dataAt : facts.headerBytesRead);
     return facts;
@@ -60,6 +61,23 @@ MotherProblem findMotherProblem(const MotherFacts& facts)
     }
     if (facts.dataAt + facts.dataSize > facts.fileBytes) {
         return MotherProblem::DataBeyondFile;
+    }
+    return MotherProblem::None;
+}
+
+MotherProblem findSplitProblem(const MotherFacts& facts)
+{
+    if (facts.headerBytesRead < WAV_HEADER_BYTES) {
+        return MotherProblem::TooShort;
+    }
+    if (!facts.layout.riffWave && !facts.layout.rf64) {
+        return MotherProblem::NotRiffWave;
+    }
+    if (!facts.layout.data) {
+        return MotherProblem::NoData;
+    }
+    if (!facts.layout.fmt) {
+        return MotherProblem::NoFormat;
     }
     return MotherProblem::None;
 }

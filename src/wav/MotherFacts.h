@@ -23,7 +23,10 @@ struct MotherFacts {
     std::uint64_t fileBytes = 0;
     WavLayout layout;
     std::uint64_t dataAt = 0;    // the data chunk's first byte
-    std::uint32_t dataSize = 0;  // the data chunk's size; 0 without one
+    std::uint32_t dataSize = 0;  // the data chunk's size field; 0 without one
+    // The samples as a split in the Mother's own time takes them: the size the header gives (64-bit
+    // for RF64) and the size used, which differ when the header was never finished.
+    DataExtent extent;
 };
 
 // The first reason a file cannot be cut, in the order they are looked for.
@@ -36,4 +39,11 @@ std::optional<MotherFacts> examineMother(const std::string& path);
 // The same, and when there is nothing to look at, why: the runtime's cause, 0 when it gave none.
 std::optional<MotherFacts> examineMother(const std::string& path, int& openError);
 
+// The window's reading: a 32-bit RIFF WAVE whose data chunk fits the file, with the margin.
 MotherProblem findMotherProblem(const MotherFacts& facts);
+
+// The reading of a split in the Mother's own time: RIFF or RF64 of any length, an unfinished
+// header taken as its extent says; only TooShort, NotRiffWave, NoData and NoFormat are told here.
+// Whether its samples can be cut is sampleFormatProblem's answer, and whether it holds a frame the
+// extent's.
+MotherProblem findSplitProblem(const MotherFacts& facts);

@@ -52,6 +52,7 @@ TemplateWav readTemplateWav(const std::string& path)
         return read;
     }
     read.pieceBytes = layout.data->size;
+    read.format = layout.format;
     read.childHeader = isCanonicalHeader(first) ? first : canonicalHeaderOf(layout.format, read.pieceBytes);
     return read;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/AudioFormat.h"
+#include "wav/WavChunks.h"
 
 // The first reason a template cannot be used, in the order they are looked for.
 enum class TemplateProblem { None, CannotOpen, TooShort, NotRiffWave, NoData, NoFormat };
@@ -16,6 +17,7 @@ struct TemplateWav {
     std::size_t headerBytesRead = 0;
     std::uint32_t pieceBytes = 0;  // the size its data chunk states; the samples need not be there
     HeaderBytes childHeader{};     // the header carried into every Child
+    WavFormat format;              // its fmt fields: a piece as long in time needs its rate and frame
 };
 
 // Reads the template at path. The piece length is its data chunk's size, wherever that chunk

@@ -12,7 +12,10 @@ namespace {
 constexpr std::uint64_t FIRST_CHUNK_AT = 12;     // after "RIFF", its size and "WAVE"
 constexpr std::uint64_t CHUNK_HEADER_BYTES = 8;  // identifier and size
 constexpr std::uint32_t SHORTEST_FMT = 16;
-constexpr std::size_t LONGEST_FMT_READ = 40;  // the extensible form, sub-format included
+constexpr std::size_t LONGEST_FMT_READ = LONGEST_FMT_BODY;
+constexpr std::uint32_t SIZE_IN_DS64 = 0xFFFFFFFFu;  // an RF64 chunk size that stands in ds64
+constexpr std::uint64_t DS64_DATA_SIZE_AT = 8;       // after the RIFF size
+constexpr std::uint32_t SHORTEST_DS64 = 24;          // the RIFF, data and sample count sizes
 constexpr std::uint32_t EXTENSIBLE_TAG = 0xFFFE;
 constexpr std::uint32_t PCM_TAG = 1;
 constexpr std::size_t EXTENSIBLE_FMT_BYTES = 40;
@@ -20,6 +23,11 @@ constexpr std::size_t SUB_FORMAT_AT = 24;
 // What follows the leading code in every sub-format identifier of the base audio formats.
 constexpr std::array<std::uint8_t, 14> SUB_FORMAT_TAIL = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
                                                           0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+
+std::uint64_t readLe64(const std::uint8_t* bytes)
+{
+    return static_cast<std::uint64_t>(readLe32(bytes)) | (static_cast<std::uint64_t>(readLe32(bytes + 4)) << 32);
+}
 
 std::uint16_t readLe16(const std::uint8_t* bytes) { return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8)); }
 
@@ -59,7 +67,59 @@ void readFormat(const ByteReader& readAt, ChunkPlace place, WavLayout& layout)
         return;
     }
     layout.format = parseFormat(body.data(), got);
+    layout.fmtBody.assign(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(got));
     layout.fmt = place;
+}
+
+// An RF64 file's data size, from the ds64 chunk that must come first; none when it is not there.
+std::optional<std::uint64_t> readDs64DataSize(const ByteReader& readAt, std::uint64_t fileBytes)
+{
+    std::array<std::uint8_t, CHUNK_HEADER_BYTES + SHORTEST_DS64> ds64{};
+    if (fileBytes < FIRST_CHUNK_AT + ds64.size() || !readWhole(readAt, FIRST_CHUNK_AT, ds64.data(), ds64.size()) ||
+        !idIs(&ds64[0], "ds64") || readLe32(&ds64[4]) < SHORTEST_DS64) {
+        return std::nullopt;
+    }
+    return readLe64(&ds64[CHUNK_HEADER_BYTES + DS64_DATA_SIZE_AT]);
+}
+
+bool isChunkId(const std::uint8_t* id)
+{
+    return std::all_of(id, id + 4, [](std::uint8_t c) { return c >= 0x20 && c <= 0x7E; });
+}
+
+// Whether the bytes from `at` to the file's end are whole chunks, each with an identifier of four
+// printable characters: then they are chunks after the samples, not samples.
+bool chunksRunToEnd(const ByteReader& readAt, std::uint64_t at, std::uint64_t fileBytes)
+{
+    for (std::uint32_t walked = 0; walked < MOST_CHUNKS_WALKED && at < fileBytes; ++walked) {
+        std::array<std::uint8_t, CHUNK_HEADER_BYTES> header{};
+        if (at + CHUNK_HEADER_BYTES > fileBytes || !readWhole(readAt, at, header.data(), header.size()) ||
+            !isChunkId(header.data())) {
+            return false;
+        }
+        const std::uint32_t size = readLe32(&header[4]);
+        const std::uint64_t end = at + CHUNK_HEADER_BYTES + size;
+        if (end > fileBytes) {
+            return false;
+        }
+        // The last chunk's pad byte may be missing.
+        at = end + (size & 1u) > fileBytes ? fileBytes : end + (size & 1u);
+    }
+    return at == fileBytes;
+}
+
+bool sizeLeftUnfinished(std::uint64_t size) { return size == 0 || size == SIZE_IN_DS64; }
+
+void judgeDataLast(const ByteReader& readAt, std::uint64_t fileBytes, WavLayout& layout)
+{
+    const std::uint64_t at = layout.data->bodyAt;
+    const std::uint64_t after = fileBytes > at ? fileBytes - at : 0;
+    if (layout.dataBytes > after) {
+        layout.dataLast = true;
+    } else if (sizeLeftUnfinished(layout.dataBytes) && layout.dataBytes < after) {
+        const std::uint64_t end = at + layout.dataBytes + (layout.dataBytes & 1u);
+        layout.dataLast = !chunksRunToEnd(readAt, end, fileBytes);
+    }
 }
 
 }  // namespace
@@ -72,7 +132,12 @@ WavLayout walkWavChunks(std::uint64_t fileBytes, const ByteReader& readAt)
         return layout;
     }
     layout.riffWave = idIs(&riff[0], "RIFF") && idIs(&riff[8], "WAVE");
-    if (!layout.riffWave) {
+    std::optional<std::uint64_t> ds64DataSize;
+    if ((idIs(&riff[0], "RF64") || idIs(&riff[0], "BW64")) && idIs(&riff[8], "WAVE")) {
+        ds64DataSize = readDs64DataSize(readAt, fileBytes);
+        layout.rf64 = ds64DataSize.has_value();
+    }
+    if (!layout.riffWave && !layout.rf64) {
         return layout;
     }
     std::uint64_t at = FIRST_CHUNK_AT;
@@ -82,16 +147,21 @@ WavLayout walkWavChunks(std::uint64_t fileBytes, const ByteReader& readAt)
             break;
         }
         const ChunkPlace place{at + CHUNK_HEADER_BYTES, readLe32(&header[4])};
+        std::uint64_t size = place.size;
         if (!layout.fmt && idIs(&header[0], "fmt ")) {
             readFormat(readAt, place, layout);
         } else if (!layout.data && idIs(&header[0], "data")) {
             layout.data = place;
+            size = layout.rf64 && place.size == SIZE_IN_DS64 ? *ds64DataSize : place.size;
+            layout.dataBytes = size;
+            judgeDataLast(readAt, fileBytes, layout);
         }
         if (layout.fmt && layout.data) {
             break;
         }
         // An odd-sized chunk is followed by one pad byte that its size does not count.
-        at = place.bodyAt + place.size + (place.size & 1u);
+        const std::uint64_t left = fileBytes - place.bodyAt;
+        at = size >= left ? fileBytes : place.bodyAt + size + (size & 1u);
     }
     return layout;
 }
@@ -104,6 +174,24 @@ WavLayout readWavLayout(std::FILE* stream, std::uint64_t fileBytes)
         }
         return std::fread(into, 1, bytes, stream);
     });
+}
+
+DataExtent dataExtentOf(const WavLayout& layout, std::uint64_t fileBytes)
+{
+    DataExtent extent;
+    if (!layout.data) {
+        return extent;
+    }
+    extent.headerDataSize = layout.dataBytes;
+    extent.usedDataSize = layout.dataBytes;
+    const std::uint64_t at = layout.data->bodyAt;
+    const std::uint64_t after = fileBytes > at ? fileBytes - at : 0;
+    if (layout.dataLast && (layout.dataBytes > after || sizeLeftUnfinished(layout.dataBytes))) {
+        const std::uint64_t frame = layout.format.blockAlign;
+        extent.usedDataSize = frame == 0 ? after : after / frame * frame;
+        extent.unfinished = extent.usedDataSize != extent.headerDataSize;
+    }
+    return extent;
 }
 
 bool isPcm(const WavFormat& format)

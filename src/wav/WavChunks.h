@@ -8,13 +8,15 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "core/AudioFormat.h"
 
 // Reads up to `bytes` bytes of the file from a byte offset into `into`; returns how many came.
 using ByteReader = std::function<std::size_t(std::uint64_t offset, std::uint8_t* into, std::size_t bytes)>;
 
-// A chunk's body: its first byte's offset in the file and the size its header states.
+// A chunk's body: its first byte's offset in the file and the size its header states (the 32-bit
+// field, which an RF64 file's large chunks leave at 0xFFFFFFFF).
 struct ChunkPlace {
     std::uint64_t bodyAt = 0;
     std::uint32_t size = 0;
@@ -34,11 +36,25 @@ struct WavFormat {
     bool operator==(const WavFormat&) const = default;
 };
 
+// The longest fmt body kept: the extensible form, sub-format included.
+inline constexpr std::size_t LONGEST_FMT_BODY = 40;
+
 struct WavLayout {
     bool riffWave = false;           // "RIFF" at offset 0 and "WAVE" at offset 8
+    // "RF64" or "BW64" at offset 0, "WAVE" at 8 and a ds64 chunk first, which holds the sizes that
+    // do not fit 32 bits. Such a file is no RIFF WAVE (riffWave stays false) but is walked as one.
+    bool rf64 = false;
     std::optional<ChunkPlace> fmt;   // the first fmt chunk of at least 16 bytes
     std::optional<ChunkPlace> data;  // the first data chunk; its body may run past the file's end
     WavFormat format;                // read from fmt, zeros without one
+    std::vector<std::uint8_t> fmtBody;  // the fmt chunk's body as it stands, at most its first 40 bytes
+    // The data size the header gives: the data chunk's own field, or an RF64 file's ds64 size
+    // when that field is 0xFFFFFFFF. 0 without a data chunk.
+    std::uint64_t dataBytes = 0;
+    // Whether nothing but the data chunk's samples can follow its header: the size given runs past
+    // the file's end, or it is 0 or 0xFFFFFFFF and what follows its end is no chain of chunks up to
+    // the file's end. Only then may a reader take the bytes to the end of the file as samples.
+    bool dataLast = false;
 };
 
 // A file of more chunks than this before its samples is not taken for a recording: the walk
@@ -52,6 +68,22 @@ WavLayout walkWavChunks(std::uint64_t fileBytes, const ByteReader& readAt);
 
 // The same walk over an open file; the stream's position is left undefined.
 WavLayout readWavLayout(std::FILE* stream, std::uint64_t fileBytes);
+
+// The samples a reader takes from the data chunk. A recorder that lost its power, or a program that
+// wrote to a pipe, leaves the data size it wrote first (0 or 0xFFFFFFFF); when the data chunk is
+// the last one and its size is 0, 0xFFFFFFFF or larger than the bytes after it, its samples are the
+// bytes to the end of the file in whole frames, and the header was unfinished.
+struct DataExtent {
+    std::uint64_t headerDataSize = 0;  // the size the header gives
+    std::uint64_t usedDataSize = 0;    // the sample bytes taken
+    bool unfinished = false;           // the header's size was not taken; a caller warns of it
+    bool operator==(const DataExtent&) const = default;
+};
+
+// The data chunk's samples in a file of fileBytes: its header's size, or for an unfinished header
+// the bytes to the end of the file, rounded down to the format's block align (when it has one).
+// Without a data chunk, all zeros.
+DataExtent dataExtentOf(const WavLayout& layout, std::uint64_t fileBytes);
 
 // PCM, or the extensible format with the PCM sub-format.
 bool isPcm(const WavFormat& format);

@@ -27,6 +27,35 @@ TEST(CliOptions, EveryTakesTheLengthsTheTimeCutsCanChoose)
     }
 }
 
+TEST(CliOptions, EveryTakesDurationsAsPeopleWriteThem)
+{
+    // clang-format off
+    const std::pair<const char*, TimeLength> cases[] = {
+        {"10s",          {false, 0, 10, 1}},
+        {"10",           {false, 0, 10, 1}},
+        {"0.25s",        {false, 0, 1, 4}},
+        {"250ms",        {false, 0, 1, 4}},
+        {"0.5ms",        {false, 0, 1, 2000}},
+        {"10m",          {false, 0, 600, 1}},
+        {"1.5h",         {false, 0, 5400, 1}},
+        {"1:30",         {false, 0, 90, 1}},
+        {"01:02:03.5",   {false, 0, 7447, 2}},
+        {"0:00.000001",  {false, 0, 1, 1000000}},
+        {"480000f",      {true, 480000, 0, 1}},
+        {"3.14159265358979323", {false, 0, 314159265358979323, 100000000000000000}},
+    };
+    // clang-format on
+    for (const auto& [text, length] : cases) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(parseDuration(text), length);
+    }
+    for (const char* refused : {"0s", "0", "0f", "0:00", "", "s", "f", ".5", "5.", "-1s", "1e3", "10 s", "1:60",
+                                "1:60:00", "1:2:3:4", "1.5f", "10x", "1000000000000s", "3.1415926535897932384s"}) {
+        SCOPED_TRACE(refused);
+        EXPECT_FALSE(parseDuration(refused).has_value());
+    }
+}
+
 TEST(CliOptions, ReadsEveryOptionInBothSpellings)
 {
     const ParsedOptions parsed = parse(
@@ -35,15 +64,17 @@ TEST(CliOptions, ReadsEveryOptionInBothSpellings)
     const CliOptions& o = *parsed.options;
     EXPECT_EQ(o.motherPath, "take.wav");
     EXPECT_EQ(o.length, LengthChoice::Time);
-    EXPECT_EQ(o.hundredths, 50u);
+    EXPECT_EQ(o.every, (TimeLength{false, 0, 1, 2}));
+    EXPECT_FALSE(o.windowRules);
     EXPECT_EQ(o.from, 3);
     EXPECT_EQ(o.name, "out/kid.wav");
     EXPECT_EQ(o.blockBytes, 8388608u);
     EXPECT_TRUE(o.dryRun);
     EXPECT_TRUE(o.quiet);
 
-    const ParsedOptions like = parse({"--like", "t.wav", "--default-header", "--", "-take.wav"});
+    const ParsedOptions like = parse({"--like", "t.wav", "--default-header", "--window-rules", "--", "-take.wav"});
     ASSERT_TRUE(like.options) << like.problem;
+    EXPECT_TRUE(like.options->windowRules);
     EXPECT_EQ(like.options->length, LengthChoice::Like);
     EXPECT_EQ(like.options->likePath, "t.wav");
     EXPECT_FALSE(like.options->carryLikeHeader);
@@ -65,7 +96,11 @@ TEST(CliOptions, NamesWhatIsWrongWithALine)
          "--pieces: choose the piece length once, with one of --every, --pieces or --like"},
         {{"--every", "10s", "--fast", "a.wav"}, "unknown option --fast"},
         {{"a.wav", "--every"}, "--every needs a value"},
-        {{"--every", "0.125s", "a.wav"},
+        {{"--every", "1e3", "a.wav"},
+         "--every 1e3: expected a duration such as 10s, 0.25s, 250ms, 10m, 1h, 1:30, 01:02:03.5 or 480000f"},
+        {{"--like", "t.wav", "--default-header", "a.wav"},
+         "--default-header: only with --window-rules (the Children otherwise keep the MOTHER's format)"},
+        {{"--every", "0.125s", "--window-rules", "a.wav"},
          "--every 0.125s: expected a length the time cuts can choose: whole hundredths of a second from 0.01s to "
          "24347.88s (such as 10s, 0.25s, 1.5s)"},
         {{"--pieces", "0", "a.wav"}, "--pieces 0: expected a whole number of pieces from 1"},

@@ -109,7 +109,7 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
         ASSERT_EQ(fake.boxes.back().caption, timeCaption);
 
         std::vector<std::string> args = split.options;
-        args.insert(args.end(), {"--name", folder.path("c" + name), "--quiet", motherPath});
+        args.insert(args.end(), {"--window-rules", "--name", folder.path("c" + name), "--quiet", motherPath});
         ASSERT_EQ(run(args), EXIT_DONE) << err.str();
         EXPECT_EQ(err.str(), "");
 
@@ -139,16 +139,16 @@ TEST_F(CliRun, NamesChildrenAfterTheMotherAndTellsEachOneWhenNotOnATerminal)
     ASSERT_EQ(run({"--every", "20s", motherPath}), EXIT_DONE) << err.str();
     const std::string stem = folder.path("take");
     EXPECT_EQ(err.str().substr(0, err.str().rfind('\n', err.str().size() - 2) + 1),
-              stem + "1.WAV  3528044 bytes\n" + stem + "2.WAV  3528044 bytes\n" + stem + "3.WAV  3527912 bytes\n");
-    EXPECT_NE(err.str().find("\n3 Children, 10584000 bytes in "), std::string::npos) << err.str();
+              stem + "1.WAV  3528044 bytes\n" + stem + "2.WAV  3528044 bytes\n" + stem + "3.WAV  3528044 bytes\n");
+    EXPECT_NE(err.str().find("\n3 Children, 10584132 bytes in "), std::string::npos) << err.str();
     EXPECT_EQ(out.str(), "");
 
     ASSERT_EQ(run({"--every", "20s", motherPath}, true), EXIT_DONE) << err.str();
     EXPECT_NE(err.str().find("\r[##############################] 100 %  3/3 Children  "), std::string::npos)
         << err.str();
 
-    // From piece 2 of 0.01 s on: nine full Children and an empty tenth (a rest of exactly 64
-    // bytes). The bar counts Mother samples from piece 2 on, not the 44-byte headers, against ten.
+    // From piece 2 of 0.01 s (441 frames) on: nine full Children and a tenth of the 33 frames left.
+    // The bar counts Mother samples from piece 2 on, not the 44-byte headers, against ten.
     loadMotherOf(10 * 1764 + 64 + 68, 0, "beat.wav");
     ASSERT_EQ(run({"--every", "0.01s", "--from", "2", motherPath}, true), EXIT_DONE) << err.str();
     std::vector<int> percents;
@@ -163,7 +163,7 @@ TEST_F(CliRun, NamesChildrenAfterTheMotherAndTellsEachOneWhenNotOnATerminal)
         }
     }
     EXPECT_EQ(percents, (std::vector<int>{11, 22, 33, 44, 55, 66, 77, 88, 99, 100}));
-    EXPECT_NE(bar.find("\n10 Children, 16316 bytes in "), std::string::npos) << bar;
+    EXPECT_NE(bar.find("\n10 Children, 16448 bytes in "), std::string::npos) << bar;
 }
 
 TEST_F(CliRun, DryRunListsThePlanAndWritesNothing)
@@ -175,8 +175,8 @@ TEST_F(CliRun, DryRunListsThePlanAndWritesNothing)
 
     ASSERT_EQ(run({"--pieces", "6", "--from", "5", "--dry-run", motherPath}), EXIT_DONE) << err.str();
     const std::string stem = folder.path("take");
-    EXPECT_EQ(out.str(), stem + "5.WAV  1764032 bytes  from 40.00 s (MOTHER byte 7055996)\n" + stem +
-                             "6.WAV  1764032 bytes  from 50.00 s (MOTHER byte 8819984)\n");
+    EXPECT_EQ(out.str(), stem + "5.WAV  1764044 bytes  441000 frames  10 s  from 40 s (frame 1764000)\n" + stem +
+                             "6.WAV  1764044 bytes  441000 frames  10 s  from 50 s (frame 2205000)\n");
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(filesInFolder(), files);
     EXPECT_EQ(readWhole(keep), (std::vector<std::uint8_t>{'k', 'e', 'e', 'p'}));
@@ -196,9 +196,9 @@ TEST_F(CliRun, RefusesWithTheFileAndTheCauseAndLeavesNoChild)
                              "\n  split stopped, the MOTHER is unchanged\n");
     EXPECT_TRUE(fileBytes(motherPath) == mother);
 
-    EXPECT_EQ(run({"--pieces", "2645984", motherPath}), EXIT_REFUSED);
+    EXPECT_EQ(run({"--pieces", "2646001", motherPath}), EXIT_REFUSED);
     EXPECT_EQ(err.str(),
-              "morlando-split: more pieces than the MOTHER has frames\n  " + motherPath + "\n  frames = 2645983\n");
+              "morlando-split: more pieces than the MOTHER has frames\n  " + motherPath + "\n  frames = 2646000\n");
 
     const std::string shortLike = folder.write("short.wav", {'R', 'I', 'F', 'F'});
     EXPECT_EQ(run({"--like", shortLike, motherPath}), EXIT_REFUSED);

@@ -1,4 +1,5 @@
 #include "split/SplitPlan.h"
+#include "split/SpanRules.h"
 
 #include <gtest/gtest.h>
 
@@ -202,7 +203,7 @@ TEST(SplitPlan, CopyBlockIsTheDefaultWithoutOneAndAtMostEightMebibytes)
     }
 }
 
-TEST(SplitPlan, CommandLineRulesAreTheWindowsForNow)
+TEST(SplitPlan, CommandLineWindowRulesAreTheWindows)
 {
     MotherSource mother;
     mother.sampleBytes = 3500;
@@ -215,4 +216,66 @@ TEST(SplitPlan, CommandLineRulesAreTheWindowsForNow)
     EXPECT_EQ(line.children, window.children);
     EXPECT_EQ(line.unwritten, window.unwritten);
     EXPECT_EQ(line.nextNumber, 5);
+}
+
+TEST(SplitPlan, SpanRulesLayTheMothersFramesEndToEnd)
+{
+    EXPECT_EQ(framesOf({false, 0, 10, 1}, 48000), 480000u);
+    EXPECT_EQ(framesOf({false, 0, 25, 100}, 96000), 24000u);
+    EXPECT_EQ(framesOf({false, 0, 1, 88200}, 44100), 1u);  // half a frame goes up
+    EXPECT_EQ(framesOf({false, 0, 1, 88201}, 44100), 0u);
+    EXPECT_EQ(framesOf({true, 480000, 0, 1}, 8000), 480000u);
+    EXPECT_EQ(framesOf({false, 0, 18446744073709551615u, 1}, 2), std::nullopt);
+    EXPECT_EQ(framesLike(441000, 44100, 48000), 480000u);  // 10 s at 44.1 kHz is 10 s at 48 kHz
+
+    struct Case {
+        const char* what;
+        ChildSpans spans;
+        std::vector<std::pair<std::uint64_t, std::uint64_t>> expected;  // first frame, frames
+    };
+    const Case cases[] = {
+        {"25 s + 7 frames by 10 s", spansEvery(1200007, 480000), {{0, 480000}, {480000, 480000}, {960000, 240007}}},
+        {"an exact multiple has no empty last", spansEvery(960000, 480000), {{0, 480000}, {480000, 480000}}},
+        {"a single frame", spansEvery(1, 480000), {{0, 1}}},
+        {"no piece length", spansEvery(10, 0), {}},
+        {"3 pieces of 11 frames", spansOfPieces(11, 3), {{0, 3}, {3, 3}, {6, 5}}},
+        {"as many pieces as frames", spansOfPieces(2, 2), {{0, 1}, {1, 1}}},
+        {"more pieces than frames", spansOfPieces(2, 3), {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(c.spans.size(), c.expected.size());
+        for (std::size_t i = 0; i < c.spans.size(); ++i) {
+            EXPECT_EQ(c.spans[i].firstFrame, c.expected[i].first);
+            EXPECT_EQ(c.spans[i].frames, c.expected[i].second);
+        }
+    }
+}
+
+TEST(SplitPlan, SpansBecomeChildrenInTheMothersFrames)
+{
+    MotherSource mother;
+    mother.path = "m.wav";
+    mother.dataAt = 68;
+    mother.sampleBytes = 6 * 1000;                      // 1000 frames of 24-bit stereo
+    mother.format = WavFormat{1, 2, 48000, 288000, 6, 24, 0};
+    mother.fmtBody = {1, 0, 2, 0, 0x80, 0xBB, 0, 0, 0x00, 0x65, 0x04, 0, 6, 0, 24, 0};
+    SpanChoice choice;
+    choice.childStem = "out/take";
+    choice.from = 2;
+    const ChildSpans spans = {{0, 400, ""}, {400, 400, "Verse"}, {800, 300, ""}, {1000, 5, "past"}};
+    const SplitPlan plan = planSpans(mother, spans, choice);
+    ASSERT_EQ(plan.children.size(), 2u);
+    const PlannedChild verse{2, 2400, 68 + 2400, "Verse"};
+    const PlannedChild rest{3, 1200, 68 + 4800, ""};  // cut at the Mother's last frame
+    EXPECT_EQ(plan.children[0], verse);
+    EXPECT_EQ(plan.children[1], rest);
+    EXPECT_EQ(plan.nextNumber, 5);
+    EXPECT_EQ(childName(plan, verse), "out/take2-Verse.WAV");
+    EXPECT_EQ(childName(plan, rest), "out/take3.WAV");
+    const std::vector<std::uint8_t> header = childFileHeader(plan, verse);
+    ASSERT_EQ(header.size(), 44u);
+    EXPECT_EQ(childFileHeaderBytes(plan, verse), 44u);
+    EXPECT_EQ(std::vector<std::uint8_t>(header.begin() + 20, header.begin() + 36), mother.fmtBody);
+    EXPECT_EQ(header[40] | header[41] << 8, 2400);
 }

@@ -285,3 +285,75 @@ TEST_F(SplitWriter, AFileThatCannotGrowStopsBothWaysOfCopying)
         EXPECT_FALSE(std::filesystem::exists(child(1)));
     }
 }
+
+namespace {
+
+// The real Mother, but every Child goes nowhere: only its first write (the header), its byte
+// count and its last bytes are kept, so that a Child of gigabytes costs no disk.
+class CountingFiles : public SplitFiles {
+public:
+    ChildCreation createChild(const std::string&, const std::string&) override
+    {
+        return {std::fopen("/dev/null", "wb"), Sameness::Different};
+    }
+
+    std::size_t write(std::FILE*, const void* from, std::size_t bytes) override
+    {
+        const auto* at = static_cast<const std::uint8_t*>(from);
+        if (written == 0) {
+            header.assign(at, at + bytes);
+        }
+        written += bytes;
+        last.insert(last.end(), at, at + bytes);
+        if (last.size() > 8) {
+            last.erase(last.begin(), last.end() - 8);
+        }
+        return bytes;
+    }
+
+    Bytes header;
+    Bytes last;
+    std::uint64_t written = 0;
+};
+
+}  // namespace
+
+// A sparse RF64 Mother of 4 GiB + 4000 bytes of samples, split into one Child: an RF64 Child whose
+// ds64 holds its sizes, all of the Mother's samples behind it. About 6 s natively, most of it reading 4 GiB of holes.
+TEST(SplitWriterLarge, AChildOfFourGibibytesOrMoreIsRf64)
+{
+    ScratchFolder folder;
+    const std::uint64_t data = 0x100000000ull + 4000;
+    const Bytes fmt = FMT_16;
+    // clang-format off
+    const Bytes head = join({
+        ascii("RF64"), {0xFF, 0xFF, 0xFF, 0xFF}, ascii("WAVE"),
+        ascii("ds64"), {28, 0, 0, 0},
+        {0xE8, 0x0F, 0, 0, 1, 0, 0, 0},  // RIFF size: 72 + data
+        {0xA0, 0x0F, 0, 0, 1, 0, 0, 0},  // data size
+        {0xE8, 0x03, 0, 0x40, 0, 0, 0, 0},  // frames: data / 4
+        {0, 0, 0, 0},
+        fmt, ascii("data"), {0xFF, 0xFF, 0xFF, 0xFF}});
+    // clang-format on
+    const Bytes end = ascii("lastbyte");
+    const std::string path = folder.write("mother.wav", head);
+    std::filesystem::resize_file(path, head.size() + data - end.size());
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::app);
+        out.write(reinterpret_cast<const char*>(end.data()), static_cast<std::streamsize>(end.size()));
+    }
+    const std::optional<MotherFacts> facts = examineMother(path);
+    ASSERT_TRUE(facts);
+    std::fclose(facts->stream);
+    ASSERT_EQ(findSplitProblem(*facts), MotherProblem::None);
+    const SplitPlan plan = planSpans(ownTimeSourceOf(path, *facts), {{0, data / 4, ""}}, SpanChoice{"", 1, 0, 8388608});
+    ASSERT_EQ(plan.children.size(), 1u);
+
+    CountingFiles files;
+    SplitListener nobody;
+    const SplitOutcome outcome = writeSplit(plan, files, nobody);
+    EXPECT_TRUE(outcome.finished());
+    EXPECT_EQ(files.header, head);  // the Mother's own header is what its one Child needs
+    EXPECT_EQ(files.written, 80 + data);
+    EXPECT_EQ(files.last, end);
+}

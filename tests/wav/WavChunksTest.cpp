@@ -160,3 +160,51 @@ TEST(WavChunks, CanonicalHeaderIsRecognisedAndMadeFromFmtFields)
     // clang-format on
     EXPECT_EQ(canonicalHeaderOf(WavFormat{0xFFFE, 1, 48000, 144000, 3, 24, 1}, 264), expected);
 }
+
+TEST(WavChunks, ReadsRf64SizesAndTakesAnUnfinishedHeadersSamplesToTheEnd)
+{
+    const auto dataOf = [](std::uint32_t size) {
+        return join({ascii("data"),
+                     {static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
+                      static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 24)}});
+    };
+    const auto rf64 = [&](const char* id, std::uint8_t ds64DataLow, std::uint8_t ds64DataHigh) {
+        const Bytes ds64 = join({ascii("ds64"), {28, 0, 0, 0}, Bytes(8, 0), {ds64DataLow, ds64DataHigh}, Bytes(18, 0)});
+        return join({ascii(id), {0xFF, 0xFF, 0xFF, 0xFF}, ascii("WAVE"), ds64, FMT_16, dataOf(0xFFFFFFFF)});
+    };
+    const Bytes list = join({ascii("LIST"), {0xCA, 0x07, 0, 0}, ascii("INFO"), Bytes(1990, 0)});  // 2002 bytes
+    struct Case {
+        const char* what;
+        Bytes file;
+        bool rf64;
+        DataExtent extent;
+    };
+    // Every file holds 2002 bytes after its data chunk's header: 500 frames and half a frame.
+    // clang-format off
+    const Case cases[] = {
+        {"finished",                  join({riffWave(0, 0), FMT_16, dataOf(2002), samples(2002)}), false, {2002, 2002, false}},
+        {"size 0",                    join({riffWave(0, 0), FMT_16, dataOf(0), samples(2002)}), false, {0, 2000, true}},
+        {"size 0xFFFFFFFF",           join({riffWave(0, 0), FMT_16, dataOf(0xFFFFFFFF), samples(2002)}), false, {0xFFFFFFFF, 2000, true}},
+        {"size past the end",         join({riffWave(0, 0), FMT_16, dataOf(3000), samples(2002)}), false, {3000, 2000, true}},
+        {"size 0, a chunk after it",  join({riffWave(0, 0), FMT_16, dataOf(0), list}), false, {0, 0, false}},
+        {"RF64",                      join({rf64("RF64", 0xD2, 0x07), samples(2002)}), true, {2002, 2002, false}},
+        {"BW64",                      join({rf64("BW64", 0xD2, 0x07), samples(2002)}), true, {2002, 2002, false}},
+        {"RF64, ds64 size 0",         join({rf64("RF64", 0, 0), samples(2002)}), true, {0, 2000, true}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const WavLayout layout = walk(c.file);
+        EXPECT_EQ(layout.rf64, c.rf64);
+        EXPECT_EQ(layout.riffWave, !c.rf64);
+        ASSERT_TRUE(layout.data.has_value());
+        EXPECT_EQ(layout.data->bodyAt, c.rf64 ? 80u : 44u);
+        EXPECT_EQ(dataExtentOf(layout, c.file.size()), c.extent);
+        EXPECT_EQ(layout.fmtBody, Bytes(FMT_16.begin() + 8, FMT_16.end()));
+    }
+    // An RF64 file whose first chunk is no ds64 is not walked.
+    Bytes noDs64 = rf64("RF64", 0xD2, 0x07);
+    noDs64[12] = 'X';
+    EXPECT_FALSE(walk(noDs64).rf64);
+    EXPECT_FALSE(walk(noDs64).data.has_value());
+}
