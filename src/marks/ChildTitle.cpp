@@ -28,6 +28,11 @@ std::string_view lastName(std::string_view path)
     return separator == std::string_view::npos ? path : path.substr(separator + 1);
 }
 
+std::string numberedStem(std::string_view stem, std::int32_t number)
+{
+    return std::string(stem) + (number > 0 ? std::to_string(number) : std::string());
+}
+
 }  // namespace
 
 std::string safeTitle(std::string_view title)
@@ -42,11 +47,9 @@ std::string safeTitle(std::string_view title)
     return safe;
 }
 
-std::string titledChildName(std::string_view stem, std::int32_t number, std::string_view title,
-                            const NameLimits& limits)
+std::string fittedTitle(std::string_view stem, std::int32_t number, std::string_view title, const NameLimits& limits)
 {
-    const std::string numbered = std::string(stem) + (number > 0 ? std::to_string(number) : std::string());
-    const std::string unnamed = numbered + std::string(EXTENSION);
+    const std::string unnamed = numberedStem(stem, number) + std::string(EXTENSION);
     const std::string safe = safeTitle(title);
     const std::size_t pathUsed = lengthOf(unnamed, limits) + 1;  // the "-" before the title
     const std::size_t nameUsed = lengthOf(lastName(unnamed), limits) + 1;
@@ -64,8 +67,12 @@ std::string titledChildName(std::string_view stem, std::int32_t number, std::str
         kept = next;
         at = next;
     }
-    if (kept == 0) {
-        return unnamed;
-    }
-    return numbered + "-" + safe.substr(0, kept) + std::string(EXTENSION);
+    return safe.substr(0, kept);
+}
+
+std::string titledChildName(std::string_view stem, std::int32_t number, std::string_view title,
+                            const NameLimits& limits)
+{
+    const std::string fitted = fittedTitle(stem, number, title, limits);
+    return numberedStem(stem, number) + (fitted.empty() ? "" : "-" + fitted) + std::string(EXTENSION);
 }

@@ -24,6 +24,10 @@ inline constexpr NameLimits POSIX_NAME_LIMITS{4095, 255, false};
 // 0 to 31 and 127) as "_"; every other byte, those of letters of any script among them, as it is.
 std::string safeTitle(std::string_view title);
 
+// The safe title as it fits stem + number + "-" + title + ".WAV" within the limits: cut at a
+// character boundary, empty when not one character of it fits.
+std::string fittedTitle(std::string_view stem, std::int32_t number, std::string_view title, const NameLimits& limits);
+
 // stem + the number (when above 0) + "-" + the safe title + ".WAV", the title cut at a character
 // boundary so that the whole path and its last name stay within the limits; without a title, or
 // without room for one character of it, stem + number + ".WAV" as for an unnamed Child. The stem

@@ -12,16 +12,17 @@
 #include "wav/ChildSpan.h"
 #include "wav/MotherFacts.h"
 #include "wav/WavChunks.h"
+#include "wav/WavMetadata.h"
 
 // The Mother as it was found when it was loaded. The writer refuses a file that no longer looks
 // so: another length, or a data chunk elsewhere or of another size.
 struct MotherSource {
     std::string path;
     std::uint64_t fileBytes = 0;
-    std::uint64_t dataAt = 0;          // file offset of the first sample byte
-    std::uint64_t dataChunkBytes = 0;  // the data size the header gives (an RF64 file's from its ds64)
-    std::uint64_t sampleBytes = 0;     // the sample bytes the rules may cut, from dataAt on
-    std::optional<WavFormat> format;   // the fmt chunk's fields, when the caller read them
+    std::uint64_t dataAt = 0;           // file offset of the first sample byte
+    std::uint64_t dataChunkBytes = 0;   // the data size the header gives (an RF64 file's from its ds64)
+    std::uint64_t sampleBytes = 0;      // the sample bytes the rules may cut, from dataAt on
+    std::optional<WavFormat> format;    // the fmt chunk's fields, when the caller read them
     std::vector<std::uint8_t> fmtBody;  // the fmt chunk's body, which Children in its own time carry
 };
 
@@ -46,12 +47,15 @@ struct PlannedChild {
 
 struct SplitPlan {
     MotherSource mother;
-    std::string stem;                    // the Children are named stem, number, ".WAV"
-    HeaderBytes headerFields{};          // every Child's header but its two sizes, for the window's rules
+    std::string stem;            // the Children are named stem, number, ".WAV"
+    HeaderBytes headerFields{};  // every Child's header but its two sizes, for the window's rules
     // In the Mother's own time: the fmt body every Child carries as it stands (then headerFields is
     // not used), and its frame size; empty for the window's 44-byte headers.
     std::vector<std::uint8_t> childFmt;
     std::uint16_t frameBytes = 0;
+    // In the Mother's own time: the Mother's bext, iXML and markers, which every Child carries
+    // moved to its own start, between its fmt and data chunks; none for bare Children.
+    std::optional<WavMetadata> carried;
     std::vector<PlannedChild> children;  // in the order they are written
     // The rest after the last whole piece of a how-many cut: numbered and named as a Child, but
     // never written, so a file that already bears its name stays as it was.
@@ -69,7 +73,8 @@ std::string childName(const SplitPlan& plan, const PlannedChild& child);
 HeaderBytes childHeader(const SplitPlan& plan, const PlannedChild& child);
 
 // The bytes written before the Child's samples: in the Mother's own time its fmt chunk as it
-// stands (RF64 for a Child of 4 GiB or more), otherwise the window's 44 bytes.
+// stands (RF64 for a Child of 4 GiB or more) and the metadata it carries, otherwise the window's
+// 44 bytes.
 std::vector<std::uint8_t> childFileHeader(const SplitPlan& plan, const PlannedChild& child);
 
 // How many bytes childFileHeader gives, without making them.
@@ -106,8 +111,8 @@ SplitPlan planCommandLineSplit(const MotherSource& mother, const CutChoice& choi
 // What a split in the Mother's own time is told besides its spans.
 struct SpanChoice {
     std::string childStem;
-    std::int32_t firstNumber = 1;   // the first span's number; each next one is one more
-    std::int32_t from = 0;          // above 0: the spans before the one numbered so are not written
+    std::int32_t firstNumber = 1;       // the first span's number; each next one is one more
+    std::int32_t from = 0;              // above 0: the spans before the one numbered so are not written
     std::uint32_t copyBufferBytes = 0;  // 0 means the default block
 };
 

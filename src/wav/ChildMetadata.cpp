@@ -1,6 +1,7 @@
 #include "wav/ChildMetadata.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "wav/WavHeader.h"
 
@@ -137,4 +138,32 @@ ChunkBody childMetadataChunks(const WavMetadata& mother, std::uint64_t firstFram
         out.insert(out.end(), part.begin(), part.end());
     }
     return out;
+}
+
+std::vector<std::uint8_t> withChunksBeforeData(std::vector<std::uint8_t> header, const ChunkBody& chunks)
+{
+    constexpr std::size_t DS64_RIFF_SIZE_AT = 20;  // "RF64", its size, "WAVE", "ds64", its size
+    const std::size_t dataAt = header.size() - 8;
+    if (chunks.empty() || header.size() < DS64_RIFF_SIZE_AT + 8 ||
+        std::string_view(reinterpret_cast<const char*>(header.data() + dataAt), 4) != "data") {
+        return header;
+    }
+    const std::string_view form(reinterpret_cast<const char*>(header.data()), 4);
+    if (form == "RIFF") {
+        const std::uint64_t riffBytes = std::uint64_t{readLe32(&header[4])} + chunks.size();
+        if (riffBytes > LARGEST_CHUNK_BODY) {
+            return header;
+        }
+        writeLe32(static_cast<std::uint32_t>(riffBytes), &header[4]);
+    } else if (form == "RF64") {
+        std::uint8_t* field = &header[DS64_RIFF_SIZE_AT];
+        const std::uint64_t riffBytes =
+            (std::uint64_t{readLe32(field)} | (std::uint64_t{readLe32(field + 4)} << 32)) + chunks.size();
+        writeLe32(static_cast<std::uint32_t>(riffBytes & 0xFFFFFFFFu), field);
+        writeLe32(static_cast<std::uint32_t>(riffBytes >> 32), field + 4);
+    } else {
+        return header;
+    }
+    header.insert(header.begin() + static_cast<std::ptrdiff_t>(dataAt), chunks.begin(), chunks.end());
+    return header;
 }

@@ -34,3 +34,8 @@ ChunkBody childMarkerChunks(const std::vector<WavMarker>& markers, std::uint64_t
 
 // All three, in that order: what a Child of these frames carries of the Mother's metadata.
 ChunkBody childMetadataChunks(const WavMetadata& mother, std::uint64_t firstFrame, std::uint64_t frames);
+
+// A Child's header (RIFF or RF64, ending with its data chunk's 8-byte header) with these chunks
+// standing before its data chunk; its RIFF size, or an RF64 file's ds64 RIFF size, counts them.
+// Unchanged when the header is not so laid out, or its RIFF size would no longer fit 32 bits.
+std::vector<std::uint8_t> withChunksBeforeData(std::vector<std::uint8_t> header, const ChunkBody& chunks);

@@ -65,6 +65,31 @@ TEST(ChildMetadata, MovesTheTimeReferenceKeepsIxmlAndCountsMarkersFromTheChildsS
     EXPECT_EQ(childMarkerChunks(markers, 101, 149), Bytes{});
     EXPECT_EQ(childMarkerChunks({{1, 0x100000000, "far"}}, 0, 0x200000000), Bytes{});
 
+    // Before the data chunk's header, counted in the RIFF size, or in an RF64 file's ds64 RIFF size.
+    const Bytes junk = join({ascii("junk"), {0x02, 0, 0, 0}, ascii("ab")});
+    const Bytes riff = join({ascii("RIFF"), {0x2C, 0, 0, 0}, ascii("WAVE"), FMT_16, ascii("data"), {0x08, 0, 0, 0}});
+    EXPECT_EQ(withChunksBeforeData(riff, junk),
+              join({ascii("RIFF"), {0x36, 0, 0, 0}, ascii("WAVE"), FMT_16, junk, ascii("data"), {0x08, 0, 0, 0}}));
+    const auto rf64 = [&](const Bytes& riffSize, const Bytes& more) {
+        return join({ascii("RF64"),
+                     Bytes(4, 0xFF),
+                     ascii("WAVE"),
+                     ascii("ds64"),
+                     {0x1C, 0, 0, 0},
+                     riffSize,
+                     Bytes(20, 0),
+                     FMT_16,
+                     more,
+                     ascii("data"),
+                     Bytes(4, 0xFF)});
+    };
+    EXPECT_EQ(withChunksBeforeData(rf64({0xFA, 0xFF, 0xFF, 0xFF, 0x01, 0, 0, 0}, {}), junk),
+              rf64({0x04, 0x00, 0x00, 0x00, 0x02, 0, 0, 0}, junk));  // 0x1FFFFFFFA + 10
+    Bytes full = riff;
+    full[4] = full[5] = full[6] = full[7] = 0xFF;
+    EXPECT_EQ(withChunksBeforeData(full, junk), full);
+    EXPECT_EQ(withChunksBeforeData(junk, junk), junk);
+
     // Read back as a Child's file, its metadata is the Mother's, moved to the Child's start.
     Bytes bext(602, 0);
     bext[338] = 16;
