@@ -1,13 +1,14 @@
 #!/bin/bash
 # Times morlando-split as a whole process against the tools a user could pick for the same job,
-# on the same 1 GiB Mother cut into 10-second Children, in the same run: `cp` of the Mother (the
+# on the same 1 GiB Mother (16-bit stereo 44.1 kHz, or with --format 24-48 24-bit stereo 48 kHz)
+# cut into 10-second Children, in the same run: `cp` of the Mother (the
 # baseline), `split -b` into as many files, and SoX, ffmpeg's segment muxer and shntool when they
 # are installed. Prints each one's median wall time until it ends and until its output is on disk,
 # the ratios to cp and whether its Children hold exactly the Mother's samples. Figures only; no
 # time is asserted.
 #
 #   bench/side-by-side.sh [--rounds N] [--mib N] [--dir PATH] [--split PATH/TO/morlando-split]
-#                         [--before PATH/TO/an-earlier-morlando-split]
+#                         [--before PATH/TO/an-earlier-morlando-split] [--format cd|24-48]
 #
 # --before adds an earlier build as one more contender, so that a change is timed before and after
 # in the same run.
@@ -20,6 +21,7 @@ mib=1024
 dir=${TMPDIR:-/tmp}
 program=
 before=
+format=cd
 while [ $# -gt 0 ]; do
     case $1 in
     --rounds) rounds=$2; shift 2 ;;
@@ -27,7 +29,9 @@ while [ $# -gt 0 ]; do
     --dir) dir=$2; shift 2 ;;
     --split) program=$2; shift 2 ;;
     --before) before=$2; shift 2 ;;
-    *) echo "usage: $0 [--rounds N] [--mib N] [--dir PATH] [--split PATH] [--before PATH]" >&2; exit 2 ;;
+    --format) format=$2; shift 2 ;;
+    *) echo "usage: $0 [--rounds N] [--mib N] [--dir PATH] [--split PATH] [--before PATH] [--format cd|24-48]" >&2
+       exit 2 ;;
     esac
 done
 
@@ -44,15 +48,21 @@ work=$dir/morlando-side-by-side-$$
 mkdir -p "$work" || exit 2
 trap 'rm -rf "$work"' EXIT
 
-data=$((mib * 1024 * 1024))
-piece=1764000  # 10 s of 16-bit stereo 44 100 Hz
+case $format in
+cd) rate=44100 align=4 bits=16 ;;
+24-48) rate=48000 align=6 bits=24 ;;
+*) echo "--format: cd or 24-48" >&2; exit 2 ;;
+esac
+data=$((mib * 1024 * 1024 / align * align))  # whole frames
+piece=$((10 * rate * align))                   # 10 s
+le16() { printf '\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)); }
 le32() {
     printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255))
 }
 mother=$work/mother.wav
 {
-    printf "RIFF$(le32 $((data + 36)))WAVEfmt $(le32 16)\\x01\\x00\\x02\\x00$(le32 44100)$(le32 176400)"
-    printf "\\x04\\x00\\x10\\x00data$(le32 $data)"
+    printf "RIFF$(le32 $((data + 36)))WAVEfmt $(le32 16)\\x01\\x00\\x02\\x00$(le32 $rate)$(le32 $((rate * align)))"
+    printf "$(le16 $align)$(le16 $bits)data$(le32 $data)"
     head -c "$data" /dev/urandom
 } >"$mother"
 sync
@@ -89,7 +99,7 @@ exact() {
     wav)
         local got
         got=$(for f in $(ls "$out" | sort -V); do tail -c +45 "$out/$f"; done | cmp - <(tail -c +45 "$mother") 2>&1)
-        # The Children may stop short of the Mother's end (the last 17 frames are not cut).
+        # By the window's rules the Children stop short of the Mother's end (the last 17 frames are not cut).
         case $got in "" | *"EOF on -"*) echo yes ;; *) echo NO ;; esac
         ;;
     esac
@@ -123,7 +133,8 @@ median() { tr ' ' '\n' | grep . | sort -g | awk '{v[NR]=$1} END {print v[int((NR
 
 base=$(echo "${times[cp]}" | median)
 syncbase=$(echo "${synctimes[cp]}" | median)
-printf '%s MiB Mother into 10-second Children, %s rounds, median wall times:\n' "$mib" "$rounds"
+printf '%s MiB %s-bit stereo %s Hz Mother into 10-second Children, %s rounds, median wall times:\n' "$mib" \
+    "$bits" "$rate" "$rounds"
 printf 'until the command ends (its bytes in the page cache), until they are on disk (sync), and its\n'
 printf 'processor time (user + system)\n\n'
 printf '| %-16s | %8s | %6s | %12s | %6s | %8s | %5s | %s\n' "tool" "ends (s)" "to cp" "on disk (s)" "to cp" \

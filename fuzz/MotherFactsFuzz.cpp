@@ -72,7 +72,19 @@ void checkWalk(const std::vector<std::uint8_t>& bytes)
         const std::uint64_t at = layout.data->bodyAt;
         require(at >= 20 && at % 2 == 0 && idAt(bytes, at - 8, "data"), "the data chunk is where its header stands");
         require(le32At(bytes, at - 4) == layout.data->size, "the data size is its header's");
+        require(layout.rf64 || layout.dataBytes == layout.data->size, "a RIFF file's data size is its field's");
+        // The samples a split takes: the header's size, or an unfinished one's bytes to the end.
+        const DataExtent extent = dataExtentOf(layout, bytes.size());
+        require(extent.headerDataSize == layout.dataBytes, "the extent keeps the header's size");
+        require(extent.unfinished || extent.usedDataSize == extent.headerDataSize,
+                "a finished header's size is the size used");
+        require(!extent.unfinished ||
+                    (layout.dataLast && at + extent.usedDataSize <= bytes.size() &&
+                     (layout.format.blockAlign == 0 || extent.usedDataSize % layout.format.blockAlign == 0)),
+                "an unfinished header's samples are whole frames inside the file, behind a last data chunk");
     }
+    require(!layout.rf64 || ((idAt(bytes, 0, "RF64") || idAt(bytes, 0, "BW64")) && idAt(bytes, 12, "ds64")),
+            "RF64 is told by its identifier and a ds64 chunk first");
 }
 
 void checkFacts(const std::string& path, const std::vector<std::uint8_t>& bytes)

@@ -32,6 +32,13 @@ canonical 400 >$facts/canonical
 { riff 181; fmt16 1 2 44100 16; chunk data 145; samples 100; } >$facts/data-one-byte-beyond-file
 canonical 60 >$facts/data-below-margin
 printf 'not a wave at all, just some text that is longer than a header\n' >$facts/not-riff
+# An RF64 file: its ds64 (RIFF, data and frame sizes of 64 bits, no table) and a data size field
+# that stands there.
+{ printf RF64; le32 4294967295; printf WAVE; chunk ds64 28; le32 436; le32 0; le32 400; le32 0; le32 100; le32 0;
+  le32 0; fmt16 1 2 44100 16; chunk data 4294967295; samples 400; } >$facts/rf64
+# Headers a recorder never finished: data sizes of 0 and 0xFFFFFFFF with 402 bytes behind them.
+{ riff 0; fmt16 1 2 44100 16; chunk data 0; samples 402; } >$facts/unfinished-size-0
+{ riff 4294967295; fmt16 1 2 44100 16; chunk data 4294967295; samples 402; } >$facts/unfinished-size-ffffffff
 
 # A split seed: piece bytes, cut mode (bits 0-1: none, template, time, count; bit 2: ALLSPLIT),
 # start pattern and copy block, then the Mother.

@@ -129,13 +129,16 @@ std::string framesAsSeconds(std::uint64_t frames, std::uint32_t rate)
         ++whole;
         millionths = 0;
     }
-    std::string text = std::to_string(whole);
-    if (millionths != 0) {
-        std::string digits = std::to_string(millionths);
-        digits.insert(0, 6 - digits.size(), '0');
-        text += "." + digits.substr(0, digits.find_last_not_of('0') + 1);
+    char text[48] = {};
+    if (millionths == 0) {
+        std::snprintf(text, sizeof text, "%llu s", static_cast<unsigned long long>(whole));
+        return text;
     }
-    return text + " s";
+    const int length = std::snprintf(text, sizeof text, "%llu.%06llu", static_cast<unsigned long long>(whole),
+                                     static_cast<unsigned long long>(millionths));
+    std::string shown(text, static_cast<std::size_t>(length));
+    shown.erase(shown.find_last_not_of('0') + 1);
+    return shown + " s";
 }
 
 void listPlan(std::ostream& out, const SplitPlan& plan, std::size_t count)

@@ -55,10 +55,9 @@ SplitMessage stopMessage(const SplitPlan& plan, const SplitOutcome& outcome)
 {
     const std::string& mother = plan.mother.path;
     const std::string child = outcome.childAt ? childName(plan, plan.children[*outcome.childAt]) : std::string();
-    const std::uint64_t childBytes =
-        outcome.childAt ? childFileHeaderBytes(plan, plan.children[*outcome.childAt]) +
-                              plan.children[*outcome.childAt].sampleBytes
-                        : WAV_HEADER_BYTES;
+    const std::uint64_t childBytes = outcome.childAt ? childFileHeaderBytes(plan, plan.children[*outcome.childAt]) +
+                                                           plan.children[*outcome.childAt].sampleBytes
+                                                     : WAV_HEADER_BYTES;
     switch (outcome.stop) {
     case SplitStop::None: break;
     case SplitStop::MotherCannotOpen:

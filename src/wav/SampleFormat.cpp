@@ -34,8 +34,9 @@ FormatProblem sampleFormatProblem(const WavFormat& format)
     if (format.sampleRate == 0) {
         return FormatProblem::NoRate;
     }
+    // With at least one channel of at least one byte, a block align of 0 is too small as well.
     const std::uint32_t container = (format.bitsPerSample + BITS_PER_BYTE - 1) / BITS_PER_BYTE;
-    if (format.blockAlign == 0 || format.blockAlign < format.channels * container) {
+    if (format.blockAlign < format.channels * container) {
         return FormatProblem::BlockAlign;
     }
     return FormatProblem::None;

@@ -40,13 +40,13 @@ struct WavFormat {
 inline constexpr std::size_t LONGEST_FMT_BODY = 40;
 
 struct WavLayout {
-    bool riffWave = false;           // "RIFF" at offset 0 and "WAVE" at offset 8
+    bool riffWave = false;  // "RIFF" at offset 0 and "WAVE" at offset 8
     // "RF64" or "BW64" at offset 0, "WAVE" at 8 and a ds64 chunk first, which holds the sizes that
     // do not fit 32 bits. Such a file is no RIFF WAVE (riffWave stays false) but is walked as one.
     bool rf64 = false;
-    std::optional<ChunkPlace> fmt;   // the first fmt chunk of at least 16 bytes
-    std::optional<ChunkPlace> data;  // the first data chunk; its body may run past the file's end
-    WavFormat format;                // read from fmt, zeros without one
+    std::optional<ChunkPlace> fmt;      // the first fmt chunk of at least 16 bytes
+    std::optional<ChunkPlace> data;     // the first data chunk; its body may run past the file's end
+    WavFormat format;                   // read from fmt, zeros without one
     std::vector<std::uint8_t> fmtBody;  // the fmt chunk's body as it stands, at most its first 40 bytes
     // The data size the header gives: the data chunk's own field, or an RF64 file's ds64 size
     // when that field is 0xFFFFFFFF. 0 without a data chunk.

@@ -1,6 +1,7 @@
 // morlando-split in the Mother's own time, over every sample format it cuts: the Children laid end
 // to end are the Mother's samples, each headed by the Mother's own fmt chunk.
 #include "cli/OwnTimePlan.h"
+#include "cli/ConsoleProgress.h"
 
 #include <gtest/gtest.h>
 
@@ -37,13 +38,16 @@ struct Format {
 
     Bytes chunk() const
     {
-        Bytes body = join({le16(tag), le16(channels), le32(rate), le32(std::uint64_t{rate} * align), le16(align),
-                           le16(bits)});
+        Bytes body =
+            join({le16(tag), le16(channels), le32(rate), le32(std::uint64_t{rate} * align), le16(align), le16(bits)});
         if (fmtBytes >= 18) {
-            const Bytes extension = fmtBytes == 40 ? join({le16(bits), le32(mask), le16(subFormat),
-                                                           {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00,
-                                                            0xAA, 0x00, 0x38, 0x9B, 0x71}})
-                                                   : Bytes{};
+            const Bytes extension =
+                fmtBytes == 40
+                    ? join({le16(bits),
+                            le32(mask),
+                            le16(subFormat),
+                            {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}})
+                    : Bytes{};
             body = join({body, le16(static_cast<std::uint32_t>(extension.size())), extension});
         }
         return join({ascii("fmt "), le32(body.size()), body});
@@ -158,9 +162,9 @@ TEST_F(OwnTime, EveryFormatIsCutAtItsOwnFramesAndKeepsItsFmt)
         removeChildren();
 
         // A template of 10 s at 22 050 Hz mono, 16 bits: pieces of 10 s at the Mother's rate.
-        const Bytes like = join({ascii("RIFF"), le32(36 + 441000), ascii("WAVE"),
-                                 Format{"", 1, 1, 22050, 2, 16, 16}.chunk(), ascii("data"), le32(441000),
-                                 Bytes(441000, 0)});
+        const Bytes like =
+            join({ascii("RIFF"), le32(36 + 441000), ascii("WAVE"), Format{"", 1, 1, 22050, 2, 16, 16}.chunk(),
+                  ascii("data"), le32(441000), Bytes(441000, 0)});
         const std::string likePath = folder.write("like.wav", like);
         ASSERT_EQ(run({"--like", likePath}), EXIT_DONE) << err.str();
         EXPECT_TRUE(childrenAre({10 * second, 10 * second, 5 * second + 7}, format));
@@ -198,20 +202,26 @@ TEST_F(OwnTime, UnfinishedHeadersAreReadToTheEndInWholeFrames)
     EXPECT_FALSE(std::filesystem::exists(folder.path("kid1.WAV")));
 }
 
-TEST_F(OwnTime, AnRf64MotherIsReadByItsDs64)
+TEST_F(OwnTime, AnRf64MotherByItsDs64AndAMotherOfOneFrameGiveEveryFrame)
 {
     const Format& format = FORMATS[2];  // 24-bit stereo 48 kHz
     const std::uint64_t frames = 25 * 48000 + 7;
     writeMother(format, frames);
     const Bytes fmt = format.chunk();
     const std::uint64_t riff = 4 + 36 + fmt.size() + 8 + samples_.size();
-    const Bytes ds64 = join({ascii("ds64"), le32(28), le32(riff), le32(0), le32(samples_.size()), le32(0),
-                             le32(frames), le32(0), le32(0)});
+    const Bytes ds64 = join(
+        {ascii("ds64"), le32(28), le32(riff), le32(0), le32(samples_.size()), le32(0), le32(frames), le32(0), le32(0)});
     folder.write("mother.wav", join({ascii("RF64"), le32(0xFFFFFFFF), ascii("WAVE"), ds64, fmt, ascii("data"),
                                      le32(0xFFFFFFFF), samples_}));
     ASSERT_EQ(run({"--every", "10s"}), EXIT_DONE) << err.str();
     EXPECT_EQ(err.str(), "");
     EXPECT_TRUE(childrenAre({480000, 480000, 240007}, format));
+    removeChildren();
+
+    // A Mother of one frame gives one Child of that frame.
+    writeMother(format, 1);
+    ASSERT_EQ(run({"--every", "480000f"}), EXIT_DONE) << err.str();
+    EXPECT_TRUE(childrenAre({1}, format));
 }
 
 TEST_F(OwnTime, OtherFormatsAreRefusedByTheirTagAndNothingIsWritten)
@@ -221,10 +231,12 @@ TEST_F(OwnTime, OtherFormatsAreRefusedByTheirTagAndNothingIsWritten)
         std::string lines;
     };
     const Case cases[] = {
-        {{"ADPCM", 2, 2, 44100, 2048, 4, 18}, "format tag = 2\n  channels = 2\n  bits per sample = 4\n"
-                                              "  samples per second = 44100\n  block align = 2048\n"},
-        {{"block align 0", 1, 2, 48000, 0, 24, 16}, "format tag = 1\n  channels = 2\n  bits per sample = 24\n"
-                                                     "  samples per second = 48000\n  block align = 0\n"},
+        {{"ADPCM", 2, 2, 44100, 2048, 4, 18},
+         "format tag = 2\n  channels = 2\n  bits per sample = 4\n"
+         "  samples per second = 44100\n  block align = 2048\n"},
+        {{"block align 0", 1, 2, 48000, 0, 24, 16},
+         "format tag = 1\n  channels = 2\n  bits per sample = 24\n"
+         "  samples per second = 48000\n  block align = 0\n"},
         {{"extensible MPEG layer 3", 0xFFFE, 2, 48000, 8, 32, 40, 3, 0x55},
          "format tag = 65534\n  sub-format tag = 85\n  channels = 2\n  bits per sample = 32\n"
          "  samples per second = 48000\n  block align = 8\n"},
@@ -233,10 +245,23 @@ TEST_F(OwnTime, OtherFormatsAreRefusedByTheirTagAndNothingIsWritten)
         SCOPED_TRACE(c.format.what);
         const std::string path = writeMother(c.format, 100);
         EXPECT_EQ(run({"--every", "10s"}), EXIT_REFUSED);
-        EXPECT_EQ(err.str(), "morlando-split: MOTHER samples are in a format the split cannot cut\n  " + path +
-                                 "\n  " + c.lines +
+        EXPECT_EQ(err.str(), "morlando-split: MOTHER samples are in a format the split cannot cut\n  " + path + "\n  " +
+                                 c.lines +
                                  "  wanted: PCM of 8, 16, 24 or 32 bits or IEEE float of 32 or 64 bits, with a block "
                                  "align that holds every channel's sample\n");
         EXPECT_FALSE(std::filesystem::exists(folder.path("kid1.WAV")));
     }
+}
+
+TEST_F(OwnTime, DryRunGivesFramesAndDurationsInTheMothersTime)
+{
+    writeMother(FORMATS[2], 25 * 48000 + 7);  // 24-bit stereo 48 kHz
+    ASSERT_EQ(run({"--every", "10s", "--dry-run"}), EXIT_DONE) << err.str();
+    const std::string kid = folder.path("kid");
+    EXPECT_EQ(out.str(), kid + "1.WAV  2880044 bytes  480000 frames  10 s  from 0 s (frame 0)\n" + kid +
+                             "2.WAV  2880044 bytes  480000 frames  10 s  from 10 s (frame 480000)\n" + kid +
+                             "3.WAV  1440086 bytes  240007 frames  5.000146 s  from 20 s (frame 960000)\n");
+    EXPECT_FALSE(std::filesystem::exists(kid + "1.WAV"));
+    EXPECT_EQ(framesAsSeconds(12000, 48000), "0.25 s");
+    EXPECT_EQ(framesAsSeconds(95999999, 96000000), "1 s");  // 0.99999999 s to the nearest millionth
 }

@@ -257,7 +257,7 @@ TEST(SplitPlan, SpansBecomeChildrenInTheMothersFrames)
     MotherSource mother;
     mother.path = "m.wav";
     mother.dataAt = 68;
-    mother.sampleBytes = 6 * 1000;                      // 1000 frames of 24-bit stereo
+    mother.sampleBytes = 6 * 1000;  // 1000 frames of 24-bit stereo
     mother.format = WavFormat{1, 2, 48000, 288000, 6, 24, 0};
     mother.fmtBody = {1, 0, 2, 0, 0x80, 0xBB, 0, 0, 0x00, 0x65, 0x04, 0, 6, 0, 24, 0};
     SpanChoice choice;

@@ -13,15 +13,14 @@ Bytes bodyOf(const Bytes& fmtChunk) { return Bytes(fmtChunk.begin() + 8, fmtChun
 TEST(ChildWavHeader, CarriesTheMothersFmtAsItStands)
 {
     // A canonical Mother's Child: the 44 bytes of old, sizes of 1000 sample bytes.
-    const Bytes canonical = join({ascii("RIFF"), {0x0C, 0x04, 0, 0}, ascii("WAVE"), FMT_16, ascii("data"),
-                                  {0xE8, 0x03, 0, 0}});
+    const Bytes canonical =
+        join({ascii("RIFF"), {0x0C, 0x04, 0, 0}, ascii("WAVE"), FMT_16, ascii("data"), {0xE8, 0x03, 0, 0}});
     EXPECT_EQ(childWavHeader(bodyOf(FMT_16), 4, 1000), canonical);
     EXPECT_EQ(childWavHeaderBytes(16, 1000), 44u);
 
     // 5.1 24-bit extensible: the 40-byte body, channel mask and sub-format kept; 72 = 4 + 48 + 8 + 12.
     const Bytes fmt40 = extensibleFmt(6, 24);
-    const Bytes expected =
-        join({ascii("RIFF"), {72, 0, 0, 0}, ascii("WAVE"), fmt40, ascii("data"), {12, 0, 0, 0}});
+    const Bytes expected = join({ascii("RIFF"), {72, 0, 0, 0}, ascii("WAVE"), fmt40, ascii("data"), {12, 0, 0, 0}});
     EXPECT_EQ(childWavHeader(bodyOf(fmt40), 18, 12), expected);
 
     WavLayout layout;

@@ -1,6 +1,7 @@
 #!/bin/bash
 # The console program morlando-split.exe under Wine: help, a split of a one-minute Mother into
-# 10-second Children checked against the Mother's bytes, a dry run that writes nothing, and the
+# 10-second Children checked against the Mother's bytes, by the window's rules and in the Mother's
+# own time, a 24-bit 48 kHz Mother cut at its own frames, a dry run that writes nothing, and the
 # refusals with their exit statuses. No display is needed.
 #
 #   tests/e2e/cli/morlando-split.sh <windows-build-dir>
@@ -67,29 +68,58 @@ check "--help exits 0 and lists the options with examples" \
 split --version
 check "--version" eval '[ $status -eq 0 ] && [ "$(cat "$out/stdout.txt")" = "morlando-split 1.0" ]'
 
-split --every 10s --dry-run take.wav
+split --window-rules --every 10s --dry-run take.wav
 check "--dry-run lists six Children and writes nothing" \
     eval '[ $status -eq 0 ] && [ "$(wc -l <"$out/stdout.txt")" = 6 ] && [ "$(files_in_work)" = 1 ] &&
           stdout_has "take6.WAV  1763912 bytes  from 50.00 s (MOTHER byte 8820044)"'
 
-split --every 10s take.wav
-check "--every 10s exits 0 and tells each Child" eval '[ $status -eq 0 ] && stderr_has "take6.WAV  1763912 bytes"'
+split --window-rules --every 10s take.wav
+check "--window-rules --every 10s exits 0 and tells each Child" eval '[ $status -eq 0 ] && stderr_has "take6.WAV  1763912 bytes"'
 for n in 1 2 3 4 5; do
     check "take$n.WAV holds its 10 s of the Mother" eval \
         'size_is "$work/take$n.WAV" 1764044 && same_slice "$work/take$n.WAV" 44 "$work/take.wav" $((44 + (n - 1) * 1764000)) 1764000'
 done
 # RIFF 1 763 904, 16-bit stereo 44 100 Hz PCM, data 1 763 868: 10 583 932 - 5 x 1 764 000 - 64.
 take6_header=5249464640ea1a0057415645666d7420100000000100020044ac000010b1020004001000646174611cea1a00
-check "take6.WAV is the short rest with its own sizes" eval \
+check "take6.WAV is the window's short rest with its own sizes" eval \
     'size_is "$work/take6.WAV" 1763912 && same_slice "$work/take6.WAV" 44 "$work/take.wav" 8820044 1763868 &&
      [ "$(bytes_at "$work/take6.WAV" 0 44)" = "$take6_header" ]'
 check "no seventh Child" eval '[ ! -e "$work/take7.WAV" ]'
+rm -f "$work"/take?.WAV
+
+split --every 10s take.wav
+check "in its own time: six whole Children of 10 s, the last one as long" eval \
+    '[ $status -eq 0 ] && size_is "$work/take6.WAV" 1764044 && [ ! -e "$work/take7.WAV" ] &&
+     same_slice "$work/take6.WAV" 44 "$work/take.wav" 8820044 1764000 &&
+     [ "$(bytes_at "$work/take6.WAV" 0 44)" = "$(bytes_at "$work/take1.WAV" 0 44)" ]'
 
 mkdir -p "$work/out"
 split --every 0.25s --from 239 --block 100 --name 'Z:'"$(printf %s "$work" | tr / '\\')"'\out\beat' take.wav
 check "--name in a folder, --from and --block" eval \
-    '[ $status -eq 0 ] && size_is "$work/out/beat239.WAV" 44144 && size_is "$work/out/beat240.WAV" 44012 &&
-     [ ! -e "$work/out/beat238.WAV" ] && same_slice "$work/out/beat240.WAV" 44 "$work/take.wav" $((44 + 239 * 44100)) 43968'
+    '[ $status -eq 0 ] && size_is "$work/out/beat239.WAV" 44144 && size_is "$work/out/beat240.WAV" 44144 &&
+     [ ! -e "$work/out/beat238.WAV" ] && [ ! -e "$work/out/beat241.WAV" ] &&
+     same_slice "$work/out/beat240.WAV" 44 "$work/take.wav" $((44 + 239 * 44100)) 44100'
+
+# 24-bit stereo 48 kHz, 25 s and 7 frames: Children of 10 s, 10 s and 5 s + 7 frames, each headed
+# 24-bit 48 kHz (RIFF size, fmt: PCM, 2 channels, 48 000 Hz, 288 000 bytes/s, 6-byte frames, 24
+# bits, data size), with the Mother's bytes of its frames.
+hifi_data=$(((25 * 48000 + 7) * 6))
+{
+    printf "RIFF$(le32 $((hifi_data + 36)))WAVEfmt $(le32 16)\\x01\\x00\\x02\\x00$(le32 48000)$(le32 288000)"
+    printf "\\x06\\x00\\x18\\x00data$(le32 $hifi_data)"
+    head -c $hifi_data /dev/urandom
+} >"$work/hifi.wav"
+split --every 10s hifi.wav
+hifi_fmt=57415645666d74201000000001000200$(printf %s 80bb0000 00650400 06001800)64617461
+check "a 24-bit 48 kHz Mother: three Children headed 24-bit 48 kHz, cut at whole frames, byte-exact" eval \
+    '[ $status -eq 0 ] && [ ! -e "$work/hifi4.WAV" ] &&
+     size_is "$work/hifi1.WAV" 2880044 && size_is "$work/hifi2.WAV" 2880044 && size_is "$work/hifi3.WAV" 1440086 &&
+     [ "$(bytes_at "$work/hifi1.WAV" 0 44)" = "5249464624f22b00${hifi_fmt}00f22b00" ] &&
+     [ "$(bytes_at "$work/hifi3.WAV" 0 44)" = "524946464ef91500${hifi_fmt}2af91500" ] &&
+     same_slice "$work/hifi1.WAV" 44 "$work/hifi.wav" 44 2880000 &&
+     same_slice "$work/hifi2.WAV" 44 "$work/hifi.wav" 2880044 2880000 &&
+     same_slice "$work/hifi3.WAV" 44 "$work/hifi.wav" 5760044 1440042'
+rm -f "$work"/hifi*
 
 split --every 10s missing.wav
 check "a missing Mother: exit 1, named with its cause" \
@@ -100,8 +130,11 @@ split --every 10s --name take take1.WAV
 check "a Child that is the Mother: exit 1, nothing written" \
     eval '[ $status -eq 1 ] && stderr_has "CHILD name is the MOTHER Wavfile" && [ "$(files_in_work)" = "$before" ]'
 
-split --every 0.125s take.wav
+split --window-rules --every 0.125s take.wav
 check "a length the time cuts cannot choose: usage, exit 2" eval '[ $status -eq 2 ] && stderr_has "usage: morlando-split"'
+
+split --every 1e3 take.wav
+check "a length that is no duration: usage, exit 2" eval '[ $status -eq 2 ] && stderr_has "expected a duration"'
 
 split take.wav
 check "no piece length: usage, exit 2" eval '[ $status -eq 2 ] && stderr_has "no piece length"'
