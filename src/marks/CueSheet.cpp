@@ -101,6 +101,15 @@ std::optional<std::uint64_t> sheetFramesOf(std::string_view time)
     return (*minutes * 60 + *seconds) * SHEET_FRAMES_PER_SECOND + *frames;
 }
 
+// Built by appending: GCC 12 warns falsely of an overlap in "literal" + std::string(...).
+std::string quoted(std::string_view text)
+{
+    std::string shown = "\"";
+    shown += text;
+    shown += '"';
+    return shown;
+}
+
 MarksRefusal refusal(const std::string& fileName, std::size_t line, std::string problem)
 {
     return MarksRefusal{fileName, line, std::move(problem)};
@@ -131,13 +140,13 @@ MarksRead spansFromCueSheet(std::string_view text, const std::string& fileName, 
             const std::string_view time = nextWord(rest);
             const std::optional<std::uint64_t> sheetFrames = sheetFramesOf(time);
             if (!sheetFrames) {
-                return {{}, refusal(fileName, i + 1, "\"" + std::string(time) + "\" is not a time mm:ss:ff")};
+                return {{}, refusal(fileName, i + 1, quoted(time) + " is not a time mm:ss:ff")};
             }
             const std::optional<std::uint64_t> frame =
                 nearestFrame(*sheetFrames / SHEET_FRAMES_PER_SECOND, *sheetFrames % SHEET_FRAMES_PER_SECOND,
                              SHEET_FRAMES_PER_SECOND, sampleRate);
             if (!frame || *frame > totalFrames) {
-                return {{}, refusal(fileName, i + 1, "\"" + std::string(time) + "\" is past the Mother's end")};
+                return {{}, refusal(fileName, i + 1, quoted(time) + " is past the Mother's end")};
             }
             tracks.back().start = frame;
         }
