@@ -11,12 +11,17 @@ _morlando_split()
             COMPREPLY=($(compgen -f -- "$cur"))
             compopt -o filenames 2>/dev/null
             return ;;
-        --every | --pieces | --from | --block)
+        --at-labels | --at-cue)
+            COMPREPLY=($(compgen -f -- "$cur"))
+            compopt -o filenames 2>/dev/null
+            return ;;
+        --every | --pieces | --from | --block | --silence-db | --silence-min | --min-piece)
             return ;;
     esac
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W '--every --pieces --like --window-rules --default-header --from --name --block
-            --dry-run --quiet --help --version -q -h' -- "$cur"))
+        COMPREPLY=($(compgen -W '--every --pieces --like --at-markers --at-labels --at-cue --at-silence
+            --silence-db --silence-min --min-piece --no-metadata --window-rules --default-header --from --name
+            --block --dry-run --quiet --help --version -q -h' -- "$cur"))
     else
         COMPREPLY=($(compgen -f -X '!*.[wW][aA][vV]' -- "$cur"))
         compopt -o filenames 2>/dev/null

@@ -18,7 +18,8 @@ canonical() { riff $((36 + $1 + ${2:-0})); fmt16 1 2 44100 16; chunk data "$1"; 
 
 facts=MotherFactsFuzz
 split=SplitFuzz
-mkdir -p $facts $split
+metadata=WavMetadataFuzz
+mkdir -p $facts $split $metadata
 
 canonical 400 >$facts/canonical
 { canonical 400 36; chunk LIST 28; printf 'INFOISFT'; le32 15; printf 'hand written\0\0\0\0'; } >$facts/list-after-data
@@ -55,3 +56,17 @@ cut() { le32 "$1"; printf "\\x$(printf %02x "$2")"; le32 "$3"; le32 "$4"; }
 { cut 600 2 0 1024; riff 0; fmt16 1 2 44100 16; chunk data 0; samples 2002; } >$split/time-unfinished-header
 { cut 100 2 2147483647 1024; canonical 1000; } >$split/start-beyond-the-end
 { cut 7 0 1 9000000; canonical 400; } >$split/odd-piece-huge-block
+
+# A metadata seed: the Child's first frame (64 bits) and its frames, then the Mother.
+child() { le32 "$1"; le32 0; le32 "$2"; }
+cuepoint() { le32 "$1"; le32 "$2"; printf data; le32 0; le32 0; le32 "$2"; }
+labl() { chunk labl $((4 + ${#2} + 1)); le32 "$1"; printf '%s\0' "$2"; [ $(( ${#2} % 2 )) -eq 0 ] && printf '\0'; true; }
+
+{ child 50 100; riff 0; fmt16 1 2 44100 16; chunk bext 602; head -c 338 /dev/zero; le32 1000; le32 0;
+  head -c 256 /dev/zero; chunk iXML 9; printf '<BWFXML/>\0'; chunk data 400; samples 400;
+  chunk 'cue ' 76; le32 3; cuepoint 1 40; cuepoint 2 120; cuepoint 3 60;
+  chunk LIST 38; printf adtl; labl 1 intro; labl 3 odd; } >$metadata/bext-ixml-cue-labels
+{ child 0 10; riff 0; chunk 'cue ' 52; le32 1000; cuepoint 9 5; head -c 24 /dev/zero; } >$metadata/cue-count-too-large
+{ child 4294967295 4294967295; printf RF64; le32 4294967295; printf WAVE; chunk ds64 28; le32 0; le32 0; le32 8; le32 0;
+  head -c 12 /dev/zero; fmt16 1 1 8000 8; chunk data 4294967295; samples 8; chunk 'cue ' 28; le32 1; cuepoint 1 2;
+} >$metadata/rf64-cue-after-data

@@ -30,6 +30,18 @@ std::string largestEvery()
     return std::to_string(largest / 100) + "." + (cents.size() < 2 ? "0" : "") + cents + "s";
 }
 
+// A level in dBFS: an optional minus sign, digits and decimals, at most 0; none otherwise.
+std::optional<double> parseDecibels(const std::string& text)
+{
+    double value = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (text.empty() || error != std::errc() || stop != end || !(value <= 0.0) || value < -1000.0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 class Parser {
 public:
     explicit Parser(const std::vector<std::string>& args) : args_(args) {}
@@ -71,6 +83,12 @@ private:
             options_.carryLikeHeader = false;
         } else if (word == "--window-rules") {
             options_.windowRules = true;
+        } else if (word == "--at-markers") {
+            chooseLength(LengthChoice::Markers, word);
+        } else if (word == "--at-silence") {
+            chooseLength(LengthChoice::Silence, word);
+        } else if (word == "--no-metadata") {
+            options_.metadata = false;
         } else {
             takeWithValue(word);
         }
@@ -82,7 +100,8 @@ private:
         const std::size_t equals = word.find('=');
         const std::string option = word.substr(0, equals);
         if (option != "--every" && option != "--pieces" && option != "--like" && option != "--from" &&
-            option != "--name" && option != "--block") {
+            option != "--name" && option != "--block" && option != "--at-labels" && option != "--at-cue" &&
+            option != "--silence-db" && option != "--silence-min" && option != "--min-piece") {
             setProblem("unknown option " + option);
             return;
         }
@@ -111,6 +130,21 @@ private:
             chooseLength(LengthChoice::Like, option);
             options_.likePath = value;
             refuseUnless(!value.empty(), option, value, "the name of a template WAV");
+        } else if (option == "--at-labels" || option == "--at-cue") {
+            chooseLength(option == "--at-labels" ? LengthChoice::Labels : LengthChoice::Cue, option);
+            options_.marksPath = value;
+            refuseUnless(!value.empty(), option, value, option == "--at-labels" ? "a label list" : "a CUE sheet");
+        } else if (option == "--silence-db") {
+            silenceOptions_.push_back(option);
+            const std::optional<double> db = parseDecibels(value);
+            options_.silenceDb = db.value_or(0.0);
+            refuseUnless(db.has_value(), option, value, "a level in dBFS of 0 or below, such as -50 or -42.5");
+        } else if (option == "--silence-min" || option == "--min-piece") {
+            silenceOptions_.push_back(option);
+            const std::optional<TimeLength> length =
+                value == "0" && option == "--min-piece" ? TimeLength{true, 0, 0, 1} : parseDuration(value);
+            (option == "--silence-min" ? options_.silenceMin : options_.minPiece) = length.value_or(TimeLength{});
+            refuseUnless(length.has_value(), option, value, "a duration such as 1s, 500ms or 48000f");
         } else if (option == "--from") {
             options_.from = static_cast<std::int32_t>(parseCount(value, LARGEST_FROM).value_or(0));
             refuseUnless(options_.from != 0, option, value,
@@ -128,7 +162,8 @@ private:
     void chooseLength(LengthChoice choice, const std::string& option)
     {
         if (options_.length != LengthChoice::None) {
-            setProblem(option + ": choose the piece length once, with one of --every, --pieces or --like");
+            setProblem(option + ": choose the piece length once, with one of --every, --pieces, --like, --at-markers, "
+                                "--at-labels, --at-cue or --at-silence");
         }
         options_.length = choice;
     }
@@ -175,6 +210,14 @@ private:
         if (!options_.carryLikeHeader && !options_.windowRules) {
             setProblem("--default-header: only with --window-rules (the Children otherwise keep the MOTHER's format)");
         }
+        const bool atMarks = options_.length == LengthChoice::Markers || options_.length == LengthChoice::Labels ||
+                             options_.length == LengthChoice::Cue || options_.length == LengthChoice::Silence;
+        if (atMarks && options_.windowRules) {
+            setProblem("--window-rules: the window cuts by length only, not at marks or silences");
+        }
+        if (!silenceOptions_.empty() && options_.length != LengthChoice::Silence) {
+            setProblem(silenceOptions_.front() + ": only with --at-silence");
+        }
         if (!problem_.empty()) {
             return;
         }
@@ -183,7 +226,8 @@ private:
         } else if (positionals_.size() > 1) {
             problem_ = "one MOTHER.wav only, not also " + positionals_[1];
         } else if (options_.length == LengthChoice::None) {
-            problem_ = "no piece length: give --every, --pieces or --like";
+            problem_ = "no piece length: give --every, --pieces, --like, --at-markers, --at-labels, --at-cue or "
+                       "--at-silence";
         } else {
             options_.motherPath = positionals_.front();
         }
@@ -194,6 +238,7 @@ private:
     bool optionsEnded_ = false;
     std::vector<std::string> positionals_;
     std::string everyText_;
+    std::vector<std::string> silenceOptions_;
     CliOptions options_;
     std::string problem_;
 };

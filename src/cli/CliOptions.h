@@ -8,19 +8,25 @@
 
 #include "split/SpanRules.h"
 
-// How the piece length is chosen: as the time cuts, the how-many cut or the LIKE template do.
-enum class LengthChoice { None, Time, Count, Like };
+// How the piece length is chosen: as the time cuts, the how-many cut or the LIKE template do; or
+// where the recording says to cut: at its markers, a label list, a CUE sheet or its silences.
+enum class LengthChoice { None, Time, Count, Like, Markers, Labels, Cue, Silence };
 
 struct CliOptions {
     std::string motherPath;
     LengthChoice length = LengthChoice::None;
-    bool windowRules = false;      // --window-rules: the window's margin, trim, units and headers
-    TimeLength every;              // --every in the Mother's own time
-    std::uint32_t hundredths = 0;  // --every with --window-rules, in hundredths of a second
-    std::uint32_t pieces = 0;      // --pieces
-    std::string likePath;          // --like
-    bool carryLikeHeader = true;   // off with --default-header (window rules only)
-    std::int32_t from = 0;         // --from; 0 when not given
+    bool windowRules = false;               // --window-rules: the window's margin, trim, units and headers
+    TimeLength every;                       // --every in the Mother's own time
+    std::uint32_t hundredths = 0;           // --every with --window-rules, in hundredths of a second
+    std::uint32_t pieces = 0;               // --pieces
+    std::string likePath;                   // --like
+    bool carryLikeHeader = true;            // off with --default-header (window rules only)
+    std::string marksPath;                  // --at-labels or --at-cue
+    double silenceDb = -50.0;               // --silence-db, dBFS
+    TimeLength silenceMin{false, 0, 1, 1};  // --silence-min, 1 s unless given
+    TimeLength minPiece{true, 0, 0, 1};     // --min-piece, 0 frames unless given
+    bool metadata = true;                   // off with --no-metadata
+    std::int32_t from = 0;                  // --from; 0 when not given
     std::optional<std::string> name;
     std::uint32_t blockBytes = 0;  // --block; 0 when not given
     bool dryRun = false;

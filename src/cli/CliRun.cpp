@@ -76,7 +76,7 @@ bool choosePieceLength(CutChoice& choice, const MotherSource& mother, const CliO
         }
         return true;
     case LengthChoice::Like: return takeTemplate(choice, options, console);
-    case LengthChoice::None: break;
+    default: break;  // the options refuse the window's rules with any other choice
     }
     return false;
 }

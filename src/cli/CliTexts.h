@@ -29,4 +29,9 @@ inline constexpr char UNFINISHED_GOES_ON[] = "the samples are the bytes to the e
 inline constexpr char PIECE_UNDER_A_FRAME[] = "the piece is shorter than one frame of the MOTHER";
 inline constexpr char PIECE_TOO_LONG[] = "the piece is longer than 64 bits can count in frames";
 
+inline constexpr char MARKS_FILE_UNREADABLE[] = "the file of marks cannot be read";
+inline constexpr char MARKS_FILE_REFUSED[] = "cannot cut where this file says";
+inline constexpr char MOTHER_NOT_READ_WHOLE[] = "MOTHER Wavfile could not be read to its end";
+inline constexpr char NO_SILENCE[] = "no silence found: the MOTHER stays one Child\n";
+
 }  // namespace clitext

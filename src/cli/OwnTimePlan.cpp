@@ -1,10 +1,12 @@
 #include "cli/OwnTimePlan.h"
 
 #include <string>
+#include <utility>
 
 #include "cli/CliReading.h"
 #include "cli/CliTexts.h"
 #include "cli/ConsoleMessage.h"
+#include "cli/MarksSpans.h"
 #include "split/MotherRefusal.h"
 #include "split/SpanRules.h"
 #include "wav/SampleFormat.h"
@@ -97,6 +99,11 @@ std::optional<ChildSpans> spansOf(const CliOptions& options, const MotherSource&
         }
         return piecesOf(framesOfTemplate(*read, mother), motherFrames, mother, console);
     }
+    case LengthChoice::Markers:
+    case LengthChoice::Labels:
+    case LengthChoice::Cue:
+    case LengthChoice::Silence:
+        return spansAtMarks(options, mother, stemOf(options.name.value_or(options.motherPath)), console);
     case LengthChoice::None: break;
     }
     return std::nullopt;
@@ -118,5 +125,12 @@ std::optional<SplitPlan> planOwnTime(const CliOptions& options, const CliConsole
     choice.childStem = stemOf(options.name.value_or(options.motherPath));
     choice.from = options.from;
     choice.copyBufferBytes = options.blockBytes;
-    return planSpans(*mother, *spans, choice);
+    SplitPlan plan = planSpans(*mother, *spans, choice);
+    if (options.metadata) {
+        WavMetadata carried = readMotherMetadata(options.motherPath);
+        if (carried.bext || carried.ixml || !carried.markers.empty()) {
+            plan.carried = std::move(carried);
+        }
+    }
+    return plan;
 }

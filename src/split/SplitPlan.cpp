@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "split/ChildNaming.h"
+#include "wav/ChildMetadata.h"
 #include "wav/ChildWavHeader.h"
 #include "wav/WavHeader.h"
 
@@ -98,7 +99,13 @@ HeaderBytes childHeader(const SplitPlan& plan, const PlannedChild& child)
 std::vector<std::uint8_t> childFileHeader(const SplitPlan& plan, const PlannedChild& child)
 {
     if (!plan.childFmt.empty()) {
-        return childWavHeader(plan.childFmt, plan.frameBytes, child.sampleBytes);
+        std::vector<std::uint8_t> header = childWavHeader(plan.childFmt, plan.frameBytes, child.sampleBytes);
+        if (plan.carried && plan.frameBytes != 0) {
+            const std::uint64_t firstFrame = (child.firstByte - plan.mother.dataAt) / plan.frameBytes;
+            header = withChunksBeforeData(
+                std::move(header), childMetadataChunks(*plan.carried, firstFrame, child.sampleBytes / plan.frameBytes));
+        }
+        return header;
     }
     const HeaderBytes header = childHeader(plan, child);
     return {header.begin(), header.end()};
@@ -106,6 +113,9 @@ std::vector<std::uint8_t> childFileHeader(const SplitPlan& plan, const PlannedCh
 
 std::uint64_t childFileHeaderBytes(const SplitPlan& plan, const PlannedChild& child)
 {
+    if (plan.carried) {
+        return childFileHeader(plan, child).size();
+    }
     return plan.childFmt.empty() ? WAV_HEADER_BYTES : childWavHeaderBytes(plan.childFmt.size(), child.sampleBytes);
 }
 

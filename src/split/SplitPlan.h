@@ -12,6 +12,7 @@
 #include "wav/ChildSpan.h"
 #include "wav/MotherFacts.h"
 #include "wav/WavChunks.h"
+#include "wav/WavMetadata.h"
 
 // The Mother as it was found when it was loaded. The writer refuses a file that no longer looks
 // so: another length, or a data chunk elsewhere or of another size.
@@ -52,6 +53,9 @@ struct SplitPlan {
     // not used), and its frame size; empty for the window's 44-byte headers.
     std::vector<std::uint8_t> childFmt;
     std::uint16_t frameBytes = 0;
+    // In the Mother's own time: the Mother's bext, iXML and markers, which every Child carries
+    // moved to its own start, between its fmt and data chunks; none for bare Children.
+    std::optional<WavMetadata> carried;
     std::vector<PlannedChild> children;  // in the order they are written
     // The rest after the last whole piece of a how-many cut: numbered and named as a Child, but
     // never written, so a file that already bears its name stays as it was.
@@ -69,7 +73,8 @@ std::string childName(const SplitPlan& plan, const PlannedChild& child);
 HeaderBytes childHeader(const SplitPlan& plan, const PlannedChild& child);
 
 // The bytes written before the Child's samples: in the Mother's own time its fmt chunk as it
-// stands (RF64 for a Child of 4 GiB or more), otherwise the window's 44 bytes.
+// stands (RF64 for a Child of 4 GiB or more) and the metadata it carries, otherwise the window's
+// 44 bytes.
 std::vector<std::uint8_t> childFileHeader(const SplitPlan& plan, const PlannedChild& child);
 
 // How many bytes childFileHeader gives, without making them.

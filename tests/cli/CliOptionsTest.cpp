@@ -80,6 +80,22 @@ TEST(CliOptions, ReadsEveryOptionInBothSpellings)
     EXPECT_FALSE(like.options->carryLikeHeader);
     EXPECT_EQ(like.options->motherPath, "-take.wav");
 
+    const ParsedOptions silence = parse({"--at-silence", "--silence-db=-42.5", "--silence-min", "250ms", "--min-piece",
+                                         "0", "--no-metadata", "take.wav"});
+    ASSERT_TRUE(silence.options) << silence.problem;
+    EXPECT_EQ(silence.options->length, LengthChoice::Silence);
+    EXPECT_EQ(silence.options->silenceDb, -42.5);
+    EXPECT_EQ(silence.options->silenceMin, (TimeLength{false, 0, 1, 4}));
+    EXPECT_EQ(silence.options->minPiece, (TimeLength{true, 0, 0, 1}));
+    EXPECT_FALSE(silence.options->metadata);
+    const ParsedOptions defaults = parse({"--at-cue", "s.cue", "take.wav"});
+    ASSERT_TRUE(defaults.options) << defaults.problem;
+    EXPECT_EQ(defaults.options->length, LengthChoice::Cue);
+    EXPECT_EQ(defaults.options->marksPath, "s.cue");
+    EXPECT_EQ(defaults.options->silenceDb, -50.0);
+    EXPECT_EQ(defaults.options->silenceMin, (TimeLength{false, 0, 1, 1}));
+    EXPECT_TRUE(defaults.options->metadata);
+
     const ParsedOptions pieces = parse({"take.wav", "--pieces", "4294967295"});
     ASSERT_TRUE(pieces.options) << pieces.problem;
     EXPECT_EQ(pieces.options->pieces, 4294967295u);
@@ -89,11 +105,26 @@ TEST(CliOptions, ReadsEveryOptionInBothSpellings)
 TEST(CliOptions, NamesWhatIsWrongWithALine)
 {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"take.wav"}, "no piece length: give --every, --pieces or --like"},
+        {{"take.wav"},
+         "no piece length: give --every, --pieces, --like, --at-markers, --at-labels, --at-cue or --at-silence"},
         {{"--every", "10s"}, "no MOTHER.wav given"},
         {{"--every", "10s", "a.wav", "b.wav"}, "one MOTHER.wav only, not also b.wav"},
         {{"--every", "10s", "--pieces", "3", "a.wav"},
-         "--pieces: choose the piece length once, with one of --every, --pieces or --like"},
+         "--pieces: choose the piece length once, with one of --every, --pieces, --like, --at-markers, --at-labels, "
+         "--at-cue or --at-silence"},
+        {{"--at-markers", "--at-cue", "s.cue", "a.wav"},
+         "--at-cue: choose the piece length once, with one of --every, --pieces, --like, --at-markers, --at-labels, "
+         "--at-cue or --at-silence"},
+        {{"--at-markers", "--window-rules", "a.wav"},
+         "--window-rules: the window cuts by length only, not at marks or silences"},
+        {{"--at-markers", "--silence-min", "2s", "a.wav"}, "--silence-min: only with --at-silence"},
+        {{"--at-silence", "--silence-db", "3", "a.wav"},
+         "--silence-db 3: expected a level in dBFS of 0 or below, such as -50 or -42.5"},
+        {{"--at-silence", "--silence-db", "-50dB", "a.wav"},
+         "--silence-db -50dB: expected a level in dBFS of 0 or below, such as -50 or -42.5"},
+        {{"--at-silence", "--min-piece", "-1s", "a.wav"},
+         "--min-piece -1s: expected a duration such as 1s, 500ms or 48000f"},
+        {{"--at-labels=", "a.wav"}, "--at-labels \"\": expected a label list"},
         {{"--every", "10s", "--fast", "a.wav"}, "unknown option --fast"},
         {{"a.wav", "--every"}, "--every needs a value"},
         {{"--every", "1e3", "a.wav"},
