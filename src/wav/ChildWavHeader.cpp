@@ -12,13 +12,20 @@ constexpr std::uint64_t DS64_CHUNK_BYTES = 8 + DS64_BODY_BYTES;
 constexpr std::uint64_t FOUR_GIB = 0x100000000ull;
 constexpr std::uint32_t SIZE_IN_DS64 = 0xFFFFFFFFu;
 
-void put(std::vector<std::uint8_t>& into, const char (&id)[5]) { into.insert(into.end(), id, id + 4); }
+// Byte by byte: GCC 12's optimiser takes a four-byte range insert into a vector that grows for
+// an overflow and warns, which the release builds treat as an error.
+void put(std::vector<std::uint8_t>& into, const char (&id)[5])
+{
+    for (int i = 0; i < 4; ++i) {
+        into.push_back(static_cast<std::uint8_t>(id[i]));
+    }
+}
 
 void put32(std::vector<std::uint8_t>& into, std::uint32_t value)
 {
-    std::uint8_t bytes[4];
-    writeLe32(value, bytes);
-    into.insert(into.end(), bytes, bytes + 4);
+    for (int shift = 0; shift < 32; shift += 8) {
+        into.push_back(static_cast<std::uint8_t>(value >> shift));
+    }
 }
 
 void put64(std::vector<std::uint8_t>& into, std::uint64_t value)
