@@ -25,7 +25,8 @@ std::string helpText()
            "  --name PATH/STEM    name the Children STEM1.WAV, STEM2.WAV, ... in PATH\n"
            "                      (default: the MOTHER's own name in its folder)\n"
            "  --block BYTES       copy block, 1 to 8388608 bytes (default 1024)\n"
-           "  --dry-run           list every Child's name, size and start; write nothing\n"
+           "  --dry-run           list every Child's name, size and start, then the leftovers\n"
+           "                      of killed runs the split would remove; write nothing\n"
            "  -q, --quiet         say nothing but errors\n"
            "  -h, --help          this text\n"
            "  --version           the program's version\n"
@@ -37,5 +38,10 @@ std::string helpText()
            "  morlando-split --like intro.wav --from 3 take.wav\n"
            "\n"
            "Exit status: 0 done, 1 refused or failed (the message names the file and the cause;\n"
-           "no incomplete Child is left), 2 wrong command line.\n";
+           "no incomplete Child is left), 2 wrong command line, 130 Ctrl+C (143 SIGTERM,\n"
+           "129 SIGHUP): stopped, the Children complete are told and no incomplete Child is left.\n"
+           "\n"
+           "Each Child is written as NAME.WAV.PID-RANDOM.part and renamed when complete. A killed\n"
+           "split leaves whole Children and at most one such .part file; the next split of the\n"
+           "same name into the same folder removes it.\n";
 }

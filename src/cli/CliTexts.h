@@ -11,5 +11,10 @@ inline constexpr char TOO_MANY_PIECES[] = " more pieces than the MOTHER has fram
 inline constexpr char FRAMES_LABEL[] = "frames = ";
 inline constexpr char LIKE_NO_DATA[] = " LIKE Wavfile gives no piece length ";
 inline constexpr char DATA_SIZE_LABEL[] = "data size = ";  // as the window's boxes label it
+inline constexpr char STOPPED[] = " split stopped from outside ";
+inline constexpr char COMPLETE_LABEL[] = "complete CHILDREN = ";
+inline constexpr char NOTHING_LEFT[] = "no incomplete CHILD is left";
+inline constexpr char NOT_REMOVED[] = "the incomplete CHILD's temporary file (.part) could not be removed: delete it";
+inline constexpr char LEFTOVER[] = "  leftover of a stopped run: the split removes it";
 
 }  // namespace clitext

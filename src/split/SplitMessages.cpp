@@ -57,7 +57,8 @@ SplitMessage stopMessage(const SplitPlan& plan, const SplitOutcome& outcome)
     const std::string child = outcome.childAt ? childName(plan, plan.children[*outcome.childAt]) : std::string();
     const std::uint32_t childBytes = outcome.childAt ? plan.children[*outcome.childAt].sampleBytes : 0;
     switch (outcome.stop) {
-    case SplitStop::None: break;
+    case SplitStop::None:
+    case SplitStop::Stopped: break;  // asked for from outside, by whoever tells of it
     case SplitStop::MotherCannotOpen:
         return {text::MOTHER_CANNOT_OPEN, lines({mother, std::strerror(outcome.cause), text::MOTHER_UNCHANGED})};
     case SplitStop::MotherChanged:
