@@ -41,7 +41,7 @@ std::string helpText()
            "no incomplete Child is left), 2 wrong command line, 130 Ctrl+C (143 SIGTERM,\n"
            "129 SIGHUP): stopped, the Children complete are told and no incomplete Child is left.\n"
            "\n"
-           "Each Child is written as NAME.WAV.PID-RANDOM.part and renamed when complete. A killed\n"
-           "split leaves whole Children and at most one such .part file; the next split of the\n"
-           "same name into the same folder removes it.\n";
+           "Each Child is written into a folder STEM.PID-RANDOM.part beside it and renamed when\n"
+           "complete. A killed split leaves whole Children and that folder with at most one\n"
+           "temporary file; the next split of the same name into the same folder removes it.\n";
 }

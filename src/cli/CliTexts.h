@@ -14,7 +14,8 @@ inline constexpr char DATA_SIZE_LABEL[] = "data size = ";  // as the window's bo
 inline constexpr char STOPPED[] = " split stopped from outside ";
 inline constexpr char COMPLETE_LABEL[] = "complete CHILDREN = ";
 inline constexpr char NOTHING_LEFT[] = "no incomplete CHILD is left";
-inline constexpr char NOT_REMOVED[] = "the incomplete CHILD's temporary file (.part) could not be removed: delete it";
+inline constexpr char NOT_REMOVED[] =
+    "the incomplete CHILD's temporary file could not be removed: delete its .part folder";
 inline constexpr char LEFTOVER[] = "  leftover of a stopped run: the split removes it";
 
 }  // namespace clitext

@@ -1,5 +1,8 @@
 #include "split/SplitFiles.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 
@@ -29,3 +32,7 @@ ChildPlacement placeChild(const std::string& temporary, const std::string& path,
     placement.error = placement.placed ? 0 : errno;
     return placement;
 }
+
+bool makeRunFolder(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
+
+bool removeRunFolder(const std::string& path) { return ::rmdir(path.c_str()) == 0; }

@@ -40,6 +40,10 @@ ChildPlacement SplitFiles::place(const std::string& temporary, const std::string
     return placeChild(temporary, path, motherPath);
 }
 
+bool SplitFiles::makeFolder(const std::string& path) { return makeRunFolder(path); }
+
+bool SplitFiles::removeFolder(const std::string& path) { return removeRunFolder(path); }
+
 bool SplitFiles::seek(std::FILE* stream, std::uint64_t offset) { return seekFile(stream, offset); }
 
 std::size_t SplitFiles::read(std::FILE* stream, void* into, std::size_t bytes)

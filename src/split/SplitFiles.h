@@ -31,6 +31,9 @@ struct ChildPlacement {
 ChildCreation createTemporaryChild(const std::string& path, const std::string& motherPath,
                                    const std::string& temporary);
 ChildPlacement placeChild(const std::string& temporary, const std::string& path, const std::string& motherPath);
+// The folder a run's temporary files go in (see TemporaryChild.h): made new, removed when empty.
+bool makeRunFolder(const std::string& path);
+bool removeRunFolder(const std::string& path);
 
 // What a copy inside the system did: not possible here (then the bytes go through the process),
 // or how many bytes it copied before it stopped, and the runtime's cause when it failed.
@@ -58,6 +61,10 @@ public:
     // Renames the closed, whole temporary file to the Child's name in one step, unless that name
     // leads to the Mother's file.
     virtual ChildPlacement place(const std::string& temporary, const std::string& path, const std::string& motherPath);
+    // Makes the run's folder of temporary files, which must not exist yet (errno tells why not),
+    // and removes it once empty.
+    virtual bool makeFolder(const std::string& path);
+    virtual bool removeFolder(const std::string& path);
     virtual bool seek(std::FILE* stream, std::uint64_t offset);
     virtual std::size_t read(std::FILE* stream, void* into, std::size_t bytes);
     virtual std::size_t write(std::FILE* stream, const void* from, std::size_t bytes);

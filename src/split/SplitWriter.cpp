@@ -85,9 +85,7 @@ private:
     // The temporary files of killed runs of this stem: not Children, and in the way of no one.
     bool removeLeftovers()
     {
-        for (const std::string& leftover : leftoversOf(plan_.stem)) {
-            files_.remove(leftover);
-        }
+        ::removeLeftovers(plan_.stem);
         return true;
     }
 
@@ -109,7 +107,13 @@ private:
     {
         errno = 0;
         childName_ = childName(plan_, child);
-        temporaryName_ = temporaryNameOf(childName_, mark_);
+        if (!runFolderMade_) {
+            if (!files_.makeFolder(runFolder_)) {
+                return stop(SplitStop::ChildCannotCreate, errno);
+            }
+            runFolderMade_ = true;
+        }
+        temporaryName_ = temporaryNameOf(runFolder_, childName_);
         const ChildCreation created = files_.createChild(childName_, plan_.mother.path, temporaryName_);
         switch (created.mother) {
         case Sameness::Same: return stop(SplitStop::ChildIsMother, 0);
@@ -260,6 +264,10 @@ private:
             files_.remove(temporaryName_);
             childCreated_ = false;
         }
+        if (runFolderMade_) {
+            files_.removeFolder(runFolder_);
+            runFolderMade_ = false;
+        }
     }
 
     bool writeChild(std::size_t index)
@@ -296,6 +304,10 @@ private:
             outcome_.childRemoved = files_.remove(temporaryName_);
             childCreated_ = false;
         }
+        if (runFolderMade_) {
+            files_.removeFolder(runFolder_);
+            runFolderMade_ = false;
+        }
         if (motherStream_ != nullptr) {
             files_.close(motherStream_);
             motherStream_ = nullptr;
@@ -314,9 +326,10 @@ private:
     std::uint64_t motherAt_ = 0;  // the next Mother byte the Child being written takes
     std::uint64_t streamAt_ = 0;  // where the Mother's stream stands, which a copy inside the system does not move
     std::FILE* childStream_ = nullptr;
-    std::string childName_;             // of the Child being written
-    std::string temporaryName_;         // what it is written under until it is whole
-    RunMark mark_ = markOfThisRun();    // what the temporary names of this split share
+    std::string childName_;                                             // of the Child being written
+    std::string temporaryName_;                                         // what it is written under until it is whole
+    std::string runFolder_ = runFolderOf(plan_.stem, markOfThisRun());  // where they are written
+    bool runFolderMade_ = false;
     bool childCreated_ = false;         // the current Child's temporary file was made by this split
     bool systemCopy_ = true;            // until the file layer says it cannot copy inside the system
     std::vector<std::uint8_t> buffer_;  // bytes on their way from the Mother to a Child, when they pass the process

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr char EXTENSION[] = ".WAV.";  // a Child's extension, then the run's mark
 constexpr char SUFFIX[] = ".part";
 constexpr std::size_t RANDOM_DIGITS = 8;
 
@@ -37,30 +36,30 @@ RunMark markOfThisRun()
     return {thisProcessId(), static_cast<std::uint32_t>(random())};
 }
 
-std::string temporaryNameOf(const std::string& childPath, const RunMark& mark)
+std::string runFolderOf(const std::string& stem, const RunMark& mark)
 {
     char tail[32] = {};
     std::snprintf(tail, sizeof tail, ".%lu-%08lx%s", static_cast<unsigned long>(mark.processId),
                   static_cast<unsigned long>(mark.random), SUFFIX);
-    return childPath + tail;
+    return stem + tail;
 }
 
-// stem, the Child's number (none for a Child numbered 0 or less), ".WAV.", the process id, "-",
-// eight hex digits, ".part", and nothing more.
-std::optional<std::uint32_t> writerOfTemporary(const std::string& fileName, const std::string& stemName)
+// The run folder beside the Child, with the separator the Child's path uses.
+std::string temporaryNameOf(const std::string& runFolder, const std::string& childPath)
 {
-    if (fileName.compare(0, stemName.size(), stemName) != 0) {
+    const std::size_t cut = childPath.find_last_of("/\\");
+    const char separator = cut == std::string::npos ? '/' : childPath[cut];
+    return runFolder + separator + childPath.substr(cut == std::string::npos ? 0 : cut + 1);
+}
+
+// stem, ".", the process id, "-", eight hex digits, ".part", and nothing more.
+std::optional<std::uint32_t> writerOfRunFolder(const std::string& fileName, const std::string& stemName)
+{
+    if (fileName.compare(0, stemName.size(), stemName) != 0 || fileName.size() <= stemName.size() ||
+        fileName[stemName.size()] != '.') {
         return std::nullopt;
     }
-    std::size_t at = stemName.size();
-    while (at < fileName.size() && isDigit(fileName[at])) {
-        ++at;
-    }
-    const std::string extension = EXTENSION;
-    if (fileName.compare(at, extension.size(), extension) != 0) {
-        return std::nullopt;
-    }
-    at += extension.size();
+    std::size_t at = stemName.size() + 1;
     const std::optional<std::uint32_t> processId = numberAt(fileName, at);
     if (!processId || at >= fileName.size() || fileName[at] != '-') {
         return std::nullopt;
@@ -88,7 +87,7 @@ try {
     std::vector<std::string> leftovers;
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
-        const std::optional<std::uint32_t> writer = writerOfTemporary(entry->path().filename().string(), stemName);
+        const std::optional<std::uint32_t> writer = writerOfRunFolder(entry->path().filename().string(), stemName);
         if (writer && (*writer == thisProcessId() || !processRuns(*writer))) {
             leftovers.push_back((stemPath.has_parent_path() ? entry->path() : entry->path().filename()).string());
         }
@@ -96,4 +95,12 @@ try {
     return leftovers;
 } catch (const std::exception&) {
     return {};
+}
+
+void removeLeftovers(const std::string& stem)
+{
+    for (const std::string& leftover : leftoversOf(stem)) {
+        std::error_code ignored;
+        std::filesystem::remove_all(std::filesystem::path(leftover), ignored);
+    }
 }

@@ -173,8 +173,9 @@ TEST_F(CliRun, DryRunListsThePlanAndWritesNothing)
     // A file of the remainder's name, which the window's how-many split would create and remove.
     const std::string keep = folder.write("take7.WAV", {'k', 'e', 'e', 'p'});
     // What a killed run left, and what a running one writes: only the first is named.
-    const std::string leftover = folder.write("take5.WAV." + std::to_string(endedProcessId()) + "-1234abcd.part", {});
-    folder.write("take6.WAV." + std::to_string(runningProcessId()) + "-1234abcd.part", {});
+    const std::string leftover = folder.path("take." + std::to_string(endedProcessId()) + "-1234abcd.part");
+    std::filesystem::create_directory(leftover);
+    std::filesystem::create_directory(folder.path("take." + std::to_string(runningProcessId()) + "-1234abcd.part"));
     const std::size_t files = filesInFolder();
 
     ASSERT_EQ(run({"--pieces", "6", "--from", "5", "--dry-run", motherPath}), EXIT_DONE) << err.str();

@@ -39,7 +39,8 @@ children_whole() {
             cmp -s -n 1764 -i "44:$((44 + (n - 1) * 1764))" "$file" "$work/take.wav" || return 1
     done
 }
-temporaries() { find "$work/out" -name '*.part' | wc -l; }
+temporary_files() { find "$work/out" -path '*.part/*' -type f | wc -l; }  # in the run's folder
+temporaries() { find "$work/out" -name '*.part' | wc -l; }  # the run's folder, and anything of it
 
 # Starts a split, waits for its third Child, then holds it still at a moment a temporary file
 # exists (letting it run on a little while none does).
@@ -51,7 +52,7 @@ start_and_catch() {
     for _ in $(seq 500); do [ -e "$work/out/k3.WAV" ] && break; sleep 0.01; done
     for _ in $(seq 200); do
         kill -STOP $pid
-        [ "$(temporaries)" = 1 ] && return 0
+        [ "$(temporary_files)" = 1 ] && return 0
         kill -CONT $pid
         sleep 0.001
     done
@@ -82,7 +83,7 @@ kill -KILL $pid
 wait $pid
 status=$?
 check "SIGKILL inside a Child: ended at once, its temporary file stays" eval \
-    '[ $caught = yes ] && [ $status = 137 ] && [ "$(temporaries)" = 1 ]'
+    '[ $caught = yes ] && [ $status = 137 ] && [ "$(temporary_files)" = 1 ]'
 check "SIGKILL: every file named as a Child is whole" children_whole
 "$program" --every 0.01s --name "$work/out/k" --dry-run "$work/take.wav" >"$work/stdout"
 check "the dry run names the leftover" eval \

@@ -146,3 +146,14 @@ ChildPlacement placeChild(const std::string& temporary, const std::string& path,
     placement.error = errnoOf(GetLastError());
     return placement;
 }
+
+bool makeRunFolder(const std::string& path)
+{
+    if (!CreateDirectoryA(path.c_str(), nullptr)) {
+        errno = errnoOf(GetLastError());
+        return false;
+    }
+    return true;
+}
+
+bool removeRunFolder(const std::string& path) { return RemoveDirectoryA(path.c_str()) != 0; }

@@ -145,7 +145,8 @@ start_split
 kill -KILL $waiting
 wait $waiting
 check "killed: every file named as a Child is whole" eval '[ -e "$stopped/kid3.WAV" ] && children_whole'
-touch "$stopped/kid9.WAV.99999-0123abcd.part"  # as a killed run of a process id that no longer runs leaves it
+# As a killed run leaves its folder; 99999 is no Windows process id (those are multiples of 4).
+mkdir -p "$stopped/kid.99999-0123abcd.part" && touch "$stopped/kid.99999-0123abcd.part/kid9.WAV"
 (cd "$stopped" && wine "$exe" --quiet --every 10s --name kid ../take.wav </dev/null >/dev/null 2>&1)
 check "the next split removes the temporary files of runs that no longer run" eval \
     '[ -z "$(find "$stopped" -name "*.part")" ] && size_is "$stopped/kid1.WAV" 1764044'
