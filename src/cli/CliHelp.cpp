@@ -42,7 +42,8 @@ std::string helpText()
            "  --block BYTES       copy block, 1 to 8388608 bytes (default 1024)\n"
            "  --no-metadata       Children without the MOTHER's bext (its TimeReference moved to\n"
            "                      each Child's start), iXML and markers, which they carry otherwise\n"
-           "  --dry-run           list every Child's name, size, frames, duration and start;\n"
+           "  --dry-run           list every Child's name, size, frames, duration and start,\n"
+           "                      then the leftovers of killed runs the split would remove;\n"
            "                      write nothing\n"
            "  --window-rules      cut as the window does, byte for byte: lengths counted in\n"
            "                      16-bit stereo 44 100 Hz, --every in whole hundredths (0.01s\n"
@@ -67,5 +68,10 @@ std::string helpText()
            "  morlando-split --window-rules --every 10s take.wav\n"
            "\n"
            "Exit status: 0 done, 1 refused or failed (the message names the file and the cause;\n"
-           "no incomplete Child is left), 2 wrong command line.\n";
+           "no incomplete Child is left), 2 wrong command line, 130 Ctrl+C (143 SIGTERM,\n"
+           "129 SIGHUP): stopped, the Children complete are told and no incomplete Child is left.\n"
+           "\n"
+           "Each Child is written into a folder STEM.PID-RANDOM.part beside it and renamed when\n"
+           "complete. A killed split leaves whole Children and that folder with at most one\n"
+           "temporary file; the next split of the same name into the same folder removes it.\n";
 }

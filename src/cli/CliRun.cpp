@@ -16,6 +16,7 @@
 #include "split/SplitMessages.h"
 #include "split/SplitPlan.h"
 #include "split/SplitWriter.h"
+#include "split/TemporaryChild.h"
 #include "wav/MotherFacts.h"
 #include "wav/TemplateWav.h"
 
@@ -97,12 +98,26 @@ int stopped(const SplitPlan& plan, const SplitOutcome& outcome, const CliConsole
     return EXIT_REFUSED;
 }
 
-// The plan's lines up to the first Child that would be the Mother, which stops it as a split would.
+// A stop from outside: how many Children are complete, and that the one being written is gone.
+int stoppedFromOutside(const SplitOutcome& outcome, const CliConsole& console)
+{
+    std::string text = numberLine(clitext::COMPLETE_LABEL, outcome.childrenKept);
+    text += "\n";
+    text += outcome.childRemoved.value_or(true) ? clitext::NOTHING_LEFT : clitext::NOT_REMOVED;
+    console.err << consoleMessage(clitext::STOPPED, text);
+    return console.stop->status();
+}
+
+// The plan's lines up to the first Child that would be the Mother, which stops it as a split would,
+// then the leftovers of stopped runs that the split would remove first.
 int dryRun(const SplitPlan& plan, const CliConsole& console)
 {
     SplitFiles files;
     const SplitOutcome outcome = checkSplit(plan, files);
     listPlan(console.out, plan, outcome.childrenKept);
+    for (const std::string& leftover : leftoversOf(plan.stem)) {
+        console.out << leftover << clitext::LEFTOVER << "\n";
+    }
     return outcome.finished() ? EXIT_DONE : stopped(plan, outcome, console);
 }
 
@@ -111,7 +126,12 @@ int split(const SplitPlan& plan, const CliOptions& options, const CliConsole& co
     std::ostream nowhere(nullptr);  // without a buffer, a stream takes everything and keeps nothing
     ConsoleProgress progress(options.quiet ? nowhere : console.err, console.errIsTerminal, plan);
     SystemCopyFiles files;
-    const SplitOutcome outcome = writeSplit(plan, files, progress);
+    SplitStopRequest never;
+    const SplitOutcome outcome = writeSplit(plan, files, progress, console.stop ? *console.stop : never);
+    if (outcome.stop == SplitStop::Stopped) {
+        progress.interrupt();
+        return stoppedFromOutside(outcome, console);
+    }
     if (!outcome.finished()) {
         progress.interrupt();
         return stopped(plan, outcome, console);

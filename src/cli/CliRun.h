@@ -6,16 +6,21 @@
 #include <string>
 #include <vector>
 
+#include "split/SplitStopRequest.h"
+
 // Exit statuses: the Children written (or planned), a refusal or failure, a wrong command line.
 inline constexpr int EXIT_DONE = 0;
 inline constexpr int EXIT_REFUSED = 1;
 inline constexpr int EXIT_USAGE = 2;
 
-// What the program runs in: its two output streams and whether the second is a terminal.
+// What the program runs in: its two output streams, whether the second is a terminal, and the
+// request a stop from outside (Ctrl+C, a signal, the console closing) sets; none when nothing
+// can stop it.
 struct CliConsole {
     std::ostream& out;
     std::ostream& err;
     bool errIsTerminal = false;
+    SplitStopRequest* stop = nullptr;
 };
 
 // args are the words after the program's name; returns the exit status.

@@ -33,5 +33,11 @@ inline constexpr char MARKS_FILE_UNREADABLE[] = "the file of marks cannot be rea
 inline constexpr char MARKS_FILE_REFUSED[] = "cannot cut where this file says";
 inline constexpr char MOTHER_NOT_READ_WHOLE[] = "MOTHER Wavfile could not be read to its end";
 inline constexpr char NO_SILENCE[] = "no silence found: the MOTHER stays one Child\n";
+inline constexpr char STOPPED[] = " split stopped from outside ";
+inline constexpr char COMPLETE_LABEL[] = "complete CHILDREN = ";
+inline constexpr char NOTHING_LEFT[] = "no incomplete CHILD is left";
+inline constexpr char NOT_REMOVED[] =
+    "the incomplete CHILD's temporary file could not be removed: delete its .part folder";
+inline constexpr char LEFTOVER[] = "  leftover of a stopped run: the split removes it";
 
 }  // namespace clitext

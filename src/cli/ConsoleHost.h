@@ -1,4 +1,18 @@
 // What morlando-split asks of the system it runs on, apart from the standard library.
 #pragma once
 
+#include "split/SplitStopRequest.h"
+
 bool standardErrorIsTerminal();
+
+// From now on a stop from outside becomes a request to the split rather than an end on the spot:
+// SIGINT, SIGTERM and SIGHUP on POSIX (asking for 130, 143 and 129), Ctrl+C, Ctrl+Break and the
+// console window closing on Windows (asking for 130). A second stop during the clean-up only
+// asks again.
+void catchStops(SplitStopRequest& request);
+
+// The end of a run that was asked to stop, once everything is cleaned up and said: on POSIX the
+// program ends by the signal that stopped it, as a shell expects of a program it interrupted
+// (its status is then 128 plus the signal's number); on Windows a closing console is let go on.
+// Returns the exit status where the program goes on to end by itself.
+int endStopped(int status);

@@ -10,8 +10,11 @@ int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const CliConsole console{std::cout, std::cerr, standardErrorIsTerminal()};
+    SplitStopRequest& stop = splitStopRequest();
+    catchStops(stop);
+    const CliConsole console{std::cout, std::cerr, standardErrorIsTerminal(), &stop};
     const int status = runCli(args, console);
     std::cout.flush();
-    return status;
+    std::cerr.flush();
+    return stop.requested() ? endStopped(stop.status()) : status;
 }

@@ -1,12 +1,38 @@
 #include "split/SplitFiles.h"
 
-// Where names are looked up exactly, asking first costs little and keeps the Mother safe.
-ChildCreation createChildUnlessMother(const std::string& path, const std::string& motherPath)
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+// Where names are looked up exactly, asking first costs little and keeps the Mother safe: no
+// byte is written for a Child whose name leads to it. The temporary file is a new one ("x"):
+// should a name ever be taken, the Child cannot be created rather than share a file.
+ChildCreation createTemporaryChild(const std::string& path, const std::string& motherPath, const std::string& temporary)
 {
     ChildCreation child;
     child.mother = compareFiles(path, motherPath);
     if (child.mother == Sameness::Different) {
-        child.stream = std::fopen(path.c_str(), "w+b");
+        child.stream = std::fopen(temporary.c_str(), "w+bx");
     }
     return child;
 }
+
+// Asked again just before the rename, which would otherwise replace whatever bears the name.
+ChildPlacement placeChild(const std::string& temporary, const std::string& path, const std::string& motherPath)
+{
+    ChildPlacement placement;
+    placement.mother = compareFiles(path, motherPath);
+    if (placement.mother != Sameness::Different) {
+        return placement;
+    }
+    errno = 0;
+    placement.placed = std::rename(temporary.c_str(), path.c_str()) == 0;
+    placement.error = placement.placed ? 0 : errno;
+    return placement;
+}
+
+bool makeRunFolder(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
+
+bool removeRunFolder(const std::string& path) { return ::rmdir(path.c_str()) == 0; }

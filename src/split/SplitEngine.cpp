@@ -155,8 +155,15 @@ void runSplit(AppState& state, SplitTools& tools, const SplitTexts& texts)
     closeMotherStream(state);
     const SplitPlan plan = planOfRecord(state, state, state);
     DialogProgress progress(state, tools, texts, plan);
-    const SplitOutcome outcome = writeSplit(plan, tools.files, progress);
+    // Only a stop asked for while this split runs counts: one that came after the last split
+    // ended (a session end that was called off) is over.
+    SplitStopRequest& stop = splitStopRequest();
+    stop.clear();
+    const SplitOutcome outcome = writeSplit(plan, tools.files, progress, stop);
     keepInRecord(state, plan, outcome);
+    if (outcome.stop == SplitStop::Stopped) {
+        return;  // the program is ending: the session or its window, with no one left to read a box
+    }
     if (!outcome.finished()) {
         const SplitMessage message = stopMessage(plan, outcome);
         showText(tools.ui, tools.dialog, message.caption, message.text);

@@ -25,14 +25,24 @@ SplitFiles::~SplitFiles() = default;
 
 std::FILE* SplitFiles::openMother(const std::string& path) { return openBuffered(path, "rb", motherBuffer_.get()); }
 
-ChildCreation SplitFiles::createChild(const std::string& path, const std::string& motherPath)
+ChildCreation SplitFiles::createChild(const std::string& path, const std::string& motherPath,
+                                      const std::string& temporary)
 {
-    ChildCreation child = createChildUnlessMother(path, motherPath);
+    ChildCreation child = createTemporaryChild(path, motherPath, temporary);
     if (child.stream != nullptr) {
         std::setvbuf(child.stream, childBuffer_.get(), _IOFBF, SPLIT_STREAM_BUFFER_BYTES);
     }
     return child;
 }
+
+ChildPlacement SplitFiles::place(const std::string& temporary, const std::string& path, const std::string& motherPath)
+{
+    return placeChild(temporary, path, motherPath);
+}
+
+bool SplitFiles::makeFolder(const std::string& path) { return makeRunFolder(path); }
+
+bool SplitFiles::removeFolder(const std::string& path) { return removeRunFolder(path); }
 
 bool SplitFiles::seek(std::FILE* stream, std::uint64_t offset) { return seekFile(stream, offset); }
 

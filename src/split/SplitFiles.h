@@ -10,16 +10,30 @@
 
 #include "core/FileIo.h"
 
-// A Child's file as the file layer found its name: created (or emptied) and open, or refused
-// because the name leads to the Mother's own file, or may do so.
+// A Child's temporary file as the file layer made it: created and open, or refused because the
+// Child's name leads to the Mother's own file, or may do so.
 struct ChildCreation {
     std::FILE* stream = nullptr;  // none when refused or when the file cannot be created
     Sameness mother = Sameness::Different;
 };
 
-// Opens a Child by name, unless the name leads to the Mother: only then is a file that already
-// bears the name emptied. Each system has its own, so that each looks the name up only once.
-ChildCreation createChildUnlessMother(const std::string& path, const std::string& motherPath);
+// A whole Child renamed from its temporary name to its own, or why not: its name leads to the
+// Mother (or may do so), or the system's cause.
+struct ChildPlacement {
+    bool placed = false;
+    Sameness mother = Sameness::Different;
+    int error = 0;
+};
+
+// Creates the temporary file a Child is written under (a new file, never an existing one), and
+// renames it to the Child's name once whole, replacing a Child of that name but never the Mother.
+// Each system has its own, so that each looks a name up as few times as it can.
+ChildCreation createTemporaryChild(const std::string& path, const std::string& motherPath,
+                                   const std::string& temporary);
+ChildPlacement placeChild(const std::string& temporary, const std::string& path, const std::string& motherPath);
+// The folder a run's temporary files go in (see TemporaryChild.h): made new, removed when empty.
+bool makeRunFolder(const std::string& path);
+bool removeRunFolder(const std::string& path);
 
 // What a copy inside the system did: not possible here (then the bytes go through the process),
 // or how many bytes it copied before it stopped, and the runtime's cause when it failed.
@@ -38,10 +52,19 @@ public:
 
     // Opens the Mother for reading through a large stream buffer; none when it cannot be opened.
     virtual std::FILE* openMother(const std::string& path);
-    // Creates or empties a Child for reading and writing, through a large stream buffer, unless
-    // its name leads to the Mother's file; no stream when it cannot be created (errno then tells
-    // why) or when it was refused.
-    virtual ChildCreation createChild(const std::string& path, const std::string& motherPath);
+    // Creates the temporary file of the Child named path for reading and writing, through a
+    // large stream buffer, unless the Child's name leads to the Mother's file where the system
+    // can tell at once; no stream when it cannot be created (errno then tells why) or when it was
+    // refused.
+    virtual ChildCreation createChild(const std::string& path, const std::string& motherPath,
+                                      const std::string& temporary);
+    // Renames the closed, whole temporary file to the Child's name in one step, unless that name
+    // leads to the Mother's file.
+    virtual ChildPlacement place(const std::string& temporary, const std::string& path, const std::string& motherPath);
+    // Makes the run's folder of temporary files, which must not exist yet (errno tells why not),
+    // and removes it once empty.
+    virtual bool makeFolder(const std::string& path);
+    virtual bool removeFolder(const std::string& path);
     virtual bool seek(std::FILE* stream, std::uint64_t offset);
     virtual std::size_t read(std::FILE* stream, void* into, std::size_t bytes);
     virtual std::size_t write(std::FILE* stream, const void* from, std::size_t bytes);

@@ -59,7 +59,8 @@ SplitMessage stopMessage(const SplitPlan& plan, const SplitOutcome& outcome)
                                                            plan.children[*outcome.childAt].sampleBytes
                                                      : WAV_HEADER_BYTES;
     switch (outcome.stop) {
-    case SplitStop::None: break;
+    case SplitStop::None:
+    case SplitStop::Stopped: break;  // asked for from outside, by whoever tells of it
     case SplitStop::MotherCannotOpen:
         return {text::MOTHER_CANNOT_OPEN, lines({mother, std::strerror(outcome.cause), text::MOTHER_UNCHANGED})};
     case SplitStop::MotherChanged:

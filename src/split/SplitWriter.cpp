@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/FileIo.h"
+#include "split/TemporaryChild.h"
 #include "wav/WavChunks.h"
 
 namespace {
@@ -11,14 +12,15 @@ namespace {
 // The working values of one split; none of them outlives it.
 class Writer {
 public:
-    Writer(const SplitPlan& plan, SplitFiles& files, SplitListener& listener)
-        : plan_(plan), files_(files), listener_(listener)
+    Writer(const SplitPlan& plan, SplitFiles& files, SplitListener& listener, SplitStopRequest& stop)
+        : plan_(plan), files_(files), listener_(listener), stop_(stop)
     {
     }
 
     SplitOutcome run()
     {
-        if (openMother() && seekToFirstChild()) {
+        stop_.abandon = [this] { abandonChild(); };
+        if (openMother() && removeLeftovers() && seekToFirstChild()) {
             for (std::size_t i = 0; i < plan_.children.size() && writeChild(i); ++i) {
             }
         }
@@ -28,6 +30,7 @@ public:
     SplitOutcome finish()
     {
         cleanUp();
+        stop_.abandon = nullptr;
         return outcome_;
     }
 
@@ -65,6 +68,27 @@ private:
         return false;
     }
 
+    // Whether the split was asked to stop; the request's own poll runs first, so that a window
+    // answers what it was sent meanwhile.
+    bool stopAsked()
+    {
+        if (stop_.poll) {
+            stop_.poll();
+        }
+        if (!stop_.requested()) {
+            return false;
+        }
+        stop(SplitStop::Stopped, 0);
+        return true;
+    }
+
+    // The temporary files of killed runs of this stem: not Children, and in the way of no one.
+    bool removeLeftovers()
+    {
+        ::removeLeftovers(plan_.stem);
+        return true;
+    }
+
     bool seekToFirstChild()
     {
         if (plan_.children.empty()) {
@@ -83,7 +107,14 @@ private:
     {
         errno = 0;
         childName_ = childName(plan_, child);
-        const ChildCreation created = files_.createChild(childName_, plan_.mother.path);
+        if (!runFolderMade_) {
+            if (!files_.makeFolder(runFolder_)) {
+                return stop(SplitStop::ChildCannotCreate, errno);
+            }
+            runFolderMade_ = true;
+        }
+        temporaryName_ = temporaryNameOf(runFolder_, childName_);
+        const ChildCreation created = files_.createChild(childName_, plan_.mother.path, temporaryName_);
         switch (created.mother) {
         case Sameness::Same: return stop(SplitStop::ChildIsMother, 0);
         case Sameness::Unknown: return stop(SplitStop::ChildMayBeMother, 0);
@@ -128,6 +159,9 @@ private:
             }
             copied += bytes;
             listener_.bytesCopied(child, copied);
+            if (stopAsked()) {
+                return false;
+            }
         }
         return true;
     }
@@ -199,8 +233,41 @@ private:
         if (!flushed || !clean || !closed) {
             return stop(SplitStop::ChildCannotWrite, error);
         }
+        return true;
+    }
+
+    // The whole, closed Child takes its name in one step; its name is checked against the Mother
+    // once more, as it is the name that counts.
+    bool placeChild()
+    {
+        const ChildPlacement placed = files_.place(temporaryName_, childName_, plan_.mother.path);
+        switch (placed.mother) {
+        case Sameness::Same: return stop(SplitStop::ChildIsMother, 0);
+        case Sameness::Unknown: return stop(SplitStop::ChildMayBeMother, 0);
+        case Sameness::Different: break;
+        }
+        if (!placed.placed) {
+            return stop(SplitStop::ChildCannotWrite, placed.error);
+        }
         childCreated_ = false;
         return true;
+    }
+
+    // Only for a caller that ends the process without returning here.
+    void abandonChild()
+    {
+        if (childStream_ != nullptr) {
+            files_.close(childStream_);
+            childStream_ = nullptr;
+        }
+        if (childCreated_) {
+            files_.remove(temporaryName_);
+            childCreated_ = false;
+        }
+        if (runFolderMade_) {
+            files_.removeFolder(runFolder_);
+            runFolderMade_ = false;
+        }
     }
 
     bool writeChild(std::size_t index)
@@ -208,7 +275,7 @@ private:
         const PlannedChild& child = plan_.children[index];
         outcome_.childAt = index;
         listener_.childStarted(child);
-        if (!createChild(child)) {
+        if (stopAsked() || !createChild(child)) {
             return false;
         }
         listener_.childCreated(child);
@@ -217,7 +284,7 @@ private:
             return false;
         }
         listener_.samplesCopied(child);
-        if (!closeChild()) {
+        if (stopAsked() || !closeChild() || stopAsked() || !placeChild()) {
             return false;
         }
         ++outcome_.childrenKept;
@@ -234,8 +301,12 @@ private:
             childStream_ = nullptr;
         }
         if (childCreated_) {
-            outcome_.childRemoved = files_.remove(childName_);
+            outcome_.childRemoved = files_.remove(temporaryName_);
             childCreated_ = false;
+        }
+        if (runFolderMade_) {
+            files_.removeFolder(runFolder_);
+            runFolderMade_ = false;
         }
         if (motherStream_ != nullptr) {
             files_.close(motherStream_);
@@ -249,28 +320,39 @@ private:
     const SplitPlan& plan_;
     SplitFiles& files_;
     SplitListener& listener_;
+    SplitStopRequest& stop_;
     SplitOutcome outcome_;
     std::FILE* motherStream_ = nullptr;
     std::uint64_t motherAt_ = 0;  // the next Mother byte the Child being written takes
     std::uint64_t streamAt_ = 0;  // where the Mother's stream stands, which a copy inside the system does not move
     std::FILE* childStream_ = nullptr;
-    std::string childName_;             // of the Child being written
-    bool childCreated_ = false;         // the current Child's file was made by this split
+    std::string childName_;                                             // of the Child being written
+    std::string temporaryName_;                                         // what it is written under until it is whole
+    std::string runFolder_ = runFolderOf(plan_.stem, markOfThisRun());  // where they are written
+    bool runFolderMade_ = false;
+    bool childCreated_ = false;         // the current Child's temporary file was made by this split
     bool systemCopy_ = true;            // until the file layer says it cannot copy inside the system
     std::vector<std::uint8_t> buffer_;  // bytes on their way from the Mother to a Child, when they pass the process
 };
 
 }  // namespace
 
+SplitOutcome writeSplit(const SplitPlan& plan, SplitFiles& files, SplitListener& listener, SplitStopRequest& stop)
+{
+    return Writer(plan, files, listener, stop).run();
+}
+
 SplitOutcome writeSplit(const SplitPlan& plan, SplitFiles& files, SplitListener& listener)
 {
-    return Writer(plan, files, listener).run();
+    SplitStopRequest never;
+    return writeSplit(plan, files, listener, never);
 }
 
 SplitOutcome checkSplit(const SplitPlan& plan, SplitFiles& files)
 {
     SplitListener nobody;
-    Writer writer(plan, files, nobody);
+    SplitStopRequest never;
+    Writer writer(plan, files, nobody, never);
     SplitOutcome outcome;
     if (writer.openMother()) {
         for (std::size_t i = 0; i < plan.children.size(); ++i) {

@@ -9,6 +9,7 @@
 
 #include "split/SplitFiles.h"
 #include "split/SplitPlan.h"
+#include "split/SplitStopRequest.h"
 
 // What the writer tells while it works, Child by Child, in this order.
 class SplitListener {
@@ -32,7 +33,8 @@ enum class SplitStop {
     ChildIsMother,     // a Child's name leads to the Mother's own file
     ChildMayBeMother,  // the file system cannot tell whether it does
     ChildCannotCreate,
-    ChildCannotWrite,  // a write, flush or close of the Child failed
+    ChildCannotWrite,  // a write, flush, close or the rename of the Child failed
+    Stopped,           // asked to stop from outside (Ctrl+C, a signal, the session ending, the window closing)
 };
 
 struct SplitOutcome {
@@ -59,9 +61,13 @@ inline constexpr std::uint32_t TRANSFER_BYTES = 1024 * 1024;
 // small Children would pay more for than the copy saves.
 inline constexpr std::uint32_t SYSTEM_COPY_LEAST_BYTES = 64 * 1024;
 
-// Writes the plan through the file layer. A split that cannot go on writes nothing more, closes
-// both files and leaves only complete Children: the Child it stopped at is removed.
+// Writes the plan through the file layer. Each Child is written under a temporary name in its own
+// folder (see TemporaryChild.h), flushed and closed, then renamed to its name in one step, so a
+// Child appears whole or not at all; the leftovers of killed runs of the same stem go first. A
+// split that cannot go on, or is asked to stop, writes nothing more, closes both files and leaves
+// only complete Children: the temporary file of the Child it stopped at is removed.
 SplitOutcome writeSplit(const SplitPlan& plan, SplitFiles& files, SplitListener& listener);
+SplitOutcome writeSplit(const SplitPlan& plan, SplitFiles& files, SplitListener& listener, SplitStopRequest& stop);
 
 // What a dry run can know without writing: the Mother unchanged, and the first Child whose name
 // leads to it. Nothing is created; the outcome's childAt names that Child.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "split/SplitFixture.h"
+#include "support/Processes.h"
 
 namespace {
 
@@ -38,11 +39,11 @@ struct SameSplit {
 
 class CliRun : public SplitFixture {
 protected:
-    int run(std::vector<std::string> args, bool terminal = false)
+    int run(std::vector<std::string> args, bool terminal = false, SplitStopRequest* stop = nullptr)
     {
         out.str({});
         err.str({});
-        const CliConsole console{out, err, terminal};
+        const CliConsole console{out, err, terminal, stop};
         return runCli(args, console);
     }
 
@@ -198,15 +199,34 @@ TEST_F(CliRun, DryRunListsThePlanAndWritesNothing)
     loadMotherOf(ONE_MINUTE, 0, "take.wav");
     // A file of the remainder's name, which the window's how-many split would create and remove.
     const std::string keep = folder.write("take7.WAV", {'k', 'e', 'e', 'p'});
+    // What a killed run left, and what a running one writes: only the first is named.
+    const std::string leftover = folder.path("take." + std::to_string(endedProcessId()) + "-1234abcd.part");
+    std::filesystem::create_directory(leftover);
+    std::filesystem::create_directory(folder.path("take." + std::to_string(runningProcessId()) + "-1234abcd.part"));
     const std::size_t files = filesInFolder();
 
     ASSERT_EQ(run({"--pieces", "6", "--from", "5", "--dry-run", motherPath}), EXIT_DONE) << err.str();
     const std::string stem = folder.path("take");
     EXPECT_EQ(out.str(), stem + "5.WAV  1764044 bytes  441000 frames  10 s  from 40 s (frame 1764000)\n" + stem +
-                             "6.WAV  1764044 bytes  441000 frames  10 s  from 50 s (frame 2205000)\n");
+                             "6.WAV  1764044 bytes  441000 frames  10 s  from 50 s (frame 2205000)\n" + leftover +
+                             "  leftover of a stopped run: the split removes it\n");
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(filesInFolder(), files);
     EXPECT_EQ(readWhole(keep), (std::vector<std::uint8_t>{'k', 'e', 'e', 'p'}));
+}
+
+// A stop asked for before the first Child (the writer looks at it there as everywhere else):
+// nothing is written, the message says so, and the status is the one asked for.
+TEST_F(CliRun, AStopFromOutsideIsToldWithTheChildrenComplete)
+{
+    loadMotherOf(ONE_MINUTE, 0, "take.wav");
+    SplitStopRequest stop;
+    stop.request(143);
+    stop.request(130);  // a second stop keeps the first one's status
+    EXPECT_EQ(run({"--every", "10s", motherPath}, false, &stop), 143);
+    EXPECT_EQ(err.str(), "morlando-split: split stopped from outside\n  complete CHILDREN = 0\n"
+                         "  no incomplete CHILD is left\n");
+    EXPECT_EQ(filesInFolder(), 1u);
 }
 
 TEST_F(CliRun, RefusesWithTheFileAndTheCauseAndLeavesNoChild)

@@ -23,7 +23,8 @@ public:
 
     FaultyFiles(Fault fault, std::string childPath) : fault_(fault), childPath_(std::move(childPath)) {}
 
-    ChildCreation createChild(const std::string& path, const std::string& motherPath) override
+    ChildCreation createChild(const std::string& path, const std::string& motherPath,
+                              const std::string& temporary) override
     {
         current_ = path == childPath_;
         if (current_ && fault_ == Fault::Create) {
@@ -33,9 +34,9 @@ public:
         if (current_ && fault_ == Fault::Undecidable) {
             return {nullptr, Sameness::Unknown};
         }
-        const ChildCreation child = SplitFiles::createChild(path, motherPath);
+        const ChildCreation child = SplitFiles::createChild(path, motherPath, temporary);
         failing_ = current_ ? child.stream : nullptr;
-        openChildPath_ = path;
+        openChildPath_ = temporary;
         return child;
     }
 

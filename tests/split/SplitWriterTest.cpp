@@ -4,6 +4,7 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
@@ -27,7 +28,8 @@ public:
     {
     }
 
-    ChildCreation createChild(const std::string& path, const std::string& motherPath) override
+    ChildCreation createChild(const std::string& path, const std::string& motherPath,
+                              const std::string& temporary) override
     {
         const bool failing = path == failingName_;
         if (failing && step_ == Step::Undecidable) {
@@ -37,7 +39,7 @@ public:
             errno = error_;
             return {};
         }
-        const ChildCreation child = SplitFiles::createChild(path, motherPath);
+        const ChildCreation child = SplitFiles::createChild(path, motherPath, temporary);
         failing_ = failing ? child.stream : nullptr;
         return child;
     }
@@ -292,10 +294,16 @@ namespace {
 // count and its last bytes are kept, so that a Child of gigabytes costs no disk.
 class CountingFiles : public SplitFiles {
 public:
-    ChildCreation createChild(const std::string&, const std::string&) override
+    ChildCreation createChild(const std::string&, const std::string&, const std::string&) override
     {
         return {std::fopen("/dev/null", "wb"), Sameness::Different};
     }
+    ChildPlacement place(const std::string&, const std::string&, const std::string&) override
+    {
+        return {true, Sameness::Different, 0};
+    }
+    bool makeFolder(const std::string&) override { return true; }
+    bool removeFolder(const std::string&) override { return true; }
 
     std::size_t write(std::FILE*, const void* from, std::size_t bytes) override
     {
@@ -356,4 +364,106 @@ TEST(SplitWriterLarge, AChildOfFourGibibytesOrMoreIsRf64)
     EXPECT_EQ(files.header, head);  // the Mother's own header is what its one Child needs
     EXPECT_EQ(files.written, 80 + data);
     EXPECT_EQ(files.last, end);
+}
+
+// A stop asked for from outside, at every stage of the third Child: the first two stay whole,
+// the third appears neither under its name nor under its temporary one, nothing else is left.
+TEST_F(SplitWriter, AStopAtAnyStageOfAChildLeavesOnlyWholeChildren)
+{
+    enum class Stage { BeforeCreation, MidCopy, AfterTheLastByte, BeforeTheRename };
+    // Asks for the stop when the third Child reaches the stage.
+    class Stopper : public SplitFiles, public SplitListener {
+    public:
+        Stopper(Stage stage, std::string third) : stage_(stage), third_(std::move(third)) {}
+        ChildCreation createChild(const std::string& path, const std::string& motherPath,
+                                  const std::string& temporary) override
+        {
+            const ChildCreation created = SplitFiles::createChild(path, motherPath, temporary);
+            thirdStream_ = path == third_ ? created.stream : nullptr;
+            return created;
+        }
+        bool close(std::FILE* stream) override
+        {
+            const bool closed = SplitFiles::close(stream);
+            askAt(Stage::BeforeTheRename, stream == thirdStream_);
+            return closed;
+        }
+        void childStarted(const PlannedChild& c) override { askAt(Stage::BeforeCreation, c.number == 3); }
+        void bytesCopied(const PlannedChild& c, std::uint64_t copied) override
+        {
+            askAt(Stage::MidCopy, c.number == 3 && copied < c.sampleBytes);
+        }
+        void samplesCopied(const PlannedChild& c) override { askAt(Stage::AfterTheLastByte, c.number == 3); }
+
+        SplitStopRequest request;
+
+    private:
+        void askAt(Stage stage, bool third)
+        {
+            if (stage == stage_ && third) {
+                request.request(130);
+            }
+        }
+        Stage stage_;
+        std::string third_;
+        std::FILE* thirdStream_ = nullptr;
+    };
+    const std::uint32_t piece = TRANSFER_BYTES + 1000;  // two transfers a Child
+    const struct {
+        Stage stage;
+        std::optional<bool> removed;
+    } cases[] = {{Stage::BeforeCreation, {}},
+                 {Stage::MidCopy, true},
+                 {Stage::AfterTheLastByte, true},
+                 {Stage::BeforeTheRename, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.stage));
+        const SplitPlan plan = planFourChildren(1024, piece);
+        Stopper stopper(c.stage, child(3));
+        const SplitOutcome outcome = writeSplit(plan, stopper, stopper, stopper.request);
+        EXPECT_EQ(outcome.stop, SplitStop::Stopped);
+        EXPECT_EQ(outcome.childAt, std::optional<std::size_t>(2));
+        EXPECT_EQ(outcome.childrenKept, 2u);
+        EXPECT_EQ(outcome.childRemoved, c.removed);
+        std::vector<std::string> left;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path("."))) {
+            left.push_back(entry.path().filename().string());
+        }
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, (std::vector<std::string>{"c1.WAV", "c2.WAV", "m.wav"}));
+        EXPECT_EQ(std::filesystem::file_size(child(2)), 44u + piece);
+        std::filesystem::remove(child(1));
+        std::filesystem::remove(child(2));
+    }
+}
+
+// A Child's name that has come to lead to the Mother while the Child was written is refused at
+// the rename: the Mother keeps its bytes and the temporary file goes.
+TEST_F(SplitWriter, TheNameThatCountsIsCheckedAgainstTheMotherAtTheRename)
+{
+    class LinkedMeanwhile : public SplitFiles {
+    public:
+        explicit LinkedMeanwhile(std::string mother, std::string second) : mother_(mother), second_(second) {}
+        bool close(std::FILE* stream) override
+        {
+            if (!std::filesystem::exists(second_)) {
+                std::filesystem::create_hard_link(mother_, second_);
+            }
+            return SplitFiles::close(stream);
+        }
+
+    private:
+        std::string mother_;
+        std::string second_;
+    };
+    const SplitPlan plan = planFourChildren();
+    const auto motherBytes = std::filesystem::file_size(plan.mother.path);
+    LinkedMeanwhile files(plan.mother.path, child(1));
+    Events events;
+    const SplitOutcome outcome = writeSplit(plan, files, events);
+    EXPECT_EQ(outcome.stop, SplitStop::ChildIsMother);
+    EXPECT_EQ(outcome.childrenKept, 0u);
+    EXPECT_EQ(outcome.childRemoved, std::optional<bool>(true));
+    EXPECT_EQ(std::filesystem::file_size(plan.mother.path), motherBytes);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path(".")), {}), 2);
 }

@@ -4,6 +4,7 @@
 #include "app/MotherFromShell.h"
 #include "app/Shell.h"
 #include "app/win32/ShellFiles.h"
+#include "app/win32/SplitStops.h"
 #include "res/resource.h"
 #include "ui/win32/GuardedCall.h"
 
@@ -56,6 +57,14 @@ LRESULT onDropFiles(HWND window, HDROP drop)
     return 0;
 }
 
+LRESULT onClose(HWND window)
+{
+    if (!closeAfterSplit(window)) {
+        DestroyWindow(window);
+    }
+    return 0;
+}
+
 LRESULT onDestroy()
 {
     onMainWindowDestroyed(program->state);
@@ -103,6 +112,10 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         window,
         [&]() -> LRESULT {
             switch (message) {
+            case WM_CLOSE: return onClose(window);
+            case WM_CLOSE_AFTER_SPLIT: DestroyWindow(window); return 0;
+            case WM_QUERYENDSESSION: return onQueryEndSession();
+            case WM_ENDSESSION: return onEndSession(wParam);
             case WM_DESTROY: return onDestroy();
             case WM_PAINT: return onPaint(window);
             case WM_COMMAND: return onCommand(window, message, wParam, lParam);

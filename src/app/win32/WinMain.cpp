@@ -7,9 +7,11 @@
 #include <array>
 
 #include "app/win32/MainWindow.h"
+#include "app/win32/SplitStops.h"
 #include "app/win32/Win32Platform.h"
 #include "core/AppState.h"
 #include "res/resource.h"
+#include "split/SplitStopRequest.h"
 #include "ui/win32/Pens.h"
 
 namespace {
@@ -59,6 +61,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     registerMainWindowClass(instance, program);
     // Every file of the program is bytes in and bytes out: no line-end translation anywhere.
     _fmode = _O_BINARY;
+    // A split answers the session's end and a close of the window while it writes.
+    splitStopRequest().poll = takeEndingMessages;
     if (!createMainWindow(instance, showCommand)) {
         return 0;
     }

@@ -6,6 +6,7 @@
 #include <io.h>
 
 #include <cerrno>
+#include <string>
 
 namespace {
 
@@ -58,40 +59,51 @@ int errnoOf(DWORD error)
     }
 }
 
+// Wide names for MoveFileExW, as the narrow calls would read them (the program's code page).
+std::wstring wide(const std::string& name)
+{
+    const int length = MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, nullptr, 0);
+    if (length <= 0) {
+        return {};
+    }
+    std::wstring converted(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, converted.data(), length);
+    converted.resize(static_cast<std::size_t>(length - 1));
+    return converted;
+}
+
+// Whether a file that bears the Child's name is the Mother, by volume and file index.
+Sameness comparedWithMother(const std::string& path, const std::string& motherPath)
+{
+    HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return Sameness::Unknown;
+    }
+    FileIdentity existing;
+    FileIdentity mother;
+    const bool known = identityOf(file, existing) && motherIdentity(motherPath, mother);
+    CloseHandle(file);
+    if (!known) {
+        return Sameness::Unknown;
+    }
+    return existing == mother ? Sameness::Same : Sameness::Different;
+}
+
 }  // namespace
 
-// The name is looked up once: opened if it exists, created if not. Asking first whether it is
-// the Mother would look it up a second time, and a lookup that finds nothing costs a read of
-// the whole folder where names are compared without regard to case (as under Wine), which made
-// each new Child in a folder of thousands twice as slow. A file that was there already is
-// compared with the Mother before anything empties it.
-ChildCreation createChildUnlessMother(const std::string& path, const std::string& motherPath)
+// The temporary name is new: creating it is the one lookup of a name that is not there, which
+// costs a read of the whole folder where names are compared without regard to case (as under
+// Wine). The Child's own name is not looked up here: the rename does that once, and only a file
+// that is already there is compared with the Mother.
+ChildCreation createTemporaryChild(const std::string&, const std::string&, const std::string& temporary)
 {
     ChildCreation child;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         errno = errnoOf(GetLastError());
         return child;
-    }
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        FileIdentity existing;
-        FileIdentity mother;
-        if (!identityOf(file, existing) || !motherIdentity(motherPath, mother)) {
-            CloseHandle(file);
-            child.mother = Sameness::Unknown;
-            return child;
-        }
-        if (existing == mother) {
-            CloseHandle(file);
-            child.mother = Sameness::Same;
-            return child;
-        }
-        if (!SetEndOfFile(file)) {
-            errno = errnoOf(GetLastError());
-            CloseHandle(file);
-            return child;
-        }
     }
     const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDWR | _O_BINARY);
     if (descriptor == -1) {
@@ -105,3 +117,43 @@ ChildCreation createChildUnlessMother(const std::string& path, const std::string
     }
     return child;
 }
+
+// First a rename that replaces nothing: for a new Child's name, the usual case, that is the only
+// lookup. Only when a file already bears the name is it compared with the Mother, and then
+// replaced in one step; the write-through asks the system to have the move on disk on return.
+ChildPlacement placeChild(const std::string& temporary, const std::string& path, const std::string& motherPath)
+{
+    ChildPlacement placement;
+    const std::wstring from = wide(temporary);
+    const std::wstring to = wide(path);
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        placement.placed = true;
+        return placement;
+    }
+    const DWORD error = GetLastError();
+    if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) {
+        placement.error = errnoOf(error);
+        return placement;
+    }
+    placement.mother = comparedWithMother(path, motherPath);
+    if (placement.mother != Sameness::Different) {
+        return placement;
+    }
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        placement.placed = true;
+        return placement;
+    }
+    placement.error = errnoOf(GetLastError());
+    return placement;
+}
+
+bool makeRunFolder(const std::string& path)
+{
+    if (!CreateDirectoryA(path.c_str(), nullptr)) {
+        errno = errnoOf(GetLastError());
+        return false;
+    }
+    return true;
+}
+
+bool removeRunFolder(const std::string& path) { return RemoveDirectoryA(path.c_str()) != 0; }

@@ -3,7 +3,11 @@
 
 #include "TestFiles.h"
 
+#include <windows.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -135,6 +139,52 @@ void expectText(Context&, const Step& step)
     }
 }
 
+// After a split that was stopped: every file named as a Child of the stem in the folder is whole
+// (its header, then its exact slice of the Mother, pieces of equal length numbered from 1), there
+// are at least that many, and no temporary file (".part") is left.
+void expectWholeChildren(Context& c, const Step& step)
+{
+    const std::string folder = step.args[0] + "\\";
+    const std::string& stem = step.args[1];
+    const std::string& mother = step.args[2];
+    const std::uint32_t piece = unsignedArg(step, 3);
+    const std::uint32_t atLeast = unsignedArg(step, 4);
+    const std::vector<unsigned char> header = canonicalHeader(piece);
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    std::uint32_t children = 0;
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+        const std::string name = found.cFileName;
+        if (name.size() > 5 && name.compare(name.size() - 5, 5, ".part") == 0) {
+            FindClose(search);
+            throw StepFailure("a temporary file is left: " + name);
+        }
+        const std::size_t digits = name.size() - stem.size() - 4;
+        if (name.size() <= stem.size() + 4 || name.compare(0, stem.size(), stem) != 0 ||
+            name.compare(name.size() - 4, 4, ".WAV") != 0 ||
+            name.find_first_not_of("0123456789", stem.size()) != stem.size() + digits) {
+            continue;
+        }
+        const std::uint32_t number = static_cast<std::uint32_t>(std::stoul(name.substr(stem.size(), digits)));
+        const std::vector<unsigned char> bytes = readBytes(folder + name, 0, 44 + std::size_t{piece} + 1);
+        const std::vector<unsigned char> slice = readBytes(mother, 44 + std::uint64_t{number - 1} * piece, piece);
+        if (bytes.size() != 44 + std::size_t{piece} || !std::equal(header.begin(), header.end(), bytes.begin()) ||
+            !std::equal(slice.begin(), slice.end(), bytes.begin() + 44) || slice.size() != piece) {
+            FindClose(search);
+            throw StepFailure(name + " is not whole: " + std::to_string(bytes.size()) + " bytes");
+        }
+        ++children;
+    }
+    if (search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+    }
+    c.log.line("  " + std::to_string(children) + " whole Children of " + stem + ", no temporary file");
+    if (children < atLeast) {
+        throw StepFailure("expected at least " + std::to_string(atLeast) + " Children, found " +
+                          std::to_string(children));
+    }
+}
+
 }  // namespace
 
 const std::vector<StepKind>& fileSteps()
@@ -148,6 +198,8 @@ const std::vector<StepKind>& fileSteps()
         {"expect-no-file", 1, 1, "expect-no-file <path>", expectNoFile},
         {"expect-bytes", 3, 1000, "expect-bytes <path> <offset> <byte> [<byte>...]", expectBytes},
         {"expect-text", 3, 4, "expect-text <path> <offset> \"<text>\" [end]", expectText},
+        {"expect-whole-children", 5, 5, "expect-whole-children <folder> <stem> <mother> <piece bytes> <at least>",
+         expectWholeChildren},
         {"expect-same-bytes", 5, 5, "expect-same-bytes <path A> <offset A> <path B> <offset B> <count>",
          expectSameBytes},
     };

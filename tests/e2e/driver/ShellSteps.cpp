@@ -116,6 +116,23 @@ void close(Context& c, const Step& step) { PostMessageA(closingTarget(c, step), 
 
 void systemClose(Context& c, const Step& step) { PostMessageA(closingTarget(c, step), WM_SYSCOMMAND, SC_CLOSE, 0); }
 
+// As the system ends a session: WM_QUERYENDSESSION sent to the main window, its answer logged,
+// then WM_ENDSESSION with TRUE. The program may end while it answers the second, so that one's
+// answer is not waited for long.
+void endSession(Context& c, const Step&)
+{
+    requireStarted(c);
+    HWND window = c.target.mainWindow();
+    DWORD_PTR answer = 0;
+    const LRESULT sent =
+        SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG, 5000, &answer);
+    c.log.line("  WM_QUERYENDSESSION answered " + std::string(sent == 0 ? "nothing" : answer ? "TRUE" : "FALSE"));
+    if (sent == 0 || answer == 0) {
+        throw StepFailure("the program did not agree to the session's end");
+    }
+    SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG, 2000, &answer);
+}
+
 // Finds the close box by asking the window what lies under points along its caption, so the
 // click lands where the window itself says its close box is.
 bool findCloseBox(HWND window, POINT& centre)
@@ -223,6 +240,7 @@ const std::vector<StepKind>& shellSteps()
         {"type", 1, 1, "type \"<characters>\"", typeText},
         {"close", 0, 1, "close [dialog]", close},
         {"system-close", 0, 1, "system-close [dialog]", systemClose},
+        {"end-session", 0, 0, "end-session", endSession},
         {"click-close-box", 0, 1, "click-close-box [dialog]", clickCloseBox},
         {"expect-exit", 1, 1, "expect-exit <code>", expectExit},
         {"expect-menu", 1, 1, "expect-menu <expected menu table>", expectMenu},

@@ -1,0 +1,7 @@
+#include "split/SplitStopRequest.h"
+
+SplitStopRequest& splitStopRequest()
+{
+    static SplitStopRequest request;
+    return request;
+}
