@@ -11,8 +11,7 @@ bool standardErrorIsTerminal();
 // asks again.
 void catchStops(SplitStopRequest& request);
 
-// The end of a run that was asked to stop, once everything is cleaned up and said: on POSIX the
-// program ends by the signal that stopped it, as a shell expects of a program it interrupted
-// (its status is then 128 plus the signal's number); on Windows a closing console is let go on.
-// Returns the exit status where the program goes on to end by itself.
+// The end of a run that was asked to stop, once everything is cleaned up and said: the program
+// exits with 128 plus the signal's number (130 for the Windows events), the status a caller of
+// any kind reads the same way; on Windows a closing console is let go on. Returns that status.
 int endStopped(int status);

@@ -30,14 +30,4 @@ void catchStops(SplitStopRequest& request)
     }
 }
 
-int endStopped(int status)
-{
-    const int signalNumber = status - 128;
-    for (const int stopping : STOPPING_SIGNALS) {
-        if (stopping == signalNumber) {
-            signal(signalNumber, SIG_DFL);
-            raise(signalNumber);
-        }
-    }
-    return status;
-}
+int endStopped(int status) { return status; }
