@@ -120,14 +120,20 @@ private:
         state_.cutMode = plan_.cutMode;
         state_.startPattern = plan_.startPattern;
         state_.copyBufferBytes = plan_.copyBlock;
+        if (state_.motherOwnHeader) {
+            // A Mother of another format is cut at whole frames of its own block align.
+            const HeaderBytes& own = *state_.motherOwnHeader;
+            frame_ = std::max<std::uint64_t>(1, static_cast<std::uint64_t>(own[32] | own[33] << 8));
+        }
+        piece_ = plan_.pieceBytes - plan_.pieceBytes % frame_;
         if (plan_.startPattern > 0) {
-            skip_ = static_cast<std::uint64_t>(plan_.startPattern - 1) * plan_.pieceBytes;
+            skip_ = static_cast<std::uint64_t>(plan_.startPattern - 1) * piece_;
             firstNumber_ = plan_.startPattern;
         }
         const std::uint64_t cuttable = state_.motherDataBytes;
-        if (plan_.pieceBytes != 0 && skip_ < cuttable) {
-            fullChildren_ = (cuttable - skip_) / plan_.pieceBytes;
-            remainder_ = cuttable - skip_ - fullChildren_ * plan_.pieceBytes;
+        if (piece_ != 0 && skip_ < cuttable) {
+            fullChildren_ = (cuttable - skip_) / piece_;
+            remainder_ = cuttable - skip_ - fullChildren_ * piece_;
         }
         return fullChildren_ < MOST_CHILDREN;
     }
@@ -146,12 +152,12 @@ private:
         succeeded_ = true;
     }
 
-    // The template fields the Children carry: the program's own for a cut by time or number,
-    // else the Mother's header, which stands in as the template.
+    // The template fields the Children carry: for a cut by time or number the program's own, or a
+    // Mother of another format its own, else the Mother's header, which stands in as the template.
     HeaderBytes expectedFields() const
     {
         if (plan_.cutMode == CutMode::Time || plan_.cutMode == CutMode::Count) {
-            return TIMED_CHILD_HEADER;
+            return state_.motherOwnHeader.value_or(TIMED_CHILD_HEADER);
         }
         return state_.motherHeader;
     }
@@ -167,8 +173,8 @@ private:
         require(std::equal(child.begin(), child.begin() + 4, fields.begin()) &&
                     std::equal(child.begin() + 8, child.begin() + 40, fields.begin() + 8),
                 "a Child carries the template's header fields");
-        require(dataBytes <= plan_.pieceBytes, "no Child is longer than a piece");
-        const std::uint64_t from = skip_ + index * plan_.pieceBytes;
+        require(dataBytes <= piece_, "no Child is longer than a piece");
+        const std::uint64_t from = skip_ + index * piece_;
         require(from + dataBytes <= state_.motherDataBytes, "a Child holds only cuttable samples");
         const auto motherAt = static_cast<std::ptrdiff_t>(state_.motherReadOffset + from);
         require(std::equal(child.begin() + HEADER_BYTES, child.end(), mother_.begin() + motherAt),
@@ -191,12 +197,13 @@ private:
         // Every full piece is a Child; what remains becomes a short Child, trimmed, unless it is
         // too little or the cut was by number of pieces.
         for (std::uint64_t i = 0; i < fullChildren_; ++i) {
-            require(dataBytes_.count(i) == 1 && dataBytes_[i] == plan_.pieceBytes, "every full piece is a Child");
+            require(dataBytes_.count(i) == 1 && dataBytes_[i] == piece_, "every full piece is a Child");
         }
         const bool shortChild = plan_.cutMode != CutMode::Count && remainder_ >= LAST_TRIM;
         require(dataBytes_.size() == fullChildren_ + (shortChild ? 1 : 0), "no Child beyond the pieces");
         if (shortChild) {
-            require(dataBytes_[fullChildren_] == remainder_ - LAST_TRIM, "the short Child holds the trimmed rest");
+            const std::uint64_t trimmed = remainder_ - LAST_TRIM;
+            require(dataBytes_[fullChildren_] == trimmed - trimmed % frame_, "the short Child holds the trimmed rest");
         }
     }
 
@@ -207,6 +214,8 @@ private:
     AppState state_;
     FakePlatform fake_;
     CommandContext ctx_{state_, fake_, FakePlatform::MAIN_WINDOW};
+    std::uint64_t frame_ = 1;  // a Child's length is a multiple of this
+    std::uint64_t piece_ = 0;  // a full piece: the piece length in whole frames
     std::uint64_t skip_ = 0;
     std::int64_t firstNumber_ = 1;
     std::uint64_t fullChildren_ = 0;

@@ -31,6 +31,7 @@ canonical 400 >$facts/canonical
 { riff 1036; fmt16 1 2 44100 16; chunk data 1000; samples 100; } >$facts/data-far-beyond-file
 { riff 181; fmt16 1 2 44100 16; chunk data 145; samples 100; } >$facts/data-one-byte-beyond-file
 canonical 60 >$facts/data-below-margin
+{ riff 0; fmt16 1 2 44100 16; chunk data 4294967295; samples 402; } >$facts/unfinished-header
 printf 'not a wave at all, just some text that is longer than a header\n' >$facts/not-riff
 # An RF64 file: its ds64 (RIFF, data and frame sizes of 64 bits, no table) and a data size field
 # that stands there.
@@ -49,6 +50,10 @@ cut() { le32 "$1"; printf "\\x$(printf %02x "$2")"; le32 "$3"; le32 "$4"; }
 { cut 600 1 3 0; canonical 2068; } >$split/template-from-third-default-block
 { cut 500 2 0 4096; canonical 2068 20; chunk LIST 12; printf 'INFOsome'; le32 0; } >$split/time-metadata-after-data
 { cut 0 2 0 1024; canonical 1000; } >$split/no-piece-length
+# Another format, cut at its own whole frames; a header never finished, cut to the file's end.
+{ cut 1000 2 0 1024; riff 3338; fmt16 1 2 48000 24; chunk data 3302; samples 3302; } >$split/time-24-bit-48k
+{ cut 1001 3 0 1024; riff 36; fmt16 1 1 22050 8; chunk data 3302; samples 3302; } >$split/count-mono-8-bit
+{ cut 600 2 0 1024; riff 0; fmt16 1 2 44100 16; chunk data 0; samples 2002; } >$split/time-unfinished-header
 { cut 100 2 2147483647 1024; canonical 1000; } >$split/start-beyond-the-end
 { cut 7 0 1 9000000; canonical 400; } >$split/odd-piece-huge-block
 

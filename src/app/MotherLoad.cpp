@@ -5,6 +5,7 @@
 
 #include "core/AppState.h"
 #include "split/MotherRefusal.h"
+#include "split/SplitPlan.h"
 #include "ui/FilePicker.h"
 #include "ui/Messages.h"
 #include "ui/Texts.h"
@@ -29,10 +30,25 @@ void commit(AppState& state, const MotherFacts& facts)
     // The samples are the data chunk's, wherever the file's other chunks put it.
     state.motherReadOffset = facts.dataAt;
     state.motherDataBytes = facts.dataSize - MOTHER_DATA_MARGIN;
+    state.motherOwnHeader = motherOwnHeaderOf(facts.layout.format);
+    state.motherHeaderDataSize = std::nullopt;
+    if (facts.extent.unfinished) {
+        state.motherHeaderDataSize = static_cast<std::uint32_t>(facts.extent.headerDataSize);  // a RIFF size field
+    }
+}
+
+void warnOfUnfinishedHeader(CommandContext& ctx, const DataExtent& extent)
+{
+    if (!extent.unfinished) {
+        return;
+    }
+    showText(ctx.ui, ctx.mainWindow, text::MOTHER_HEADER_UNFINISHED,
+             ctx.state.motherPath + numberLine(text::HEADER_DATA_SIZE_LABEL, extent.headerDataSize) +
+                 numberLine(text::USED_DATA_SIZE_LABEL, extent.usedDataSize));
 }
 
 // Cut times count 16-bit stereo frames at 44 100 Hz; a Mother of another format is still cut by
-// bytes, so the user is told first what it holds.
+// those bytes, so the user is told first what it holds and that its Children keep it.
 void warnOfOtherFormat(CommandContext& ctx, const WavFormat& format)
 {
     if (isCutFormat(format)) {
@@ -43,7 +59,7 @@ void warnOfOtherFormat(CommandContext& ctx, const WavFormat& format)
         text += numberLine(text::FORMAT_TAG_LABEL, format.formatTag);
     }
     text += numberLine(text::CHANNELS_LABEL, format.channels) + numberLine(text::BITS_LABEL, format.bitsPerSample) +
-            numberLine(text::RATE_LABEL, format.sampleRate) + "\n" + text::FORMAT_ASSUMED;
+            numberLine(text::RATE_LABEL, format.sampleRate) + "\n" + text::CHILDREN_KEEP_FORMAT;
     showText(ctx.ui, ctx.mainWindow, text::MOTHER_OTHER_FORMAT, text);
 }
 
@@ -69,17 +85,19 @@ void loadMotherCommand(CommandContext& ctx)
 void loadMother(CommandContext& ctx)
 {
     closeMotherStream(ctx.state);
-    const std::optional<MotherFacts> facts = examineMother(ctx.state.motherPath);
+    std::optional<MotherFacts> facts = examineMother(ctx.state.motherPath);
     if (!facts) {
         refuse(ctx, motherCannotOpen());
         return;
     }
+    takeUnfinishedHeader(*facts);
     if (const std::optional<MotherRefusal> problem = motherRefusalOf(*facts)) {
         std::fclose(facts->stream);
         refuse(ctx, *problem);
         return;
     }
     commit(ctx.state, *facts);
+    warnOfUnfinishedHeader(ctx, facts->extent);
     warnOfOtherFormat(ctx, facts->layout.format);
     showDuration(ctx, facts->dataSize);
 }

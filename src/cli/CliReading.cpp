@@ -48,3 +48,13 @@ std::optional<TemplateWav> readTemplateOrSay(const std::string& path, const CliC
     }
     return read;
 }
+
+void sayIfUnfinished(const std::string& path, const DataExtent& extent, const CliConsole& console)
+{
+    if (extent.unfinished) {
+        console.err << consoleMessage(clitext::UNFINISHED_HEADER,
+                                      path + numberLine(clitext::HEADER_SIZE_LABEL, extent.headerDataSize) +
+                                          numberLine(clitext::USED_SIZE_LABEL, extent.usedDataSize) + "\n" +
+                                          clitext::UNFINISHED_GOES_ON);
+    }
+}

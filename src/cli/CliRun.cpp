@@ -21,19 +21,22 @@
 
 namespace {
 
-// The Mother as LOAD reads it: its samples and where they stand, or the refusal LOAD would show.
+// The Mother as LOAD reads it, an unfinished header included: its samples and where they stand, or
+// the refusal LOAD would show.
 // The writer opens it again.
 std::optional<MotherSource> readMother(const CliOptions& options, const CliConsole& console)
 {
     const std::string& path = options.motherPath;
-    const std::optional<MotherFacts> facts = examineMotherOrSay(path, console);
+    std::optional<MotherFacts> facts = examineMotherOrSay(path, console);
     if (!facts) {
         return std::nullopt;
     }
+    takeUnfinishedHeader(*facts);
     if (const std::optional<MotherRefusal> refusal = motherRefusalOf(*facts)) {
         console.err << consoleMessage(refusal->caption, path + refusal->numbers);
         return std::nullopt;
     }
+    sayIfUnfinished(path, facts->extent, console);
     return motherSourceOf(path, *facts);
 }
 
@@ -126,6 +129,8 @@ std::optional<SplitPlan> planWindowRules(const CliOptions& options, const CliCon
         return std::nullopt;
     }
     chooseTheRest(choice, options);
+    // A Mother of another format is cut at its whole frames, and keeps its format, as in the window.
+    choice.motherOwnHeader = mother->format ? motherOwnHeaderOf(*mother->format) : std::nullopt;
     return planCommandLineSplit(*mother, choice);
 }
 

@@ -47,12 +47,7 @@ std::optional<MotherSource> readOwnMother(const std::string& path, const CliCons
                                           numberLine(clitext::BLOCK_ALIGN_LABEL, format.blockAlign));
         return std::nullopt;
     }
-    if (facts->extent.unfinished) {
-        console.err << consoleMessage(clitext::UNFINISHED_HEADER,
-                                      path + numberLine(clitext::HEADER_SIZE_LABEL, facts->extent.headerDataSize) +
-                                          numberLine(clitext::USED_SIZE_LABEL, facts->extent.usedDataSize) + "\n" +
-                                          clitext::UNFINISHED_GOES_ON);
-    }
+    sayIfUnfinished(path, facts->extent, console);
     return mother;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "core/AudioFormat.h"
@@ -32,6 +33,12 @@ struct MotherRecord {
     std::uint32_t motherFileBytes = 0;
     std::uint32_t motherDataBytes = 0;
     std::uint64_t motherReadOffset = 0;
+    // A Mother of another format than the cut arithmetic's: the fixed header made of its own fmt
+    // fields, sizes 0, which its Children carry; none for 16-bit stereo 44 100 Hz PCM.
+    std::optional<HeaderBytes> motherOwnHeader;
+    // A Mother whose header was never finished: the data size that header gives, which a split
+    // must find unchanged; none when the header's data size is the samples' own.
+    std::optional<std::uint32_t> motherHeaderDataSize;
 
     friend bool operator==(const MotherRecord&, const MotherRecord&) = default;
 };

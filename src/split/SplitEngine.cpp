@@ -19,8 +19,8 @@ class DialogProgress : public SplitListener {
 public:
     DialogProgress(const AppState& state, SplitTools& tools, const SplitTexts& texts, const SplitPlan& plan)
         : plan_(plan), progress_{tools.surface, {state.thickGreyPen, state.thickRedPen, tools.thickGreenPen}},
-          texts_(texts), pieceBytes_(state.pieceBytes), motherDataBytes_(state.motherDataBytes),
-          dataAt_(state.motherReadOffset), blockBytes_(plan.blockBytes)
+          texts_(texts), pieceBytes_(static_cast<std::uint32_t>(wholeFramesOf(state.motherOwnHeader, state.pieceBytes))),
+          motherDataBytes_(state.motherDataBytes), dataAt_(state.motherReadOffset), blockBytes_(plan.blockBytes)
     {
     }
 
@@ -128,7 +128,7 @@ SplitPlan planOfRecord(const MotherRecord& mother, const CutRecord& cut, const N
     source.path = mother.motherPath;
     source.fileBytes = mother.motherFileBytes;
     source.dataAt = mother.motherReadOffset;
-    source.dataChunkBytes = mother.motherDataBytes + MOTHER_DATA_MARGIN;
+    source.dataChunkBytes = mother.motherHeaderDataSize.value_or(mother.motherDataBytes + MOTHER_DATA_MARGIN);
     source.sampleBytes = mother.motherDataBytes;
     CutChoice choice;
     choice.pieceBytes = cut.pieceBytes;
@@ -138,6 +138,7 @@ SplitPlan planOfRecord(const MotherRecord& mother, const CutRecord& cut, const N
     choice.copyBufferBytes = cut.copyBufferBytes;
     choice.childNumber = names.childNumber;
     choice.childStem = names.childStem;
+    choice.motherOwnHeader = mother.motherOwnHeader;
     return planWindowSplit(source, choice);
 }
 

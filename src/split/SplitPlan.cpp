@@ -26,8 +26,13 @@ public:
     {
         plan.stem = choice.childStem;
         plan.headerFields = choice.templateHeader;
-        if (choice.defaultFields || choice.cutMode == CutMode::Time || choice.cutMode == CutMode::Count) {
+        const bool timeOrCount = choice.cutMode == CutMode::Time || choice.cutMode == CutMode::Count;
+        if (choice.defaultFields || timeOrCount) {
             fillDefaultHeader(plan.headerFields);
+        }
+        // What a time or a count cut carries is the Mother's own format; a template's header stays.
+        if (timeOrCount && choice.motherOwnHeader) {
+            plan.headerFields = *choice.motherOwnHeader;
         }
     }
 
@@ -36,14 +41,15 @@ public:
         PlannedChild child;
         child.number = number_;
         child.firstByte = plan_.mother.dataAt + done;
-        child.sampleBytes = sampleBytes;
+        // The last Child, 64 bytes short of the rest, ends on a whole frame as the pieces do.
+        child.sampleBytes = wholeFramesOf(choice_.motherOwnHeader, sampleBytes);
         number_ = after(number_);
         return child;
     }
 
     void run()
     {
-        const std::uint64_t piece = choice_.pieceBytes;
+        const std::uint64_t piece = wholeFramesOf(choice_.motherOwnHeader, choice_.pieceBytes);  // never more
         const std::uint64_t total = plan_.mother.sampleBytes;
         std::uint64_t done = 0;
         if (choice_.startPattern > 0) {
@@ -52,7 +58,7 @@ public:
             done = static_cast<std::uint64_t>(choice_.startPattern - 1) * piece;
         }
         for (; piece != 0 && done + piece <= total; done += piece) {
-            plan_.children.push_back(next(done, choice_.pieceBytes));
+            plan_.children.push_back(next(done, static_cast<std::uint32_t>(piece)));
         }
         if (piece != 0 && done < total) {
             const auto rest = static_cast<std::uint32_t>(total - done);
@@ -113,13 +119,29 @@ std::uint64_t childFileHeaderBytes(const SplitPlan& plan, const PlannedChild& ch
     return plan.childFmt.empty() ? WAV_HEADER_BYTES : childWavHeaderBytes(plan.childFmt.size(), child.sampleBytes);
 }
 
+std::optional<HeaderBytes> motherOwnHeaderOf(const WavFormat& format)
+{
+    return isCutFormat(format) ? std::nullopt : std::optional(canonicalHeaderOf(format, 0));
+}
+
+std::uint64_t wholeFramesOf(const std::optional<HeaderBytes>& motherOwnHeader, std::uint64_t bytes)
+{
+    if (!motherOwnHeader) {
+        return bytes;
+    }
+    const HeaderBytes& own = *motherOwnHeader;
+    const auto frame = static_cast<std::uint64_t>(own[BLOCK_ALIGN_AT] | own[BLOCK_ALIGN_AT + 1] << 8);
+    return frame == 0 ? bytes : bytes - bytes % frame;
+}
+
 MotherSource motherSourceOf(const std::string& path, const MotherFacts& facts)
 {
     MotherSource mother;
     mother.path = path;
     mother.fileBytes = facts.fileBytes;
     mother.dataAt = facts.dataAt;
-    mother.dataChunkBytes = facts.dataSize;
+    // A header never finished keeps its own size, which the writer finds the file still giving.
+    mother.dataChunkBytes = facts.extent.unfinished ? facts.extent.headerDataSize : facts.dataSize;
     mother.sampleBytes = facts.dataSize >= MOTHER_DATA_MARGIN ? facts.dataSize - MOTHER_DATA_MARGIN : 0;
     mother.format = facts.layout.format;
     return mother;

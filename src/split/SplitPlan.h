@@ -90,7 +90,18 @@ struct CutChoice {
     HeaderBytes templateHeader{};       // the fields a template cut carries; a time or count cut gets the default ones
     bool defaultFields = false;         // a template cut that gets the default fields all the same
     std::uint32_t copyBufferBytes = 0;  // 0 means the default block
+    // A Mother of another format than the cut arithmetic's: the 44-byte header made from its own
+    // fmt fields. Its Children are cut at its whole frames, and a time or count cut carries it.
+    std::optional<HeaderBytes> motherOwnHeader;
 };
+
+// The header a Child of this Mother carries under the window's rules when the Mother is of
+// another format than 16-bit stereo 44 100 Hz PCM; none for that format.
+std::optional<HeaderBytes> motherOwnHeaderOf(const WavFormat& format);
+
+// The bytes rounded down to whole frames of a Mother of another format (its block align); the
+// cut arithmetic's own format, and a block align of 0, are cut by the bytes as given.
+std::uint64_t wholeFramesOf(const std::optional<HeaderBytes>& motherOwnHeader, std::uint64_t bytes);
 
 // The last, short Child stops this many bytes short of the cuttable length, except in how-many
 // mode, where that Child is not kept at all.

@@ -51,13 +51,21 @@ inline constexpr char MOTHER_NOT_RIFF_WAVE[] = " MOTHER Wavfile is not a RIFF WA
 inline constexpr char MOTHER_NO_DATA_CHUNK[] = " MOTHER Wavfile has no data chunk ";
 inline constexpr char MOTHER_NO_FMT_CHUNK[] = " MOTHER Wavfile has no fmt chunk ";
 
-// A Mother in another sample format still loads, after a box that says what it holds.
+// A Mother in another sample format still loads, after a box that says what it holds and what
+// its Children get.
 inline constexpr char MOTHER_OTHER_FORMAT[] = " MOTHER Wavfile is not 16-bit stereo 44100 Hz PCM ";
 inline constexpr char FORMAT_TAG_LABEL[] = "format tag = ";
 inline constexpr char CHANNELS_LABEL[] = "channels = ";
 inline constexpr char BITS_LABEL[] = "bits per sample = ";
 inline constexpr char RATE_LABEL[] = "samples per second = ";
-inline constexpr char FORMAT_ASSUMED[] = "cut times and the default CHILD header assume 16-bit stereo 44 100 Hz";
+// A Mother whose header was never finished (its data size 0, 0xFFFFFFFF or more than the file holds)
+// loads with the bytes to the end of the file, after a box that gives both sizes.
+inline constexpr char MOTHER_HEADER_UNFINISHED[] = " MOTHER header is unfinished: its data size is not the file's ";
+inline constexpr char HEADER_DATA_SIZE_LABEL[] = "data size in the header = ";
+inline constexpr char USED_DATA_SIZE_LABEL[] = "data size used = ";
+inline constexpr char CHILDREN_KEEP_FORMAT[] =
+    "cut times count 16-bit stereo 44 100 Hz; the CHILDREN keep this format, cut in whole frames (a LIKE wave gives "
+    "its own header)";
 
 // Cut by time: the question, the caption over the number of units, the caption over the number
 // of whole pieces, for hundredths, tenths, quarters, halves and whole seconds.

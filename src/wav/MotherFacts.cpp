@@ -81,3 +81,10 @@ MotherProblem findSplitProblem(const MotherFacts& facts)
     }
     return MotherProblem::None;
 }
+
+void takeUnfinishedHeader(MotherFacts& facts)
+{
+    if (facts.extent.unfinished && facts.extent.usedDataSize <= LARGEST_MOTHER_BYTES) {
+        facts.dataSize = static_cast<std::uint32_t>(facts.extent.usedDataSize);
+    }
+}

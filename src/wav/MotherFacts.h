@@ -39,6 +39,11 @@ std::optional<MotherFacts> examineMother(const std::string& path);
 // The same, and when there is nothing to look at, why: the runtime's cause, 0 when it gave none.
 std::optional<MotherFacts> examineMother(const std::string& path, int& openError);
 
+// As the window takes a header that was never finished: its samples are the bytes to the end of
+// the file in whole frames, as a split in the Mother's own time takes them. A size past 32 bits is
+// left alone: its file is refused as too big.
+void takeUnfinishedHeader(MotherFacts& facts);
+
 // The window's reading: a 32-bit RIFF WAVE whose data chunk fits the file, with the margin.
 MotherProblem findMotherProblem(const MotherFacts& facts);
 

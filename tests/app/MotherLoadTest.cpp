@@ -182,14 +182,57 @@ TEST_F(MotherLoad, OtherFormatsLoadAfterABoxSayingWhatTheyHold)
         loadPath(path);
         EXPECT_EQ(1, state.motherChosen);
         EXPECT_EQ(1932u, state.motherDataBytes);
+        // Only a Mother of another format gives its Children a header of its own.
+        EXPECT_EQ(std::string(c.holds).empty(), !state.motherOwnHeader.has_value());
         ASSERT_EQ(std::string(c.holds).empty() ? 1u : 2u, fake.boxes.size());
         if (!std::string(c.holds).empty()) {
             EXPECT_EQ(" MOTHER Wavfile is not 16-bit stereo 44100 Hz PCM ", fake.boxes[0].caption);
-            EXPECT_EQ(path + c.holds + "\ncut times and the default CHILD header assume 16-bit stereo 44 100 Hz",
+            EXPECT_EQ(path + c.holds +
+                          "\ncut times count 16-bit stereo 44 100 Hz; the CHILDREN keep this format, cut in whole "
+                          "frames (a LIKE wave gives its own header)",
                       fake.boxes[0].text);
         }
         EXPECT_EQ("duration minutes = ", fake.boxes.back().caption);
     }
+}
+
+TEST_F(MotherLoad, AnUnfinishedHeaderLoadsTheBytesToTheEndOfTheFileAfterABoxGivingBothSizes)
+{
+    struct Case {
+        std::uint32_t dataSize;
+        std::uint64_t fileBytes;
+        const char* sizes;
+        std::uint32_t dataBytes;
+        const char* duration;
+    };
+    const std::array cases = {
+        Case{0, 44 + 1000, "\ndata size in the header = 0\ndata size used = 1000", 932, " 0.00 "},
+        // Half a frame at the end is not taken.
+        Case{0xFFFFFFFF, 44 + ONE_MINUTE + 2, "\ndata size in the header = 4294967295\ndata size used = 10584000",
+             10583932, " 1.00 "},
+        Case{1001, 1000, "\ndata size in the header = 1001\ndata size used = 956", 888, " 0.00 "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dataSize);
+        fake.boxes.clear();
+        const std::string path = folder.writeWav("unfinished.wav", pcmHeader(c.dataSize), c.fileBytes);
+        loadPath(path);
+        ASSERT_EQ(1, state.motherChosen);
+        EXPECT_EQ(c.fileBytes, state.motherFileBytes);
+        EXPECT_EQ(44u, state.motherReadOffset);
+        EXPECT_EQ(c.dataBytes, state.motherDataBytes);
+        EXPECT_EQ(c.dataSize, state.motherHeaderDataSize);
+        EXPECT_EQ(44u, streamOffset());
+        ASSERT_EQ(2u, fake.boxes.size());
+        EXPECT_EQ(" MOTHER header is unfinished: its data size is not the file's ", fake.boxes[0].caption);
+        EXPECT_EQ(path + c.sizes, fake.boxes[0].text);
+        EXPECT_EQ(FakePlatform::MAIN_WINDOW, fake.boxes[0].owner);
+        EXPECT_EQ("duration minutes = ", fake.boxes[1].caption);
+        EXPECT_EQ(c.duration, fake.boxes[1].text);
+    }
+    // A finished header leaves no size of its own in the record.
+    load(ONE_MINUTE, 44 + ONE_MINUTE);
+    EXPECT_EQ(std::nullopt, state.motherHeaderDataSize);
 }
 
 TEST_F(MotherLoad, CancelledLoadClosesTheMotherAndKeepsItsFacts)
@@ -221,11 +264,8 @@ TEST_F(MotherLoad, UnusableFilesAreRefusedAndChangeNothing)
         Case{"short.wav", 0, 20, " MOTHER Wavfile is shorter than its 44-byte header ", "\nheader bytes read = 20"},
         Case{"empty.wav", 0, 0, " MOTHER Wavfile is shorter than its 44-byte header ", "\nheader bytes read = 0"},
         Case{"data67.wav", 67, 1000, " MOTHER data size is below 68 bytes ", "\ndata size = 67"},
-        Case{"beyond.wav", 1001, 1000, " MOTHER data size is larger than the file ",
-             "\ndata size = 1001\nfile bytes = 1000"},
-        // Smaller than the file, but the header before it leaves no room.
-        Case{"beyond44.wav", 1000, 1000, " MOTHER data size is larger than the file ",
-             "\ndata size = 1000\nfile bytes = 1000"},
+        // Unfinished, but what follows the header is less than the margin.
+        Case{"unfinished.wav", 0, 44 + 67, " MOTHER data size is below 68 bytes ", "\ndata size = 64"},
         Case{"huge.wav", 1000, 4294967296u, " MOTHER Wavfile is 4 GB or larger ", "\nfile bytes = 4294967296"},
     };
     load(ONE_MINUTE, 44 + ONE_MINUTE);
@@ -250,6 +290,9 @@ TEST_F(MotherLoad, FilesWithoutAWaveAreRefusedAndSaySo)
     notRiff[8] = 'w';
     const Bytes list = join({ascii("LIST"), {0x04, 0, 0, 0}, ascii("INFO")});
     const std::array cases = {
+        // A data size of 0 that a chunk follows is no unfinished header.
+        Case{"data0.wav", join({riffWave(0, 0), FMT_16, ascii("data"), {0, 0, 0, 0}, list}),
+             " MOTHER data size is below 68 bytes ", "\ndata size = 0"},
         Case{"notriff.wav", notRiff, " MOTHER Wavfile is not a RIFF WAVE file ", ""},
         Case{"text.wav", Bytes(100, 'x'), " MOTHER Wavfile is not a RIFF WAVE file ", ""},
         Case{"nodata.wav", join({riffWave(0x28, 0), FMT_16, list, samples(100)}), " MOTHER Wavfile has no data chunk ",

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "split/SplitDialogs.h"
@@ -323,6 +324,90 @@ TEST_F(SplitEngine, AReportedWaveWithChunksBeforeItsFormatGivesChildrenTheHeader
     const std::vector<std::uint8_t> listed = readWhole(list);
     EXPECT_NE(std::string(listed.begin(), listed.end()).find("(87=W)(65=A)(86=V)(69=E)(98=b)(101=e)(120=x)(116=t)"),
               std::string::npos);
+}
+
+TEST_F(SplitEngine, AMotherOfAnotherFormatIsCutAtWholeFramesAndItsChildrenCarryItsFormat)
+{
+    using Header = std::array<std::uint8_t, 44>;
+    const auto fields = [](std::initializer_list<std::uint8_t> format) {  // positions 21-36
+        Header header = CANONICAL_FIELDS;
+        std::copy(format.begin(), format.end(), header.begin() + 20);
+        return header;
+    };
+    const auto fmt16 = [](std::initializer_list<std::uint8_t> body) {
+        return join({ascii("fmt "), {16, 0, 0, 0}, body});
+    };
+    const Header stereo24At48k = fields({1, 0, 2, 0, 0x80, 0xBB, 0, 0, 0x00, 0x65, 0x04, 0, 6, 0, 24, 0});
+    const Header like = fields({1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x44, 0xAC, 0, 0, 2, 0, 16, 0});
+    struct Case {
+        const char* stem;
+        Bytes fmt;
+        CutMode mode;
+        std::uint32_t piece;  // as the cut command set it
+        std::uint32_t whole;  // each of the first three Children
+        std::uint32_t last;   // the fourth, short Child; 0: none
+        Header header;
+    };
+    // 3302 sample bytes, 3234 of them cuttable; the last Child is the rest less 64, in whole frames.
+    const std::array cases = {
+        Case{"s24_", fmt16({1, 0, 2, 0, 0x80, 0xBB, 0, 0, 0x00, 0x65, 0x04, 0, 6, 0, 24, 0}), CutMode::Time, 1000, 996,
+             180, stereo24At48k},
+        Case{"count24_", fmt16({1, 0, 2, 0, 0x80, 0xBB, 0, 0, 0x00, 0x65, 0x04, 0, 6, 0, 24, 0}), CutMode::Count, 1078,
+             1074, 0, stereo24At48k},
+        Case{"like24_", fmt16({1, 0, 2, 0, 0x80, 0xBB, 0, 0, 0x00, 0x65, 0x04, 0, 6, 0, 24, 0}), CutMode::Template,
+             1000, 996, 180, like},
+        Case{"mono8_", fmt16({1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x22, 0x56, 0, 0, 1, 0, 8, 0}), CutMode::Time, 1000, 1000,
+             170, fields({1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x22, 0x56, 0, 0, 1, 0, 8, 0})},
+        Case{"ext6ch_", extensibleFmt(6, 24), CutMode::Time, 1000, 990, 198,
+             fields({1, 0, 6, 0, 0x44, 0xAC, 0, 0, 0xC8, 0x1C, 0x0C, 0, 18, 0, 24, 0})},
+        Case{"cd_", FMT_16, CutMode::Time, 1001, 1001, 167, CANONICAL_FIELDS},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stem);
+        loadMotherFile(join({riffWave(0, 0), c.fmt, ascii("data"), {0xE6, 0x0C, 0, 0}, samples(3302)}));
+        nameChildren(c.stem);
+        state.headerBuf = like;
+        state.likeChosen = 1;
+        cutIntoPiecesOf(c.piece, c.mode);
+        fake.drawings.clear();
+        startNewSplit();
+        const std::uint64_t dataAt = 20 + c.fmt.size();
+        for (int n = 1; n <= 3; ++n) {
+            ASSERT_TRUE(childHolds(child(c.stem, n), c.whole, dataAt + (n - 1) * std::uint64_t{c.whole}, c.header))
+                << n;
+        }
+        if (c.last != 0) {
+            ASSERT_TRUE(childHolds(child(c.stem, 4), c.last, dataAt + 3 * std::uint64_t{c.whole}, c.header));
+        } else {
+            EXPECT_FALSE(exists(child(c.stem, 4)));
+        }
+        EXPECT_FALSE(exists(child(c.stem, 5)));
+        // Each whole piece is drawn as one: its name under its own track.
+        EXPECT_EQ(std::count_if(fake.drawings.begin(), fake.drawings.end(),
+                                [](const RecordedDrawing& d) { return d.op == "text" && d.y == 80; }),
+                  3);
+    }
+}
+
+TEST_F(SplitEngine, AnUnfinishedHeaderIsCutUpToTheEndOfTheFile)
+{
+    for (const std::uint8_t stated : {std::uint8_t{0x00}, std::uint8_t{0xFF}}) {
+        SCOPED_TRACE(int{stated});
+        // 2000 sample bytes and half a frame, after a data size of 0 or 0xFFFFFFFF.
+        loadMotherFile(join({riffWave(0, 0), FMT_16, ascii("data"), Bytes(4, stated), samples(2002)}));
+        const std::string stem = "u" + std::to_string(stated) + "_";
+        nameChildren(stem);
+        cutIntoPiecesOf(600);
+        startNewSplit();
+        // 1932 cuttable bytes: three Children of 600, then 132 less the 64 left off.
+        for (int n = 1; n <= 3; ++n) {
+            ASSERT_TRUE(childHolds(child(stem, n), 600, SAMPLES_AT + (n - 1) * 600u)) << n;
+        }
+        ASSERT_TRUE(childHolds(child(stem, 4), 68, SAMPLES_AT + 3 * 600u));
+        EXPECT_FALSE(exists(child(stem, 5)));
+        ASSERT_EQ(fake.boxes.size(), 1u);
+        EXPECT_EQ(fake.boxes[0].caption, " time for job = ");
+    }
 }
 
 TEST_F(SplitEngine, TimeCutsGetTheDefaultFieldsWhateverTheRecordHeld)
