@@ -8,6 +8,7 @@
 #include "cli/CliTexts.h"
 #include "cli/ConsoleMessage.h"
 #include "cli/ConsoleProgress.h"
+#include "cli/MotherBatch.h"
 #include "cli/OwnTimePlan.h"
 #include "cut/PieceLength.h"
 #include "res/version.h"
@@ -102,6 +103,9 @@ int dryRun(const SplitPlan& plan, const CliConsole& console)
 {
     SplitFiles files;
     const SplitOutcome outcome = checkSplit(plan, files);
+    if (console.tally != nullptr) {
+        *console.tally = {true, outcome.childrenKept, outcome.stop};
+    }
     listPlan(console.out, plan, outcome.childrenKept);
     return outcome.finished() ? EXIT_DONE : stopped(plan, outcome, console);
 }
@@ -109,9 +113,12 @@ int dryRun(const SplitPlan& plan, const CliConsole& console)
 int split(const SplitPlan& plan, const CliOptions& options, const CliConsole& console)
 {
     std::ostream nowhere(nullptr);  // without a buffer, a stream takes everything and keeps nothing
-    ConsoleProgress progress(options.quiet ? nowhere : console.err, console.errIsTerminal, plan);
+    ConsoleProgress progress(options.quiet || !console.progress ? nowhere : console.err, console.errIsTerminal, plan);
     SystemCopyFiles files;
     const SplitOutcome outcome = writeSplit(plan, files, progress);
+    if (console.tally != nullptr) {
+        *console.tally = {true, outcome.childrenKept, outcome.stop};
+    }
     if (!outcome.finished()) {
         progress.interrupt();
         return stopped(plan, outcome, console);
@@ -162,5 +169,5 @@ int runCli(const std::vector<std::string>& args, const CliConsole& console)
         console.out << "morlando-split " MORLANDO_VERSION_TEXT "\n";
         return EXIT_DONE;
     }
-    return runParsed(options, console);
+    return runMothers(options, console, runParsed);
 }
