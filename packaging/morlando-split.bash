@@ -7,6 +7,10 @@ _morlando_split()
             COMPREPLY=($(compgen -f -X '!*.[wW][aA][vV]' -- "$cur"))
             compopt -o filenames 2>/dev/null
             return ;;
+        --into)
+            COMPREPLY=($(compgen -d -- "$cur"))
+            compopt -o filenames 2>/dev/null
+            return ;;
         --name)
             COMPREPLY=($(compgen -f -- "$cur"))
             compopt -o filenames 2>/dev/null
@@ -15,13 +19,13 @@ _morlando_split()
             COMPREPLY=($(compgen -f -- "$cur"))
             compopt -o filenames 2>/dev/null
             return ;;
-        --every | --pieces | --from | --block | --silence-db | --silence-min | --min-piece)
+        --every | --pieces | --from | --block | --jobs | --silence-db | --silence-min | --min-piece)
             return ;;
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--every --pieces --like --at-markers --at-labels --at-cue --at-silence
             --silence-db --silence-min --min-piece --no-metadata --window-rules --default-header --from --name
-            --block --dry-run --quiet --help --version -q -h' -- "$cur"))
+            --into --jobs --block --dry-run --quiet --help --version -q -h' -- "$cur"))
     else
         COMPREPLY=($(compgen -f -X '!*.[wW][aA][vV]' -- "$cur"))
         compopt -o filenames 2>/dev/null

@@ -101,7 +101,8 @@ private:
         const std::string option = word.substr(0, equals);
         if (option != "--every" && option != "--pieces" && option != "--like" && option != "--from" &&
             option != "--name" && option != "--block" && option != "--at-labels" && option != "--at-cue" &&
-            option != "--silence-db" && option != "--silence-min" && option != "--min-piece") {
+            option != "--silence-db" && option != "--silence-min" && option != "--min-piece" && option != "--into" &&
+            option != "--jobs") {
             setProblem("unknown option " + option);
             return;
         }
@@ -149,6 +150,13 @@ private:
             options_.from = static_cast<std::int32_t>(parseCount(value, LARGEST_FROM).value_or(0));
             refuseUnless(options_.from != 0, option, value,
                          "the number of the first piece to write, from 1 to " + std::to_string(LARGEST_FROM));
+        } else if (option == "--into") {
+            options_.into = value;
+            refuseUnless(!value.empty(), option, value, "the folder of the Children");
+        } else if (option == "--jobs") {
+            options_.jobs = parseCount(value, MOST_JOBS).value_or(0);
+            refuseUnless(options_.jobs != 0, option, value,
+                         "the MOTHERs split at a time, from 1 to " + std::to_string(MOST_JOBS));
         } else if (option == "--name") {
             options_.name = value;
             refuseUnless(!value.empty(), option, value, "a folder and stem such as out/take");
@@ -218,18 +226,22 @@ private:
         if (!silenceOptions_.empty() && options_.length != LengthChoice::Silence) {
             setProblem(silenceOptions_.front() + ": only with --at-silence");
         }
+        if (options_.into && options_.name) {
+            setProblem("--into: not with --name, which names the Children's folder itself");
+        }
         if (!problem_.empty()) {
             return;
         }
         if (positionals_.empty()) {
             problem_ = "no MOTHER.wav given";
-        } else if (positionals_.size() > 1) {
-            problem_ = "one MOTHER.wav only, not also " + positionals_[1];
+        } else if (positionals_.size() > 1 && options_.name) {
+            problem_ = "--name: one MOTHER.wav only, not also " + positionals_[1] + " (several take --into DIR)";
         } else if (options_.length == LengthChoice::None) {
             problem_ = "no piece length: give --every, --pieces, --like, --at-markers, --at-labels, --at-cue or "
                        "--at-silence";
         } else {
             options_.motherPath = positionals_.front();
+            options_.motherPaths = positionals_;
         }
     }
 

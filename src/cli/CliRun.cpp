@@ -8,6 +8,7 @@
 #include "cli/CliTexts.h"
 #include "cli/ConsoleMessage.h"
 #include "cli/ConsoleProgress.h"
+#include "cli/MotherBatch.h"
 #include "cli/OwnTimePlan.h"
 #include "cut/PieceLength.h"
 #include "res/version.h"
@@ -114,6 +115,9 @@ int dryRun(const SplitPlan& plan, const CliConsole& console)
 {
     SplitFiles files;
     const SplitOutcome outcome = checkSplit(plan, files);
+    if (console.tally != nullptr) {
+        *console.tally = {true, outcome.childrenKept, outcome.stop};
+    }
     listPlan(console.out, plan, outcome.childrenKept);
     for (const std::string& leftover : leftoversOf(plan.stem)) {
         console.out << leftover << clitext::LEFTOVER << "\n";
@@ -124,10 +128,13 @@ int dryRun(const SplitPlan& plan, const CliConsole& console)
 int split(const SplitPlan& plan, const CliOptions& options, const CliConsole& console)
 {
     std::ostream nowhere(nullptr);  // without a buffer, a stream takes everything and keeps nothing
-    ConsoleProgress progress(options.quiet ? nowhere : console.err, console.errIsTerminal, plan);
+    ConsoleProgress progress(options.quiet || !console.progress ? nowhere : console.err, console.errIsTerminal, plan);
     SystemCopyFiles files;
     SplitStopRequest never;
     const SplitOutcome outcome = writeSplit(plan, files, progress, console.stop ? *console.stop : never);
+    if (console.tally != nullptr) {
+        *console.tally = {true, outcome.childrenKept, outcome.stop};
+    }
     if (outcome.stop == SplitStop::Stopped) {
         progress.interrupt();
         return stoppedFromOutside(outcome, console);
@@ -182,5 +189,5 @@ int runCli(const std::vector<std::string>& args, const CliConsole& console)
         console.out << "morlando-split " MORLANDO_VERSION_TEXT "\n";
         return EXIT_DONE;
     }
-    return runParsed(options, console);
+    return runMothers(options, console, runParsed);
 }

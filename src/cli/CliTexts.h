@@ -6,7 +6,7 @@ namespace clitext {
 
 inline constexpr char PROGRAM_PREFIX[] = "morlando-split: ";
 inline constexpr char USAGE[] =
-    "usage: morlando-split [OPTIONS] MOTHER.wav   (morlando-split --help lists the options)\n";
+    "usage: morlando-split [OPTIONS] MOTHER.wav...   (morlando-split --help lists the options)\n";
 inline constexpr char TOO_MANY_PIECES[] = " more pieces than the MOTHER has frames ";
 inline constexpr char FRAMES_LABEL[] = "frames = ";
 inline constexpr char LIKE_NO_DATA[] = " LIKE Wavfile gives no piece length ";
@@ -32,6 +32,11 @@ inline constexpr char PIECE_TOO_LONG[] = "the piece is longer than 64 bits can c
 inline constexpr char MARKS_FILE_UNREADABLE[] = "the file of marks cannot be read";
 inline constexpr char MARKS_FILE_REFUSED[] = "cannot cut where this file says";
 inline constexpr char MOTHER_NOT_READ_WHOLE[] = "MOTHER Wavfile could not be read to its end";
+inline constexpr char NOT_BEGUN[] = "not begun: the split was stopped from outside";
+inline constexpr char STEM_TAKEN[] = "the Children's names are taken by an earlier MOTHER of this command";
+inline constexpr char STEM_TAKEN_WHY[] =
+    "in one folder, a stem equal to another, or another followed by digits, gives Children of the same names";
+inline constexpr char MOTHERS_SUMMARY[] = " MOTHER Wavfiles:";
 inline constexpr char NO_SILENCE[] = "no silence found: the MOTHER stays one Child\n";
 inline constexpr char STOPPED[] = " split stopped from outside ";
 inline constexpr char COMPLETE_LABEL[] = "complete CHILDREN = ";

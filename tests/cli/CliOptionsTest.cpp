@@ -108,7 +108,11 @@ TEST(CliOptions, NamesWhatIsWrongWithALine)
         {{"take.wav"},
          "no piece length: give --every, --pieces, --like, --at-markers, --at-labels, --at-cue or --at-silence"},
         {{"--every", "10s"}, "no MOTHER.wav given"},
-        {{"--every", "10s", "a.wav", "b.wav"}, "one MOTHER.wav only, not also b.wav"},
+        {{"--every", "10s", "--name", "x", "a.wav", "b.wav"},
+         "--name: one MOTHER.wav only, not also b.wav (several take --into DIR)"},
+        {{"--every", "10s", "--into", "d", "--name", "x", "a.wav"},
+         "--into: not with --name, which names the Children's folder itself"},
+        {{"--every", "10s", "--jobs", "65", "a.wav"}, "--jobs 65: expected the MOTHERs split at a time, from 1 to 64"},
         {{"--every", "10s", "--pieces", "3", "a.wav"},
          "--pieces: choose the piece length once, with one of --every, --pieces, --like, --at-markers, --at-labels, "
          "--at-cue or --at-silence"},

@@ -269,17 +269,92 @@ TEST_F(CliRun, RefusesWithTheFileAndTheCauseAndLeavesNoChild)
     EXPECT_EQ(filesInFolder(), 3u);  // the Mother and the two templates, nothing else
 }
 
+// Several Mothers on one line: the same rule for each, one refused without stopping the others.
+struct Batch {
+    const char* what = nullptr;
+    std::vector<std::string> args;
+    int status = EXIT_DONE;
+    std::string errEnds;              // the summary, or the usage
+    std::string childFolder;          // where the Children of take.wav and c.wav are expected, or none
+    std::string errHolds;             // a message said before it
+};
+
+TEST_F(CliRun, SplitsEveryMotherOfTheLineAndExitsWithTheWorst)
+{
+    loadMotherOf(2 * 176400, 0, "c.wav");  // 2 s and 3 s of 16-bit stereo 44.1 kHz
+    const std::string c = motherPath;
+    std::filesystem::create_directory(folder.path("a"));
+    std::filesystem::create_directory(folder.path("out"));
+    const std::string aTake = folder.path("a/take.wav");
+    std::filesystem::copy_file(c, aTake);
+    loadMotherOf(3 * 176400, 0, "take.wav");  // the longest, so that `mother` holds every Child's bytes
+    const std::string take = motherPath;
+    const std::string bad = folder.write("bad.wav", {'R', 'I', 'F', 'F'});
+    const std::string into = folder.path("out");
+    const std::string summary = "morlando-split: 3 MOTHER Wavfiles:\n  " + take + ": split into 3 Children\n  ";
+    const std::string cSplit = "  " + c + ": split into 2 Children\n";
+    const std::string refused = bad + ": refused: MOTHER Wavfile is shorter than its 44-byte header\n";
+    const std::string badSaid =
+        "morlando-split: MOTHER Wavfile is shorter than its 44-byte header\n  " + bad + "\n  header bytes read = 4\n";
+    const std::string taken = aTake + ": refused: the Children's names are taken by an earlier MOTHER of this command\n";
+
+    const std::vector<Batch> batches = {
+        {"one refused among three", {"--every", "1s", take, bad, c}, EXIT_REFUSED, summary + refused + cSplit,
+         folder.path(""), badSaid},
+        {"two at a time", {"--every", "1s", "--jobs", "2", take, bad, c}, EXIT_REFUSED, summary + refused + cSplit,
+         folder.path(""), badSaid},
+        {"a stem taken in the --into folder", {"--every", "1s", "--into", into, take, aTake, c}, EXIT_REFUSED,
+         summary + taken + cSplit, into + "/",
+         "morlando-split: the Children's names are taken by an earlier MOTHER of this command\n  " + aTake + "\n  " +
+             take + "\n  in one folder, a stem equal to another, or another followed by digits, gives Children of the "
+                    "same names\n"},
+        {"--name with two", {"--every", "1s", "--name", into + "/x", take, c}, EXIT_USAGE,
+         "morlando-split: --name: one MOTHER.wav only, not also " + c + " (several take --into DIR)\n"
+         "usage: morlando-split [OPTIONS] MOTHER.wav...   (morlando-split --help lists the options)\n",
+         "", ""},
+    };
+    for (const Batch& batch : batches) {
+        SCOPED_TRACE(batch.what);
+        for (const std::string& place : {folder.path(""), into + "/", folder.path("a/")}) {
+            for (const char* stem : {"take", "c", "x"}) {
+                for (int n = 1; n <= 4; ++n) {
+                    std::filesystem::remove(place + stem + std::to_string(n) + ".WAV");
+                }
+            }
+        }
+        const std::size_t files = filesInFolder();
+        EXPECT_EQ(run(batch.args), batch.status);
+        const std::string said = err.str();
+        ASSERT_GE(said.size(), batch.errEnds.size()) << said;
+        EXPECT_EQ(said.substr(said.size() - batch.errEnds.size()), batch.errEnds) << said;
+        EXPECT_NE(said.find(batch.errHolds), std::string::npos) << said;
+        if (batch.childFolder.empty()) {
+            EXPECT_EQ(filesInFolder(), files);
+            continue;
+        }
+        for (std::uint32_t k = 0; k < 3; ++k) {
+            EXPECT_TRUE(childHolds(batch.childFolder + "take" + std::to_string(k + 1) + ".WAV", 176400, 44 + k * 176400ull));
+        }
+        for (std::uint32_t k = 0; k < 2; ++k) {
+            EXPECT_TRUE(childHolds(batch.childFolder + "c" + std::to_string(k + 1) + ".WAV", 176400, 44 + k * 176400ull));
+        }
+        EXPECT_FALSE(exists(batch.childFolder + "take4.WAV"));
+        EXPECT_FALSE(exists(batch.childFolder + "c3.WAV"));
+        EXPECT_FALSE(exists(folder.path("a/take1.WAV")));
+    }
+}
+
 TEST_F(CliRun, AWrongLineGetsTheUsageAndHelpAndVersionAnswer)
 {
     EXPECT_EQ(run({"--every", "10s"}), EXIT_USAGE);
     EXPECT_EQ(err.str(), "morlando-split: no MOTHER.wav given\n"
-                         "usage: morlando-split [OPTIONS] MOTHER.wav   (morlando-split --help lists the options)\n");
+                         "usage: morlando-split [OPTIONS] MOTHER.wav...   (morlando-split --help lists the options)\n");
     EXPECT_EQ(out.str(), "");
 
     EXPECT_EQ(run({"--help"}), EXIT_DONE);
-    for (const char* shown : {"usage: morlando-split [OPTIONS] MOTHER.wav\n", "  --every LENGTH", "  --pieces N",
+    for (const char* shown : {"usage: morlando-split [OPTIONS] MOTHER.wav...\n", "  --every LENGTH", "  --pieces N",
                               "  --like TEMPLATE.wav", "  --from N", "  --name PATH/STEM", "  --block BYTES",
-                              "  --dry-run", "  -q, --quiet", "  --version", "  morlando-split --every 10s take.wav"}) {
+                              "  --dry-run", "  --into DIR", "  --jobs N", "  -q, --quiet", "  --version", "  morlando-split --every 10s take.wav"}) {
         EXPECT_NE(out.str().find(shown), std::string::npos) << shown;
     }
     EXPECT_EQ(run({"--version"}), EXIT_DONE);
