@@ -13,10 +13,10 @@
 enum class LengthChoice { None, Time, Count, Like, Markers, Labels, Cue, Silence };
 
 struct CliOptions {
-    std::string motherPath;                 // the one Mother being cut
-    std::vector<std::string> motherPaths;   // every Mother of the line, in its order
-    std::optional<std::string> into;        // --into: the folder of every Mother's Children
-    std::uint32_t jobs = 1;                 // --jobs: Mothers split at a time
+    std::string motherPath;                // the one Mother being cut
+    std::vector<std::string> motherPaths;  // every Mother of the line, in its order
+    std::optional<std::string> into;       // --into: the folder of every Mother's Children
+    std::uint32_t jobs = 1;                // --jobs: Mothers split at a time
     LengthChoice length = LengthChoice::None;
     bool windowRules = false;               // --window-rules: the window's margin, trim, units and headers
     TimeLength every;                       // --every in the Mother's own time

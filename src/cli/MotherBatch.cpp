@@ -20,7 +20,7 @@ struct MotherResult {
     MotherTally tally;
     bool stemTaken = false;
     bool notBegun = false;  // the program was asked to stop before its turn
-    std::string why;  // the caption of its last message that is no warning
+    std::string why;        // the caption of its last message that is no warning
     std::string out;
     std::string err;
 };
@@ -111,7 +111,8 @@ StemPlace placeOf(const std::string& stem)
     const std::size_t separator = lastSeparator(stem);
     const std::string folder = separator == std::string::npos ? "." : stem.substr(0, separator + 1);
     std::error_code error;
-    std::string whole = std::filesystem::absolute(std::filesystem::path(folder), error).lexically_normal().generic_string();
+    std::string whole =
+        std::filesystem::absolute(std::filesystem::path(folder), error).lexically_normal().generic_string();
     if (error) {
         whole = folder;
     }
@@ -155,7 +156,8 @@ std::string resultText(const MotherResult& result, bool dryRun)
         return "stopped from outside after " + childrenText(result.tally.children);
     }
     if (result.status == EXIT_DONE) {
-        return dryRun ? childrenText(result.tally.children) + " planned" : "split into " + childrenText(result.tally.children);
+        return dryRun ? childrenText(result.tally.children) + " planned"
+                      : "split into " + childrenText(result.tally.children);
     }
     const bool refused = result.stemTaken || !result.tally.planned || result.tally.stop == SplitStop::ChildIsMother ||
                          result.tally.stop == SplitStop::ChildMayBeMother;
@@ -185,8 +187,8 @@ int runMothers(const CliOptions& options, const CliConsole& console, RunOneMothe
                 results[i].status = EXIT_REFUSED;
                 results[i].stemTaken = true;
                 results[i].why = clitext::STEM_TAKEN;
-                results[i].err = consoleMessage(clitext::STEM_TAKEN,
-                                                paths[i] + "\n" + paths[j] + "\n" + clitext::STEM_TAKEN_WHY);
+                results[i].err =
+                    consoleMessage(clitext::STEM_TAKEN, paths[i] + "\n" + paths[j] + "\n" + clitext::STEM_TAKEN_WHY);
                 break;
             }
         }

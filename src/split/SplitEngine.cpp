@@ -19,7 +19,8 @@ class DialogProgress : public SplitListener {
 public:
     DialogProgress(const AppState& state, SplitTools& tools, const SplitTexts& texts, const SplitPlan& plan)
         : plan_(plan), progress_{tools.surface, {state.thickGreyPen, state.thickRedPen, tools.thickGreenPen}},
-          texts_(texts), pieceBytes_(static_cast<std::uint32_t>(wholeFramesOf(state.motherOwnHeader, state.pieceBytes))),
+          texts_(texts),
+          pieceBytes_(static_cast<std::uint32_t>(wholeFramesOf(state.motherOwnHeader, state.pieceBytes))),
           motherDataBytes_(state.motherDataBytes), dataAt_(state.motherReadOffset), blockBytes_(plan.blockBytes)
     {
     }

@@ -16,24 +16,11 @@ namespace {
 
 constexpr std::uint32_t ONE_MINUTE = 10584000;  // data size of a canonical 60 s Mother
 
-// A whole file at once: Children of megabytes, read fast enough for several splits in one test.
-std::vector<std::uint8_t> fileBytes(const std::string& path)
-{
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::filesystem::file_size(path)));
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    const std::size_t got = file != nullptr ? std::fread(bytes.data(), 1, bytes.size(), file) : 0;
-    if (file != nullptr) {
-        std::fclose(file);
-    }
-    bytes.resize(got);
-    return bytes;
-}
-
 // One split done both ways: the window's commands through the test double, and the command line.
 struct SameSplit {
     const char* what = nullptr;
     std::vector<std::string> options;
-    int windowSplit = 0;  // the menu command that opens the split dialog
+    int windowSplit = 0;       // the menu command that opens the split dialog
     bool otherMother = false;  // the 24-bit 48 kHz Mother whose header was never finished
 };
 
@@ -138,7 +125,7 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
         ASSERT_EQ(console.size(), window.size());
         for (std::size_t i = 0; i < window.size(); ++i) {
             SCOPED_TRACE(console[i]);
-            EXPECT_TRUE(fileBytes(console[i]) == fileBytes(window[i]));
+            EXPECT_TRUE(readWhole(console[i]) == readWhole(window[i]));
         }
     }
     // Literal sizes: five full 10 s Children and a short sixth; six pieces with no remainder kept;
@@ -153,11 +140,11 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
     // A fifth of the 3 023 932 bytes offered is 604 784 at the cut arithmetic's frames, 604 782 at
     // the Mother's 6-byte frames; each Child headed 24-bit stereo 48 kHz.
     EXPECT_EQ(childrenOf("cw2").size(), 5u);
-    const std::vector<std::uint8_t> fifth = fileBytes(child("cw2", 5));
+    const std::vector<std::uint8_t> fifth = readWhole(child("cw2", 5));
     ASSERT_EQ(fifth.size(), 44u + 604782u);
     EXPECT_EQ(std::vector<std::uint8_t>(fifth.begin() + 20, fifth.begin() + 44),
-              (std::vector<std::uint8_t>{1, 0, 2, 0, 0x80, 0xBB, 0, 0, 0x00, 0x65, 0x04, 0, 6, 0, 24, 0,
-                                         'd', 'a', 't', 'a', 0x6E, 0x3A, 0x09, 0}));
+              (std::vector<std::uint8_t>{1, 0, 2,  0, 0x80, 0xBB, 0,   0,   0x00, 0x65, 0x04, 0,
+                                         6, 0, 24, 0, 'd',  'a',  't', 'a', 0x6E, 0x3A, 0x09, 0}));
     EXPECT_TRUE(std::equal(fifth.begin() + 44, fifth.end(), otherFile.begin() + 44 + 4 * 604782));
 }
 
@@ -241,7 +228,7 @@ TEST_F(CliRun, RefusesWithTheFileAndTheCauseAndLeavesNoChild)
     EXPECT_EQ(run({"--every", "10s", "--name", folder.path("take"), motherPath}), EXIT_REFUSED);
     EXPECT_EQ(err.str(), "morlando-split: CHILD name is the MOTHER Wavfile\n  " + motherPath + "\n  " + motherPath +
                              "\n  split stopped, the MOTHER is unchanged\n");
-    EXPECT_TRUE(fileBytes(motherPath) == mother);
+    EXPECT_TRUE(readWhole(motherPath) == mother);
 
     EXPECT_EQ(run({"--pieces", "2646001", motherPath}), EXIT_REFUSED);
     EXPECT_EQ(err.str(),
@@ -274,9 +261,9 @@ struct Batch {
     const char* what = nullptr;
     std::vector<std::string> args;
     int status = EXIT_DONE;
-    std::string errEnds;              // the summary, or the usage
-    std::string childFolder;          // where the Children of take.wav and c.wav are expected, or none
-    std::string errHolds;             // a message said before it
+    std::string errEnds;      // the summary, or the usage
+    std::string childFolder;  // where the Children of take.wav and c.wav are expected, or none
+    std::string errHolds;     // a message said before it
 };
 
 TEST_F(CliRun, SplitsEveryMotherOfTheLineAndExitsWithTheWorst)
@@ -296,22 +283,39 @@ TEST_F(CliRun, SplitsEveryMotherOfTheLineAndExitsWithTheWorst)
     const std::string refused = bad + ": refused: MOTHER Wavfile is shorter than its 44-byte header\n";
     const std::string badSaid =
         "morlando-split: MOTHER Wavfile is shorter than its 44-byte header\n  " + bad + "\n  header bytes read = 4\n";
-    const std::string taken = aTake + ": refused: the Children's names are taken by an earlier MOTHER of this command\n";
+    const std::string taken =
+        aTake + ": refused: the Children's names are taken by an earlier MOTHER of this command\n";
 
     const std::vector<Batch> batches = {
-        {"one refused among three", {"--every", "1s", take, bad, c}, EXIT_REFUSED, summary + refused + cSplit,
-         folder.path(""), badSaid},
-        {"two at a time", {"--every", "1s", "--jobs", "2", take, bad, c}, EXIT_REFUSED, summary + refused + cSplit,
-         folder.path(""), badSaid},
-        {"a stem taken in the --into folder", {"--every", "1s", "--into", into, take, aTake, c}, EXIT_REFUSED,
-         summary + taken + cSplit, into + "/",
+        {"one refused among three",
+         {"--every", "1s", take, bad, c},
+         EXIT_REFUSED,
+         summary + refused + cSplit,
+         folder.path(""),
+         badSaid},
+        {"two at a time",
+         {"--every", "1s", "--jobs", "2", take, bad, c},
+         EXIT_REFUSED,
+         summary + refused + cSplit,
+         folder.path(""),
+         badSaid},
+        {"a stem taken in the --into folder",
+         {"--every", "1s", "--into", into, take, aTake, c},
+         EXIT_REFUSED,
+         summary + taken + cSplit,
+         into + "/",
          "morlando-split: the Children's names are taken by an earlier MOTHER of this command\n  " + aTake + "\n  " +
-             take + "\n  in one folder, a stem equal to another, or another followed by digits, gives Children of the "
-                    "same names\n"},
-        {"--name with two", {"--every", "1s", "--name", into + "/x", take, c}, EXIT_USAGE,
-         "morlando-split: --name: one MOTHER.wav only, not also " + c + " (several take --into DIR)\n"
-         "usage: morlando-split [OPTIONS] MOTHER.wav...   (morlando-split --help lists the options)\n",
-         "", ""},
+             take +
+             "\n  in one folder, a stem equal to another, or another followed by digits, gives Children of the "
+             "same names\n"},
+        {"--name with two",
+         {"--every", "1s", "--name", into + "/x", take, c},
+         EXIT_USAGE,
+         "morlando-split: --name: one MOTHER.wav only, not also " + c +
+             " (several take --into DIR)\n"
+             "usage: morlando-split [OPTIONS] MOTHER.wav...   (morlando-split --help lists the options)\n",
+         "",
+         ""},
     };
     for (const Batch& batch : batches) {
         SCOPED_TRACE(batch.what);
@@ -333,10 +337,12 @@ TEST_F(CliRun, SplitsEveryMotherOfTheLineAndExitsWithTheWorst)
             continue;
         }
         for (std::uint32_t k = 0; k < 3; ++k) {
-            EXPECT_TRUE(childHolds(batch.childFolder + "take" + std::to_string(k + 1) + ".WAV", 176400, 44 + k * 176400ull));
+            EXPECT_TRUE(
+                childHolds(batch.childFolder + "take" + std::to_string(k + 1) + ".WAV", 176400, 44 + k * 176400ull));
         }
         for (std::uint32_t k = 0; k < 2; ++k) {
-            EXPECT_TRUE(childHolds(batch.childFolder + "c" + std::to_string(k + 1) + ".WAV", 176400, 44 + k * 176400ull));
+            EXPECT_TRUE(
+                childHolds(batch.childFolder + "c" + std::to_string(k + 1) + ".WAV", 176400, 44 + k * 176400ull));
         }
         EXPECT_FALSE(exists(batch.childFolder + "take4.WAV"));
         EXPECT_FALSE(exists(batch.childFolder + "c3.WAV"));
@@ -352,9 +358,10 @@ TEST_F(CliRun, AWrongLineGetsTheUsageAndHelpAndVersionAnswer)
     EXPECT_EQ(out.str(), "");
 
     EXPECT_EQ(run({"--help"}), EXIT_DONE);
-    for (const char* shown : {"usage: morlando-split [OPTIONS] MOTHER.wav...\n", "  --every LENGTH", "  --pieces N",
-                              "  --like TEMPLATE.wav", "  --from N", "  --name PATH/STEM", "  --block BYTES",
-                              "  --dry-run", "  --into DIR", "  --jobs N", "  -q, --quiet", "  --version", "  morlando-split --every 10s take.wav"}) {
+    for (const char* shown :
+         {"usage: morlando-split [OPTIONS] MOTHER.wav...\n", "  --every LENGTH", "  --pieces N",
+          "  --like TEMPLATE.wav", "  --from N", "  --name PATH/STEM", "  --block BYTES", "  --dry-run", "  --into DIR",
+          "  --jobs N", "  -q, --quiet", "  --version", "  morlando-split --every 10s take.wav"}) {
         EXPECT_NE(out.str().find(shown), std::string::npos) << shown;
     }
     EXPECT_EQ(run({"--version"}), EXIT_DONE);

@@ -28,12 +28,6 @@ Bytes motherSamples()
     return bytes;
 }
 
-Bytes readAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 }  // namespace
 
 TEST(MarksSpans, CutsAtMarkersLabelsCueSheetsAndSilencesAndCarriesTheMothersTime)
@@ -89,7 +83,7 @@ TEST(MarksSpans, CutsAtMarkersLabelsCueSheetsAndSilencesAndCarriesTheMothersTime
             SCOPED_TRACE(c.names[i]);
             const std::uint32_t first = c.bounds[i];
             const std::uint32_t end = c.bounds[i + 1];
-            const Bytes child = readAll(folder.path(c.names[i]));
+            const Bytes child = readWhole(folder.path(c.names[i]));
             const Bytes slice(samples.begin() + first * 2, samples.begin() + end * 2);
             ASSERT_GE(child.size(), slice.size());
             EXPECT_TRUE(
@@ -107,12 +101,12 @@ TEST(MarksSpans, CutsAtMarkersLabelsCueSheetsAndSilencesAndCarriesTheMothersTime
     std::ostringstream out;
     std::ostringstream err;
     ASSERT_EQ(runCli({"--at-markers", "--name", folder.path("kid"), mother}, CliConsole{out, err, false}), EXIT_DONE);
-    const Bytes second = readAll(folder.path("kid2-intro_ one.WAV"));
+    const Bytes second = readWhole(folder.path("kid2-intro_ one.WAV"));
     EXPECT_EQ(readWavMetadata(second.size(), readerOf(second)).markers, (std::vector<WavMarker>{{1, 0, "intro: one"}}));
     ASSERT_EQ(
         runCli({"--at-markers", "--no-metadata", "--name", folder.path("bare"), mother}, CliConsole{out, err, false}),
         EXIT_DONE);
-    EXPECT_EQ(readAll(folder.path("bare2-intro_ one.WAV")).size(), 44u + 8000u);
+    EXPECT_EQ(readWhole(folder.path("bare2-intro_ one.WAV")).size(), 44u + 8000u);
 
     // A label list it cannot read: the file, the line and what is wrong; nothing written.
     const std::string bad = folder.write("bad.txt", ascii("2\t2\tintro\n3\tx\tb\n"));

@@ -102,7 +102,7 @@ protected:
             const std::size_t bytes = static_cast<std::size_t>(frames[i] * format.align);
             const Bytes header =
                 join({ascii("RIFF"), le32(4 + fmt.size() + 8 + bytes), ascii("WAVE"), fmt, ascii("data"), le32(bytes)});
-            const Bytes child = readAll(path);
+            const Bytes child = readWhole(path);
             if (child.size() != header.size() + bytes || !std::equal(header.begin(), header.end(), child.begin()) ||
                 !std::equal(child.begin() + static_cast<std::ptrdiff_t>(header.size()), child.end(),
                             samples_.begin() + static_cast<std::ptrdiff_t>(at))) {
@@ -114,18 +114,6 @@ protected:
             return ::testing::AssertionFailure() << "one Child too many";
         }
         return ::testing::AssertionSuccess();
-    }
-
-    static Bytes readAll(const std::string& path)
-    {
-        Bytes bytes(std::filesystem::exists(path) ? static_cast<std::size_t>(std::filesystem::file_size(path)) : 0);
-        std::FILE* file = std::fopen(path.c_str(), "rb");
-        const std::size_t got = file != nullptr ? std::fread(bytes.data(), 1, bytes.size(), file) : 0;
-        if (file != nullptr) {
-            std::fclose(file);
-        }
-        bytes.resize(got);
-        return bytes;
     }
 
     void removeChildren() const

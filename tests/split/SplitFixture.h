@@ -20,12 +20,6 @@
 #include "support/ScratchFiles.h"
 #include "wav/WavHeader.h"
 
-inline std::vector<std::uint8_t> readWhole(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // A clock that advances one and a half seconds between any two readings.
 inline std::int64_t steppingClock()
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -11,6 +12,21 @@
 
 #include "core/AppState.h"
 #include "wav/WavHeader.h"
+
+// A whole file's bytes at once, fast enough for Children of megabytes; none when it cannot be read.
+inline std::vector<std::uint8_t> readWhole(const std::string& path)
+{
+    std::error_code unknown;
+    const std::uintmax_t size = std::filesystem::file_size(path, unknown);
+    std::vector<std::uint8_t> bytes(unknown ? 0 : static_cast<std::size_t>(size));
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    const std::size_t got = file != nullptr ? std::fread(bytes.data(), 1, bytes.size(), file) : 0;
+    if (file != nullptr) {
+        std::fclose(file);
+    }
+    bytes.resize(got);
+    return bytes;
+}
 
 class ScratchFolder {
 public:
