@@ -1,5 +1,6 @@
 #include "split/SplitFiles.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,10 +20,18 @@ ChildCreation createTemporaryChild(const std::string& path, const std::string& m
     return child;
 }
 
-// Asked again just before the rename, which would otherwise replace whatever bears the name.
+// A rename that replaces nothing cannot replace the Mother: most Children are new, and take their
+// name so without a look-up of their own. Only a name that is taken (or a file system that cannot
+// rename so) is asked about again, just before the rename that would replace whatever bears it.
 ChildPlacement placeChild(const std::string& temporary, const std::string& path, const std::string& motherPath)
 {
     ChildPlacement placement;
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) {
+        placement.placed = true;
+        return placement;
+    }
+#endif
     placement.mother = compareFiles(path, motherPath);
     if (placement.mother != Sameness::Different) {
         return placement;
