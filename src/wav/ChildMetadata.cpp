@@ -11,15 +11,6 @@ constexpr std::size_t TIME_REFERENCE_BYTES = 8;
 constexpr std::uint64_t LARGEST_CHUNK_BODY = 0xFFFFFFFFu;
 constexpr std::uint64_t LARGEST_CUE_OFFSET = 0xFFFFFFFFu;
 
-void appendId(ChunkBody& out, const char (&id)[5]) { out.insert(out.end(), id, id + 4); }
-
-void appendLe32(ChunkBody& out, std::uint32_t value)
-{
-    std::uint8_t bytes[4] = {};
-    writeLe32(value, bytes);
-    out.insert(out.end(), bytes, bytes + 4);
-}
-
 // Identifier, size, body, and one pad byte after an odd size, which the size does not count.
 ChunkBody chunk(const char (&id)[5], const ChunkBody& body)
 {

@@ -9,13 +9,10 @@
 
 namespace {
 
-constexpr std::uint64_t FIRST_CHUNK_AT = 12;     // after "RIFF", its size and "WAVE"
-constexpr std::uint64_t CHUNK_HEADER_BYTES = 8;  // identifier and size
 constexpr std::uint32_t SHORTEST_FMT = 16;
 constexpr std::size_t LONGEST_FMT_READ = LONGEST_FMT_BODY;
-constexpr std::uint32_t SIZE_IN_DS64 = 0xFFFFFFFFu;  // an RF64 chunk size that stands in ds64
-constexpr std::uint64_t DS64_DATA_SIZE_AT = 8;       // after the RIFF size
-constexpr std::uint32_t SHORTEST_DS64 = 24;          // the RIFF, data and sample count sizes
+constexpr std::uint64_t DS64_DATA_SIZE_AT = 8;  // after the RIFF size
+constexpr std::uint32_t SHORTEST_DS64 = 24;     // the RIFF, data and sample count sizes
 constexpr std::uint32_t EXTENSIBLE_TAG = 0xFFFE;
 constexpr std::uint32_t PCM_TAG = 1;
 constexpr std::size_t EXTENSIBLE_FMT_BYTES = 40;
@@ -23,15 +20,6 @@ constexpr std::size_t SUB_FORMAT_AT = 24;
 // What follows the leading code in every sub-format identifier of the base audio formats.
 constexpr std::array<std::uint8_t, 14> SUB_FORMAT_TAIL = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
                                                           0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
-
-std::uint64_t readLe64(const std::uint8_t* bytes)
-{
-    return static_cast<std::uint64_t>(readLe32(bytes)) | (static_cast<std::uint64_t>(readLe32(bytes + 4)) << 32);
-}
-
-std::uint16_t readLe16(const std::uint8_t* bytes) { return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8)); }
-
-bool idIs(const std::uint8_t* bytes, const char (&id)[5]) { return std::memcmp(bytes, id, 4) == 0; }
 
 bool readWhole(const ByteReader& readAt, std::uint64_t offset, std::uint8_t* into, std::size_t bytes)
 {
@@ -69,17 +57,6 @@ void readFormat(const ByteReader& readAt, ChunkPlace place, WavLayout& layout)
     layout.format = parseFormat(body.data(), got);
     layout.fmtBody.assign(body.begin(), body.begin() + static_cast<std::ptrdiff_t>(got));
     layout.fmt = place;
-}
-
-// An RF64 file's data size, from the ds64 chunk that must come first; none when it is not there.
-std::optional<std::uint64_t> readDs64DataSize(const ByteReader& readAt, std::uint64_t fileBytes)
-{
-    std::array<std::uint8_t, CHUNK_HEADER_BYTES + SHORTEST_DS64> ds64{};
-    if (fileBytes < FIRST_CHUNK_AT + ds64.size() || !readWhole(readAt, FIRST_CHUNK_AT, ds64.data(), ds64.size()) ||
-        !idIs(&ds64[0], "ds64") || readLe32(&ds64[4]) < SHORTEST_DS64) {
-        return std::nullopt;
-    }
-    return readLe64(&ds64[CHUNK_HEADER_BYTES + DS64_DATA_SIZE_AT]);
 }
 
 bool isChunkId(const std::uint8_t* id)
@@ -124,6 +101,18 @@ void judgeDataLast(const ByteReader& readAt, std::uint64_t fileBytes, WavLayout&
 
 }  // namespace
 
+bool chunkIdIs(const std::uint8_t* bytes, const char (&id)[5]) { return std::memcmp(bytes, id, 4) == 0; }
+
+std::optional<std::uint64_t> readDs64DataSize(const ByteReader& readAt, std::uint64_t fileBytes)
+{
+    std::array<std::uint8_t, CHUNK_HEADER_BYTES + SHORTEST_DS64> ds64{};
+    if (fileBytes < FIRST_CHUNK_AT + ds64.size() || !readWhole(readAt, FIRST_CHUNK_AT, ds64.data(), ds64.size()) ||
+        !chunkIdIs(&ds64[0], "ds64") || readLe32(&ds64[4]) < SHORTEST_DS64) {
+        return std::nullopt;
+    }
+    return readLe64(&ds64[CHUNK_HEADER_BYTES + DS64_DATA_SIZE_AT]);
+}
+
 WavLayout walkWavChunks(std::uint64_t fileBytes, const ByteReader& readAt)
 {
     WavLayout layout;
@@ -131,9 +120,9 @@ WavLayout walkWavChunks(std::uint64_t fileBytes, const ByteReader& readAt)
     if (fileBytes < FIRST_CHUNK_AT || !readWhole(readAt, 0, riff.data(), riff.size())) {
         return layout;
     }
-    layout.riffWave = idIs(&riff[0], "RIFF") && idIs(&riff[8], "WAVE");
+    layout.riffWave = chunkIdIs(&riff[0], "RIFF") && chunkIdIs(&riff[8], "WAVE");
     std::optional<std::uint64_t> ds64DataSize;
-    if ((idIs(&riff[0], "RF64") || idIs(&riff[0], "BW64")) && idIs(&riff[8], "WAVE")) {
+    if ((chunkIdIs(&riff[0], "RF64") || chunkIdIs(&riff[0], "BW64")) && chunkIdIs(&riff[8], "WAVE")) {
         ds64DataSize = readDs64DataSize(readAt, fileBytes);
         layout.rf64 = ds64DataSize.has_value();
     }
@@ -148,9 +137,9 @@ WavLayout walkWavChunks(std::uint64_t fileBytes, const ByteReader& readAt)
         }
         const ChunkPlace place{at + CHUNK_HEADER_BYTES, readLe32(&header[4])};
         std::uint64_t size = place.size;
-        if (!layout.fmt && idIs(&header[0], "fmt ")) {
+        if (!layout.fmt && chunkIdIs(&header[0], "fmt ")) {
             readFormat(readAt, place, layout);
-        } else if (!layout.data && idIs(&header[0], "data")) {
+        } else if (!layout.data && chunkIdIs(&header[0], "data")) {
             layout.data = place;
             size = layout.rf64 && place.size == SIZE_IN_DS64 ? *ds64DataSize : place.size;
             layout.dataBytes = size;
@@ -206,9 +195,9 @@ bool isCutFormat(const WavFormat& format)
 
 bool isCanonicalHeader(const HeaderBytes& header)
 {
-    return idIs(&header[RIFF_ID_AT], "RIFF") && idIs(&header[WAVE_FMT_ID_AT], "WAVE") &&
-           idIs(&header[WAVE_FMT_ID_AT + 4], "fmt ") && readLe32(&header[FMT_SIZE_AT]) == SHORTEST_FMT &&
-           idIs(&header[DATA_ID_AT], "data");
+    return chunkIdIs(&header[RIFF_ID_AT], "RIFF") && chunkIdIs(&header[WAVE_FMT_ID_AT], "WAVE") &&
+           chunkIdIs(&header[WAVE_FMT_ID_AT + 4], "fmt ") && readLe32(&header[FMT_SIZE_AT]) == SHORTEST_FMT &&
+           chunkIdIs(&header[DATA_ID_AT], "data");
 }
 
 HeaderBytes canonicalHeaderOf(const WavFormat& format, std::uint32_t dataSize)

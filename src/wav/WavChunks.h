@@ -57,6 +57,20 @@ struct WavLayout {
     bool dataLast = false;
 };
 
+// Where the chunks start, after "RIFF" (or "RF64"), its size and "WAVE", and each one's header:
+// identifier and size.
+inline constexpr std::uint64_t FIRST_CHUNK_AT = 12;
+inline constexpr std::uint64_t CHUNK_HEADER_BYTES = 8;
+// An RF64 size field that stands for the size in the ds64 chunk.
+inline constexpr std::uint32_t SIZE_IN_DS64 = 0xFFFFFFFFu;
+
+// Whether four bytes are this chunk identifier.
+bool chunkIdIs(const std::uint8_t* bytes, const char (&id)[5]);
+
+// An RF64 or BW64 file's data size, from the ds64 chunk that must come first; none when it is
+// not there or too short.
+std::optional<std::uint64_t> readDs64DataSize(const ByteReader& readAt, std::uint64_t fileBytes);
+
 // A file of more chunks than this before its samples is not taken for a recording: the walk
 // stops rather than reading millions of tiny chunks.
 inline constexpr std::uint32_t MOST_CHUNKS_WALKED = 100000;

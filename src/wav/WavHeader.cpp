@@ -25,6 +25,35 @@ std::uint32_t readLe32(const std::uint8_t* bytes)
            (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);
 }
 
+std::uint16_t readLe16(const std::uint8_t* bytes) { return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8)); }
+
+std::uint64_t readLe64(const std::uint8_t* bytes)
+{
+    return static_cast<std::uint64_t>(readLe32(bytes)) | (static_cast<std::uint64_t>(readLe32(bytes + 4)) << 32);
+}
+
+// Byte by byte: GCC 12's optimiser takes a four-byte range insert into a vector that grows for
+// an overflow and warns, which the release builds treat as an error.
+void appendId(std::vector<std::uint8_t>& into, const char (&id)[5])
+{
+    for (int i = 0; i < 4; ++i) {
+        into.push_back(static_cast<std::uint8_t>(id[i]));
+    }
+}
+
+void appendLe32(std::vector<std::uint8_t>& into, std::uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8) {
+        into.push_back(static_cast<std::uint8_t>(value >> shift));
+    }
+}
+
+void appendLe64(std::vector<std::uint8_t>& into, std::uint64_t value)
+{
+    appendLe32(into, static_cast<std::uint32_t>(value & 0xFFFFFFFFu));
+    appendLe32(into, static_cast<std::uint32_t>(value >> 32));
+}
+
 void writeLe16(std::uint32_t value, std::uint8_t* destination)
 {
     destination[0] = static_cast<std::uint8_t>(value & 0xFFu);

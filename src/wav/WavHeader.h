@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "core/AppState.h"
 
@@ -27,8 +28,16 @@ inline constexpr std::size_t DATA_SIZE_AT = 40;        // positions 41-44: sampl
 // top of the sample bytes.
 inline constexpr std::uint32_t RIFF_SIZE_OVER_DATA = 36;
 
-// Unsigned 32-bit value of four bytes, least significant first.
+// Unsigned values of two, four and eight bytes, least significant first.
+std::uint16_t readLe16(const std::uint8_t* bytes);
 std::uint32_t readLe32(const std::uint8_t* bytes);
+std::uint64_t readLe64(const std::uint8_t* bytes);
+
+// Appends a chunk identifier's four characters, or a value of four or eight bytes least
+// significant first, to bytes being made into a file's header or chunks.
+void appendId(std::vector<std::uint8_t>& into, const char (&id)[5]);
+void appendLe32(std::vector<std::uint8_t>& into, std::uint32_t value);
+void appendLe64(std::vector<std::uint8_t>& into, std::uint64_t value);
 
 // Stores exactly two bytes, least significant first.
 void writeLe16(std::uint32_t value, std::uint8_t* destination);

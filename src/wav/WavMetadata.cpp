@@ -2,27 +2,15 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <map>
 
 #include "wav/WavHeader.h"
 
 namespace {
 
-constexpr std::uint64_t FIRST_CHUNK_AT = 12;  // after "RIFF", its size and "WAVE"
-constexpr std::uint64_t CHUNK_HEADER_BYTES = 8;
 constexpr std::size_t CUE_POINT_BYTES = 24;   // id, position, chunk id, chunk start, block start, sample offset
 constexpr std::size_t SAMPLE_OFFSET_AT = 20;  // within one cue point
 constexpr std::size_t LABEL_TEXT_AT = 4;      // within a labl body: the cue point id, then the text
-constexpr std::size_t DS64_DATA_SIZE_AT = 8;  // within a ds64 body: RIFF size, then data size (64-bit)
-constexpr std::uint32_t SIZE_IN_DS64 = 0xFFFFFFFFu;
-
-bool idIs(const std::uint8_t* bytes, const char (&id)[5]) { return std::memcmp(bytes, id, 4) == 0; }
-
-std::uint64_t readLe64(const std::uint8_t* bytes)
-{
-    return static_cast<std::uint64_t>(readLe32(bytes)) | (static_cast<std::uint64_t>(readLe32(bytes + 4)) << 32);
-}
 
 // The whole body, or none when it is too large or the file ends inside it.
 std::optional<ChunkBody> readBody(const ByteReader& readAt, std::uint64_t bodyAt, std::uint64_t size)
@@ -63,7 +51,7 @@ void readLabels(const ChunkBody& list, std::map<std::uint32_t, std::string>& lab
         if (size > list.size() - bodyAt) {
             break;
         }
-        if (idIs(list.data() + at, "labl") && size >= LABEL_TEXT_AT) {
+        if (chunkIdIs(list.data() + at, "labl") && size >= LABEL_TEXT_AT) {
             const std::uint8_t* text = list.data() + bodyAt + LABEL_TEXT_AT;
             const std::uint8_t* end = list.data() + bodyAt + size;
             // The text ends at its terminating zero, or at the body's end when a writer left it out.
@@ -80,11 +68,14 @@ WavMetadata readWavMetadata(std::uint64_t fileBytes, const ByteReader& readAt)
     WavMetadata found;
     std::array<std::uint8_t, FIRST_CHUNK_AT> riff{};
     if (fileBytes < FIRST_CHUNK_AT || readAt(0, riff.data(), riff.size()) != riff.size() ||
-        !(idIs(&riff[0], "RIFF") || idIs(&riff[0], "RF64") || idIs(&riff[0], "BW64")) || !idIs(&riff[8], "WAVE")) {
+        !(chunkIdIs(&riff[0], "RIFF") || chunkIdIs(&riff[0], "RF64") || chunkIdIs(&riff[0], "BW64")) ||
+        !chunkIdIs(&riff[8], "WAVE")) {
         return found;
     }
-    const bool sizesInDs64 = !idIs(&riff[0], "RIFF");
-    std::uint64_t dataSizeInDs64 = SIZE_IN_DS64;
+    const bool sizesInDs64 = !chunkIdIs(&riff[0], "RIFF");
+    // The walk passes over the ds64 chunk as over any other: its data size is read beforehand.
+    const std::uint64_t dataSizeInDs64 =
+        sizesInDs64 ? readDs64DataSize(readAt, fileBytes).value_or(SIZE_IN_DS64) : SIZE_IN_DS64;
     std::map<std::uint32_t, std::string> labels;
     bool cueRead = false;
     std::uint64_t at = FIRST_CHUNK_AT;
@@ -95,31 +86,26 @@ WavMetadata readWavMetadata(std::uint64_t fileBytes, const ByteReader& readAt)
         }
         const std::uint64_t bodyAt = at + CHUNK_HEADER_BYTES;
         std::uint64_t size = readLe32(&header[4]);
-        if (sizesInDs64 && idIs(&header[0], "data") && size == SIZE_IN_DS64) {
+        if (sizesInDs64 && chunkIdIs(&header[0], "data") && size == SIZE_IN_DS64) {
             size = dataSizeInDs64;
         }
         if (size > fileBytes - bodyAt) {
             break;  // the chunk runs past the file's end: nothing after it can be found
         }
         const auto body = [&] { return readBody(readAt, bodyAt, size); };
-        if (sizesInDs64 && walked == 0 && idIs(&header[0], "ds64")) {
-            const std::optional<ChunkBody> ds64 = body();
-            if (ds64 && ds64->size() >= DS64_DATA_SIZE_AT + 8) {
-                dataSizeInDs64 = readLe64(ds64->data() + DS64_DATA_SIZE_AT);
-            }
-        } else if (!cueRead && idIs(&header[0], "cue ")) {
+        if (!cueRead && chunkIdIs(&header[0], "cue ")) {
             if (const std::optional<ChunkBody> cue = body()) {
                 found.markers = cuePoints(*cue);
                 cueRead = true;
             }
-        } else if (idIs(&header[0], "LIST")) {
+        } else if (chunkIdIs(&header[0], "LIST")) {
             const std::optional<ChunkBody> list = body();
-            if (list && list->size() >= 4 && idIs(list->data(), "adtl")) {
+            if (list && list->size() >= 4 && chunkIdIs(list->data(), "adtl")) {
                 readLabels(*list, labels);
             }
-        } else if (!found.bext && idIs(&header[0], "bext")) {
+        } else if (!found.bext && chunkIdIs(&header[0], "bext")) {
             found.bext = body();
-        } else if (!found.ixml && idIs(&header[0], "iXML")) {
+        } else if (!found.ixml && chunkIdIs(&header[0], "iXML")) {
             found.ixml = body();
         }
         at = bodyAt + size + (size & 1u);
