@@ -47,7 +47,8 @@ double ConsoleProgress::seconds() const
 
 void ConsoleProgress::childCreated(const PlannedChild& child)
 {
-    headerBytes_ += childFileHeaderBytes(plan_, child);
+    headerOfChild_ = childFileHeaderBytes(plan_, child);
+    headerBytes_ += headerOfChild_;
     samplesOfChild_ = 0;
 }
 
@@ -67,7 +68,7 @@ void ConsoleProgress::childFinished(const PlannedChild& child)
     if (terminal_) {
         drawBar();
     } else {
-        out_ << childName(plan_, child) << "  " << childFileHeaderBytes(plan_, child) + child.sampleBytes << " bytes\n";
+        out_ << childName(plan_, child) << "  " << headerOfChild_ + child.sampleBytes << " bytes\n";
     }
 }
 

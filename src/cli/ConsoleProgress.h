@@ -38,6 +38,7 @@ private:
     std::size_t expectedChildren_ = 0;
     std::chrono::steady_clock::time_point started_;
     std::uint64_t headerBytes_ = 0;     // of every Child created
+    std::uint64_t headerOfChild_ = 0;   // of the Child being written: made once, with its metadata
     std::uint64_t samplesDone_ = 0;     // of every Child finished
     std::uint64_t samplesOfChild_ = 0;  // of the Child being written
     std::size_t kept_ = 0;
