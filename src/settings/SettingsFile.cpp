@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <iterator>
 #include <optional>
 
@@ -45,7 +46,10 @@ SettingsRead readSettingsFile(const std::string& path)
     if (stream == nullptr) {
         return result;
     }
-    const std::optional<std::uint64_t> length = streamLength(stream);
+    // A folder opens as a stream on some systems, and its "length" is no count of bytes of a text.
+    std::error_code notAFolder;
+    const bool folder = std::filesystem::is_directory(path, notAFolder);
+    const std::optional<std::uint64_t> length = folder ? std::nullopt : streamLength(stream);
     result.fileBytes = length.value_or(0);
     if (!length) {
         result.outcome = SettingsReadOutcome::CannotRead;

@@ -200,6 +200,14 @@ TEST_F(CliRun, DryRunListsThePlanAndWritesNothing)
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(filesInFolder(), files);
     EXPECT_EQ(readWhole(keep), (std::vector<std::uint8_t>{'k', 'e', 'e', 'p'}));
+
+    // The second Child would bear the Mother's name: the list stops before it, as the split would.
+    loadMotherOf(ONE_MINUTE, 0, "take2.WAV");
+    EXPECT_EQ(run({"--every", "20s", "--name", stem, "--dry-run", motherPath}), EXIT_REFUSED);
+    EXPECT_EQ(out.str(), stem + "1.WAV  3528044 bytes  882000 frames  20 s  from 0 s (frame 0)\n" + leftover +
+                             "  leftover of a stopped run: the split removes it\n");
+    EXPECT_EQ(err.str(), "morlando-split: CHILD name is the MOTHER Wavfile\n  " + motherPath + "\n  " + motherPath +
+                             "\n  split stopped, the MOTHER is unchanged\n");
 }
 
 // A stop asked for before the first Child (the writer looks at it there as everywhere else):

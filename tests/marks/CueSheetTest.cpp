@@ -34,6 +34,7 @@ TEST(CueSheet, CutsAtEveryAudioTracksFirstIndexAndRefusesWhatItCannotRead)
         std::uint32_t rate;
         ChildSpans expected;
         std::string refusal;
+        std::uint64_t frames = 3000000;
     };
     const std::vector<Case> cases = {
         // 588 frames a sheet frame: 10 s + 1 is 441 588, 60 s + 74 is 2 689 512.
@@ -74,6 +75,13 @@ TEST(CueSheet, CutsAtEveryAudioTracksFirstIndexAndRefusesWhatItCannotRead)
          44100,
          {},
          "take.cue, line 2: \"01:08:03\" is past the Mother's end"},
+        // 10 s is the 441 001-frame Mother's last frame: a Child of one frame, not past its end.
+        {"at the Mother's last frame",
+         "TRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 02 AUDIO\nTITLE Last\nINDEX 01 00:10:00\n",
+         44100,
+         {{0, 441000, ""}, {441000, 1, "Last"}},
+         "",
+         441001},
         {"a track without INDEX 01",
          "TRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 02 AUDIO\nINDEX 00 00:01:00\n",
          44100,
@@ -92,7 +100,7 @@ TEST(CueSheet, CutsAtEveryAudioTracksFirstIndexAndRefusesWhatItCannotRead)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const MarksRead read = spansFromCueSheet(c.text, "take.cue", c.rate, 3000000);
+        const MarksRead read = spansFromCueSheet(c.text, "take.cue", c.rate, c.frames);
         EXPECT_EQ(read.spans, c.expected);
         EXPECT_EQ(read.refusal ? refusalText(*read.refusal) : std::string(), c.refusal);
     }

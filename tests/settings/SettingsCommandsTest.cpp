@@ -180,6 +180,16 @@ TEST_F(SettingsCommands, AFileThatCannotBeOpenedLoadsAsAnEmptyTextAfterItsBox)
     expectBox(2, "Please check PATH+FILE  : ", "");
     EXPECT_EQ("now", state.motherPath);
     EXPECT_EQ("now", state.childBaseName);
+
+    // A folder opens as a stream but gives no bytes: it is not an empty settings text.
+    fake = FakePlatform{};
+    const std::string folderPath = folder.path("folder.txt");
+    std::filesystem::create_directory(folderPath);
+    load(folderPath);
+    ASSERT_EQ(2u, fake.boxes.size());
+    expectBox(0, " SETTINGS file cannot be read ", folderPath);
+    expectBox(1, "Please check PATH+FILE  : ", "");
+    EXPECT_EQ("now", state.motherPath);
 }
 
 TEST_F(SettingsCommands, WithLfOnlyLineEndsAValueRunsOnToTheNextCarriageReturn)
