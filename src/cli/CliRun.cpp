@@ -10,6 +10,7 @@
 #include "cli/ConsoleProgress.h"
 #include "cli/MotherBatch.h"
 #include "cli/OwnTimePlan.h"
+#include "cli/StreamRun.h"
 #include "cut/PieceLength.h"
 #include "res/version.h"
 #include "split/MotherRefusal.h"
@@ -188,6 +189,9 @@ int runCli(const std::vector<std::string>& args, const CliConsole& console)
     if (options.version) {
         console.out << "morlando-split " MORLANDO_VERSION_TEXT "\n";
         return EXIT_DONE;
+    }
+    if (readsStream(options)) {
+        return runStream(options, console);
     }
     return runMothers(options, console, runParsed);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/StandardInput.h"
 #include "split/SplitStopRequest.h"
 #include "split/SplitWriter.h"
 
@@ -34,6 +35,7 @@ struct CliConsole {
     SplitStopRequest* stop = nullptr;
     MotherTally* tally = nullptr;
     bool progress = true;
+    const StandardInput* input = nullptr;  // where a Mother given as - is read from; none: nowhere
 };
 
 // args are the words after the program's name; returns the exit status.

@@ -1,0 +1,161 @@
+#include "cli/StreamRun.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "cli/CliReading.h"
+#include "cli/CliTexts.h"
+#include "cli/ConsoleMessage.h"
+#include "cli/StreamMother.h"
+#include "cli/StreamProgress.h"
+#include "cli/StreamTexts.h"
+#include "split/SplitMessages.h"
+
+namespace {
+
+// What a stream that ended tells besides its Children: a cut frame at its end, fewer samples
+// than its header gave.
+void sayHowItEnded(const StreamOutcome& outcome, const MotherSource& mother, const StreamHead& head,
+                   const CliConsole& console)
+{
+    const std::uint64_t frameBytes = mother.format->blockAlign;
+    if (outcome.tailBytes > 0) {
+        console.err << consoleMessage(streamtext::ENDED_IN_FRAME,
+                                      streamtext::STREAM_NAME + numberLine(streamtext::TAIL_LABEL, outcome.tailBytes) +
+                                          numberLine(clitext::BLOCK_ALIGN_LABEL, frameBytes) + "\n" +
+                                          streamtext::TAIL_NOT_WRITTEN);
+    }
+    const std::uint64_t used = outcome.frames * frameBytes + outcome.tailBytes;
+    if (head.sampleBytes && used < *head.sampleBytes && outcome.split.stop == SplitStop::None &&
+        outcome.readError == 0) {
+        console.err << consoleMessage(streamtext::ENDED_EARLY,
+                                      streamtext::STREAM_NAME +
+                                          numberLine(clitext::HEADER_SIZE_LABEL, *head.sampleBytes) +
+                                          numberLine(clitext::USED_SIZE_LABEL, used));
+    }
+}
+
+// A Child that could not be written, told as a split of a file tells it, and where the stream
+// is lost from.
+int failed(const SplitPlan& plan, const StreamOutcome& outcome, const CliConsole& console)
+{
+    SplitPlan shown = plan;
+    SplitOutcome told = outcome.split;
+    if (outcome.child) {
+        shown.children = {*outcome.child};
+        told.childAt = 0;
+    }
+    const SplitMessage message = stopMessage(shown, told);
+    console.err << consoleMessage(message.caption, message.text + "\n" + streamtext::LOST_FROM_LABEL +
+                                                       std::to_string(outcome.lostFrom));
+    return EXIT_REFUSED;
+}
+
+int told(const SplitPlan& plan, const StreamOutcome& outcome, const StreamHead& head, StreamProgress& progress,
+         const CliConsole& console)
+{
+    const SplitOutcome& split = outcome.split;
+    if (split.stop != SplitStop::None) {
+        progress.interrupt();
+    }
+    if (split.stop == SplitStop::Stopped) {
+        sayHowItEnded(outcome, plan.mother, head, console);
+        console.err << consoleMessage(streamtext::STOPPED, numberLine(clitext::COMPLETE_LABEL, split.childrenKept) +
+                                                               "\n" + streamtext::KEPT_AS_RECEIVED +
+                                                               numberLine(streamtext::FRAMES_LABEL, outcome.frames));
+        return console.stop->status();
+    }
+    if (split.stop != SplitStop::None) {
+        return failed(plan, outcome, console);
+    }
+    sayHowItEnded(outcome, plan.mother, head, console);
+    if (outcome.readError != 0) {
+        progress.interrupt();
+        console.err << consoleMessage(streamtext::NOT_READ_WHOLE, streamtext::STREAM_NAME + std::string("\n") +
+                                                                      std::strerror(outcome.readError) + "\n" +
+                                                                      streamtext::FRAMES_KEPT +
+                                                                      numberLine(streamtext::FRAMES_LABEL, outcome.frames));
+        return EXIT_REFUSED;
+    }
+    if (outcome.frames == 0) {
+        progress.interrupt();
+        console.err << consoleMessage(streamtext::NO_WHOLE_FRAME,
+                                      streamtext::STREAM_NAME + numberLine(clitext::USED_SIZE_LABEL, outcome.tailBytes) +
+                                          numberLine(clitext::BLOCK_ALIGN_LABEL, plan.frameBytes));
+        return EXIT_REFUSED;
+    }
+    progress.finish();
+    return EXIT_DONE;
+}
+
+}  // namespace
+
+bool readsStream(const CliOptions& options)
+{
+    return std::find(options.motherPaths.begin(), options.motherPaths.end(), streamtext::STREAM) !=
+           options.motherPaths.end();
+}
+
+std::optional<std::string> streamProblem(const CliOptions& options)
+{
+    if (options.motherPaths.size() > 1) {
+        return streamtext::ONLY_MOTHER;
+    }
+    if (!options.name) {
+        return streamtext::NEEDS_NAME;
+    }
+    if (options.dryRun) {
+        return streamtext::NO_DRY_RUN;
+    }
+    if (options.windowRules) {
+        return streamtext::NO_WINDOW_RULES;
+    }
+    if (options.length == LengthChoice::Count) {
+        return streamtext::NO_PIECES;
+    }
+    if (options.length == LengthChoice::Markers) {
+        return streamtext::NO_MARKERS;
+    }
+    return std::nullopt;
+}
+
+int runStream(const CliOptions& options, const CliConsole& console)
+{
+    if (const std::optional<std::string> problem = streamProblem(options)) {
+        console.err << clitext::PROGRAM_PREFIX << *problem << "\n" << clitext::USAGE;
+        return EXIT_USAGE;
+    }
+    SplitStopRequest never;
+    SplitStopRequest& stop = console.stop != nullptr ? *console.stop : never;
+    const StreamSource nothing = [](std::uint8_t*, std::size_t) { return StreamRead{0, true, 0}; };
+    const StreamSource& source = console.input != nullptr ? console.input->read : nothing;
+    const StreamHead head = readStreamHead(wholeReadsOf(source, stop));
+    if (stop.requested()) {
+        console.err << consoleMessage(streamtext::STOPPED, numberLine(clitext::COMPLETE_LABEL, 0));
+        return stop.status();
+    }
+    const std::optional<MotherSource> mother = streamMotherOf(head, console);
+    const StreamSilenceCuts* silence = nullptr;
+    const std::unique_ptr<StreamRule> rule = mother ? streamRuleOf(options, *mother, console, &silence) : nullptr;
+    if (!rule) {
+        return EXIT_REFUSED;
+    }
+    SpanChoice choice;
+    choice.childStem = stemOf(*options.name);
+    choice.from = options.from;
+    choice.copyBufferBytes = options.blockBytes;
+    SplitPlan plan = planSpans(*mother, {}, choice);
+    if (options.metadata && (head.metadata.bext || head.metadata.ixml || !head.metadata.markers.empty())) {
+        plan.carried = head.metadata;
+    }
+    const StreamJob job{head.sampleBytes, options.from,
+                        console.input != nullptr && console.input->file != nullptr ? console.input->file() : ""};
+    std::ostream nowhere(nullptr);
+    StreamProgress progress(options.quiet ? nowhere : console.err, console.errIsTerminal, plan);
+    StreamFiles files;
+    const StreamOutcome outcome = writeStream(plan, job, *rule, source, files, progress, stop);
+    if (silence != nullptr && silence->silences() == 0 && !options.quiet && outcome.split.finished()) {
+        console.out << clitext::NO_SILENCE;
+    }
+    return told(plan, outcome, head, progress, console);
+}

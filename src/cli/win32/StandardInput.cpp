@@ -1,0 +1,48 @@
+#include "cli/StandardInput.h"
+
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <climits>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// A pipe's read gives what has arrived, up to the bytes asked; the end of the writer's side is
+// the end of the stream.
+StreamRead readSome(std::uint8_t* into, std::size_t most)
+{
+    const unsigned asked = most > INT_MAX ? INT_MAX : static_cast<unsigned>(most);
+    const int got = _read(_fileno(stdin), into, asked);
+    if (got > 0) {
+        return {static_cast<std::size_t>(got), false, 0};
+    }
+    if (got == 0) {
+        return {0, true, 0};
+    }
+    return {0, false, errno};
+}
+
+// A file's own path, as the system names it, when standard input is one.
+std::string fileRead()
+{
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    if (input == INVALID_HANDLE_VALUE || input == nullptr || GetFileType(input) != FILE_TYPE_DISK) {
+        return {};
+    }
+    char path[MAX_PATH + 1] = {};
+    const DWORD length = GetFinalPathNameByHandleA(input, path, MAX_PATH, FILE_NAME_NORMALIZED);
+    return length == 0 || length > MAX_PATH ? std::string() : std::string(path, length);
+}
+
+}  // namespace
+
+// The samples are bytes: without binary mode the runtime would take CR LF for LF and 0x1A for an end.
+StandardInput openStandardInput()
+{
+    _setmode(_fileno(stdin), _O_BINARY);
+    return {readSome, fileRead};
+}

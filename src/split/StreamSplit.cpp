@@ -1,0 +1,503 @@
+#include "split/StreamSplit.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <list>
+
+#include "split/TemporaryChild.h"
+
+std::vector<std::uint64_t> StreamRule::look(const std::uint8_t*, std::uint64_t, std::uint64_t) { return {}; }
+
+std::vector<std::uint64_t> StreamRule::ended(std::uint64_t) { return {}; }
+
+namespace {
+
+// Wraps instead of overflowing, as the numbers of a plan do.
+std::int32_t after(std::int32_t number) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(number) + 1u); }
+
+// A Child being written.
+struct OpenChild {
+    PlannedChild child;                // its sampleBytes: those written so far
+    std::optional<std::uint64_t> end;  // the frame it ends before, when its rule knows it
+    bool kept = true;                  // numbered from --from on; otherwise removed when it ends
+    std::FILE* stream = nullptr;
+    std::string name;
+    std::string temporary;
+    std::uint64_t headerBytes = 0;  // of the header it was begun with
+    std::uint64_t fileBytes = 0;    // in its file, which a cut leaves longer than the Child
+};
+
+class StreamWriter {
+public:
+    StreamWriter(const SplitPlan& plan, const StreamJob& job, StreamRule& rule, const StreamSource& source,
+                 StreamFiles& files, SplitListener& listener, SplitStopRequest& stop)
+        : plan_(plan), job_(job), rule_(rule), source_(source), files_(files), listener_(listener), stop_(stop),
+          frameBytes_(plan.frameBytes)
+    {
+    }
+
+    StreamOutcome run()
+    {
+        if (frameBytes_ == 0) {
+            return outcome_;
+        }
+        removeLeftovers(plan_.stem);
+        next_ = rule_.nextChild();
+        if (readAll() && finishAll() && stopped_) {
+            failed(SplitStop::Stopped, 0, nullptr);
+        }
+        cleanUp();
+        return outcome_;
+    }
+
+private:
+    SplitOutcome& split() { return outcome_.split; }
+
+    // The first failure is the one told; the Child it names, when there is one.
+    bool failed(SplitStop why, int cause, const OpenChild* child)
+    {
+        if (split().stop == SplitStop::None) {
+            split().stop = why;
+            split().cause = cause;
+            if (child != nullptr) {
+                outcome_.child = child->child;
+                // The bytes it was to have, where its rule knows them.
+                if (child->end) {
+                    outcome_.child->sampleBytes =
+                        (*child->end - (child->child.firstByte - plan_.mother.dataAt) / frameBytes_) * frameBytes_;
+                }
+            }
+        }
+        return false;
+    }
+
+    bool stopAsked()
+    {
+        if (stop_.poll) {
+            stop_.poll();
+        }
+        stopped_ = stopped_ || stop_.requested();
+        return stopped_;
+    }
+
+    // Blocks of the stream, in whole frames; the bytes of a frame cut by a block wait for the
+    // next one, and those after the last whole frame are only counted.
+    bool readAll()
+    {
+        buffer_.resize(STREAM_READ_BYTES + frameBytes_);
+        std::size_t carried = 0;
+        std::uint64_t left = job_.sampleBytes.value_or(std::numeric_limits<std::uint64_t>::max());
+        while (left > 0 && !stopAsked()) {
+            const auto room = static_cast<std::size_t>(std::min<std::uint64_t>(STREAM_READ_BYTES, left));
+            const StreamRead read = source_(buffer_.data() + carried, room);
+            if (read.bytes == 0) {
+                if (read.ended || read.error != 0) {
+                    outcome_.readError = read.error;
+                    break;
+                }
+                continue;
+            }
+            left -= read.bytes;
+            const std::size_t bytes = carried + read.bytes;
+            const std::uint64_t whole = bytes / frameBytes_;
+            if (whole > 0 && !feed(buffer_.data(), whole)) {
+                return false;
+            }
+            carried = bytes - static_cast<std::size_t>(whole * frameBytes_);
+            std::memmove(buffer_.data(), buffer_.data() + whole * frameBytes_, carried);
+        }
+        outcome_.tailBytes = carried;
+        return true;
+    }
+
+    bool feed(const std::uint8_t* block, std::uint64_t frames)
+    {
+        const std::uint64_t first = outcome_.frames;
+        for (const std::uint64_t cut : rule_.look(block, first, frames)) {
+            if (!writeUpTo(block, first, cut) || !cutAt(cut)) {
+                return false;
+            }
+        }
+        if (!writeUpTo(block, first, first + frames)) {
+            return false;
+        }
+        outcome_.frames = first + frames;
+        return true;
+    }
+
+    // The block's frames up to frame `to` into every Child they belong to, beginning and ending
+    // Children at their frames; frames of no Child (before --from, between regions) go nowhere.
+    bool writeUpTo(const std::uint8_t* block, std::uint64_t blockFirst, std::uint64_t to)
+    {
+        while (written_ < to) {
+            if (!beginDue()) {
+                return false;
+            }
+            std::uint64_t stop = to;
+            if (next_) {
+                stop = std::min(stop, next_->firstFrame);
+            }
+            for (const OpenChild& open : open_) {
+                stop = open.end ? std::min(stop, *open.end) : stop;
+            }
+            const std::uint8_t* from = block + (written_ - blockFirst) * frameBytes_;
+            const auto bytes = static_cast<std::size_t>((stop - written_) * frameBytes_);
+            for (OpenChild& open : open_) {
+                if (!writeSamples(open, from, bytes)) {
+                    return false;
+                }
+            }
+            written_ = stop;
+            if (!endDue()) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool beginDue()
+    {
+        while (next_ && next_->firstFrame <= written_) {
+            const StreamChild child = std::move(*next_);
+            next_ = rule_.nextChild();
+            if ((child.frames && *child.frames == 0) || !begin(child)) {
+                if (split().stop != SplitStop::None) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    bool endDue()
+    {
+        for (auto open = open_.begin(); open != open_.end();) {
+            if (open->end && *open->end == written_) {
+                if (!finish(*open)) {
+                    return false;
+                }
+                open = open_.erase(open);
+            } else {
+                ++open;
+            }
+        }
+        return true;
+    }
+
+    // Where a Child's name must not lead: the file standard input reads. A pipe is no file a
+    // name leads to; the run's own folder stands in for it, which no Child's name leads to, so an
+    // old Child of that name is replaced as in a split of a file.
+    const std::string& motherStandIn() const { return job_.motherFile.empty() ? runFolder_ : job_.motherFile; }
+
+    bool begin(const StreamChild& planned)
+    {
+        OpenChild open;
+        open.child.number = planned.number;
+        open.child.firstByte = plan_.mother.dataAt + planned.firstFrame * frameBytes_;
+        open.child.title = planned.title;
+        // A length past what 64 bits count in bytes is no end: the Child ends with the stream.
+        const std::uint64_t most = std::numeric_limits<std::uint64_t>::max();
+        if (planned.frames && *planned.frames <= (most - plan_.mother.dataAt) / frameBytes_ - planned.firstFrame) {
+            open.end = planned.firstFrame + *planned.frames;
+            open.child.sampleBytes = *planned.frames * frameBytes_;
+        }
+        open.kept = job_.from <= 0 || planned.number >= job_.from;
+        if (open.kept) {
+            listener_.childStarted(open.child);
+        }
+        if (!runFolderMade_) {
+            errno = 0;
+            if (!files_.makeFolder(runFolder_)) {
+                return failed(SplitStop::ChildCannotCreate, errno, &open);
+            }
+            runFolderMade_ = true;
+        }
+        open.name = childName(plan_, open.child);
+        open.temporary = temporaryNameOf(runFolder_, open.name);
+        errno = 0;
+        const ChildCreation created = files_.createChild(open.name, motherStandIn(), open.temporary);
+        switch (created.mother) {
+        case Sameness::Same: return failed(SplitStop::ChildIsMother, 0, &open);
+        case Sameness::Unknown: return failed(SplitStop::ChildMayBeMother, 0, &open);
+        case Sameness::Different: break;
+        }
+        if (created.stream == nullptr) {
+            return failed(SplitStop::ChildCannotCreate, errno, &open);
+        }
+        open.stream = created.stream;
+        // The header for the frames planned: a Child that gets them all needs no other.
+        const std::vector<std::uint8_t> header = childFileHeader(plan_, open.child);
+        open.headerBytes = header.size();
+        open.fileBytes = header.size();
+        open.child.sampleBytes = 0;
+        open_.push_back(std::move(open));
+        OpenChild& begun = open_.back();
+        if (!writeBytes(begun, header.data(), header.size())) {
+            return false;
+        }
+        if (begun.kept) {
+            listener_.childCreated(begun.child);
+        }
+        return true;
+    }
+
+    bool writeBytes(OpenChild& open, const void* from, std::size_t bytes)
+    {
+        errno = 0;
+        if (files_.write(open.stream, from, bytes) != bytes) {
+            return failed(SplitStop::ChildCannotWrite, errno, &open);
+        }
+        return true;
+    }
+
+    bool writeSamples(OpenChild& open, const std::uint8_t* from, std::size_t bytes)
+    {
+        if (bytes == 0) {
+            return true;
+        }
+        if (!writeBytes(open, from, bytes)) {
+            return false;
+        }
+        open.child.sampleBytes += bytes;
+        open.fileBytes += bytes;
+        if (open.kept) {
+            listener_.bytesCopied(open.child, open.child.sampleBytes);
+        }
+        return true;
+    }
+
+    // The Child being written without a known end ends at the cut; the next one begins there,
+    // with the frames from the cut on that the first one holds.
+    bool cutAt(std::uint64_t cut)
+    {
+        const auto last = std::find_if(open_.rbegin(), open_.rend(), [](const OpenChild& open) { return !open.end; });
+        if (last == open_.rend()) {
+            return true;
+        }
+        // As a forward iterator, which the next Child added after it leaves where it is.
+        const auto cutOne = std::next(last).base();
+        OpenChild& before = *cutOne;
+        const std::uint64_t firstFrame = (before.child.firstByte - plan_.mother.dataAt) / frameBytes_;
+        const std::uint64_t kept = (cut - firstFrame) * frameBytes_;
+        if (!begin({after(before.child.number), cut, std::nullopt, {}})) {
+            return false;
+        }
+        if (!moveTail(before, open_.back(), kept)) {
+            return false;
+        }
+        before.child.sampleBytes = kept;
+        if (!finish(before)) {
+            return false;
+        }
+        open_.erase(cutOne);
+        return true;
+    }
+
+    // The first Child's samples from `from` on, to the end of the next one's file: inside the
+    // system where the file layer can, otherwise through the copy buffer.
+    bool moveTail(OpenChild& first, OpenChild& next, std::uint64_t from)
+    {
+        const std::uint64_t bytes = first.child.sampleBytes - from;
+        const std::uint64_t at = first.headerBytes + from;
+        errno = 0;
+        if (bytes == 0) {
+            return true;
+        }
+        if (!files_.flush(first.stream)) {
+            return failed(SplitStop::ChildCannotWrite, errno, &first);
+        }
+        std::uint64_t moved = 0;
+        while (moved < bytes) {
+            const auto step = static_cast<std::size_t>(std::min<std::uint64_t>(bytes - moved, STREAM_READ_BYTES));
+            const SystemCopy copied = systemCopy_ ? files_.copyInSystem(first.stream, at + moved, next.stream, step)
+                                                  : SystemCopy{};
+            if (!copied.possible) {
+                systemCopy_ = false;
+                if (!copyThrough(first, at + moved, next, step)) {
+                    return false;
+                }
+            } else if (copied.error != 0 || copied.copied != step) {
+                return failed(SplitStop::ChildCannotWrite, copied.error, &next);
+            }
+            moved += step;
+        }
+        next.child.sampleBytes += bytes;
+        next.fileBytes += bytes;
+        if (next.kept) {
+            listener_.bytesCopied(next.child, next.child.sampleBytes);
+        }
+        return true;
+    }
+
+    bool copyThrough(OpenChild& first, std::uint64_t at, OpenChild& next, std::size_t bytes)
+    {
+        copyBuffer_.resize(STREAM_READ_BYTES);
+        errno = 0;
+        if (!files_.seek(first.stream, at) || files_.read(first.stream, copyBuffer_.data(), bytes) != bytes) {
+            return failed(SplitStop::ChildCannotWrite, errno, &first);
+        }
+        return writeBytes(next, copyBuffer_.data(), bytes);
+    }
+
+    // The samples moved within the file to stand after a header of another size: back to front
+    // when it grows, front to back when it shrinks, so that none is written over before it is read.
+    bool moveSamples(OpenChild& open, std::uint64_t headerBytes)
+    {
+        copyBuffer_.resize(STREAM_READ_BYTES);
+        const std::uint64_t samples = open.child.sampleBytes;
+        const bool grows = headerBytes > open.headerBytes;
+        for (std::uint64_t done = 0; done < samples;) {
+            const auto step = static_cast<std::size_t>(std::min<std::uint64_t>(samples - done, STREAM_READ_BYTES));
+            const std::uint64_t offset = grows ? samples - done - step : done;
+            errno = 0;
+            if (!files_.seek(open.stream, open.headerBytes + offset) ||
+                files_.read(open.stream, copyBuffer_.data(), step) != step ||
+                !files_.seek(open.stream, headerBytes + offset) || !writeBytes(open, copyBuffer_.data(), step)) {
+                return failed(SplitStop::ChildCannotWrite, errno, &open);
+            }
+            done += step;
+        }
+        open.fileBytes = std::max(open.fileBytes, headerBytes + samples);
+        open.headerBytes = headerBytes;
+        return true;
+    }
+
+    // The Child's header made again for the frames it got, over the first; then, as the file
+    // writer closes a Child, every byte out and checked, the file closed, cut to the Child's
+    // length and renamed. A Child numbered below --from is only removed.
+    bool finish(OpenChild& open)
+    {
+        if (!open.kept) {
+            files_.close(open.stream);
+            open.stream = nullptr;
+            files_.remove(open.temporary);
+            return true;
+        }
+        const std::vector<std::uint8_t> header = childFileHeader(plan_, open.child);
+        if (header.size() != open.headerBytes && !moveSamples(open, header.size())) {
+            return false;
+        }
+        errno = 0;
+        if (!files_.seek(open.stream, 0)) {
+            return failed(SplitStop::ChildCannotWrite, errno, &open);
+        }
+        if (!writeBytes(open, header.data(), header.size())) {
+            return false;
+        }
+        listener_.samplesCopied(open.child);
+        if (!closeChild(open)) {
+            return false;
+        }
+        const std::uint64_t length = header.size() + open.child.sampleBytes;
+        errno = 0;
+        if (open.fileBytes != length && !files_.resize(open.temporary, length)) {
+            return failed(SplitStop::ChildCannotWrite, errno, &open);
+        }
+        const ChildPlacement placed = files_.place(open.temporary, open.name, motherStandIn());
+        switch (placed.mother) {
+        case Sameness::Same: return failed(SplitStop::ChildIsMother, 0, &open);
+        case Sameness::Unknown: return failed(SplitStop::ChildMayBeMother, 0, &open);
+        case Sameness::Different: break;
+        }
+        if (!placed.placed) {
+            return failed(SplitStop::ChildCannotWrite, placed.error, &open);
+        }
+        open.temporary.clear();
+        ++split().childrenKept;
+        listener_.childFinished(open.child);
+        return true;
+    }
+
+    // As the file writer closes a Child: a close can report success although its last write failed.
+    bool closeChild(OpenChild& open)
+    {
+        std::FILE* stream = open.stream;
+        open.stream = nullptr;
+        errno = 0;
+        const bool flushed = files_.flush(stream);
+        int error = errno;
+        const bool clean = !files_.hasError(stream);
+        errno = 0;
+        const bool closed = files_.close(stream);
+        if (error == 0) {
+            error = errno;
+        }
+        if (!flushed || !clean || !closed) {
+            return failed(SplitStop::ChildCannotWrite, error, &open);
+        }
+        return true;
+    }
+
+    // The stream's end, or a stop: the rule's last cuts, then every Child being written finished
+    // with the frames it got.
+    bool finishAll()
+    {
+        for (const std::uint64_t cut : rule_.ended(outcome_.frames)) {
+            if (!cutAt(cut)) {
+                return false;
+            }
+        }
+        while (!open_.empty()) {
+            if (!finish(open_.front())) {
+                return false;
+            }
+            open_.pop_front();
+        }
+        return true;
+    }
+
+    // After a failure: every Child still being written is incomplete and goes; what the stream
+    // held from the first of them on is lost.
+    void cleanUp()
+    {
+        std::optional<std::uint64_t> lostFrom;
+        for (OpenChild& open : open_) {
+            if (open.stream != nullptr) {
+                files_.close(open.stream);
+            }
+            if (!open.temporary.empty()) {
+                const bool removed = files_.remove(open.temporary);
+                split().childRemoved = split().childRemoved.value_or(true) && removed;
+            }
+            if (open.kept) {
+                const std::uint64_t first = (open.child.firstByte - plan_.mother.dataAt) / frameBytes_;
+                lostFrom = std::min(lostFrom.value_or(first), first);
+            }
+        }
+        open_.clear();
+        outcome_.lostFrom = lostFrom.value_or(written_);
+        if (runFolderMade_) {
+            files_.removeFolder(runFolder_);
+            runFolderMade_ = false;
+        }
+    }
+
+    const SplitPlan& plan_;
+    const StreamJob& job_;
+    StreamRule& rule_;
+    const StreamSource& source_;
+    StreamFiles& files_;
+    SplitListener& listener_;
+    SplitStopRequest& stop_;
+    const std::uint64_t frameBytes_;
+    StreamOutcome outcome_;
+    std::optional<StreamChild> next_;
+    std::list<OpenChild> open_;  // in the order they began; a list, so that each stays where it is
+    std::uint64_t written_ = 0;  // frames handed to the Children (or passed over) so far
+    bool stopped_ = false;
+    bool systemCopy_ = true;
+    std::vector<std::uint8_t> buffer_;      // the block read
+    std::vector<std::uint8_t> copyBuffer_;  // samples moved between or within Children's files
+    std::string runFolder_ = runFolderOf(plan_.stem, markOfThisRun());
+    bool runFolderMade_ = false;
+};
+
+}  // namespace
+
+StreamOutcome writeStream(const SplitPlan& plan, const StreamJob& job, StreamRule& rule, const StreamSource& source,
+                          StreamFiles& files, SplitListener& listener, SplitStopRequest& stop)
+{
+    return StreamWriter(plan, job, rule, source, files, listener, stop).run();
+}
