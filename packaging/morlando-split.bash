@@ -1,4 +1,5 @@
-# bash completion of morlando-split: its options, and WAV files where a wave is asked for.
+# bash completion of morlando-split: its options, and WAV files where a wave is asked for; "-"
+# among the options, for a Mother on standard input.
 _morlando_split()
 {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
@@ -25,7 +26,7 @@ _morlando_split()
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--every --pieces --like --at-markers --at-labels --at-cue --at-silence
             --silence-db --silence-min --min-piece --no-metadata --window-rules --default-header --from --name
-            --into --jobs --block --dry-run --quiet --help --version -q -h' -- "$cur"))
+            --into --jobs --block --dry-run --quiet --help --version -q -h -' -- "$cur"))
     else
         COMPREPLY=($(compgen -f -X '!*.[wW][aA][vV]' -- "$cur"))
         compopt -o filenames 2>/dev/null
