@@ -257,10 +257,6 @@ TEST_F(CliRun, RefusesWithTheFileAndTheCauseAndLeavesNoChild)
     EXPECT_EQ(err.str(), "morlando-split: CHILD Wavfile cannot be created\n  " + noFolder +
                              "1.WAV\n  No such file or directory\n");
 
-    // A lone "-" is a file name like any other, not an option.
-    EXPECT_EQ(run({"--every", "10s", "-"}), EXIT_REFUSED);
-    EXPECT_EQ(err.str(), "morlando-split: MOTHER Wavfile cannot be opened\n  -\n  No such file or directory\n");
-
     EXPECT_EQ(filesInFolder(), 3u);  // the Mother and the two templates, nothing else
 }
 
