@@ -9,6 +9,7 @@
 
 struct StandardInput {
     StreamSource read;
+    StreamMove move;  // none where the system has no such move
     // The file standard input reads, as a name that leads to it; empty for a pipe or a terminal.
     std::string (*file)() = nullptr;
 };

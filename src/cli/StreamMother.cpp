@@ -46,6 +46,7 @@ public:
         return cuts_.look(frames, first, count);
     }
     std::vector<std::uint64_t> ended(std::uint64_t frames) override { return cuts_.ended(frames); }
+    bool looksAtFrames() const override { return true; }
 
     const StreamSilenceCuts& cuts() const { return cuts_; }
 

@@ -148,8 +148,11 @@ int runStream(const CliOptions& options, const CliConsole& console)
     if (options.metadata && (head.metadata.bext || head.metadata.ixml || !head.metadata.markers.empty())) {
         plan.carried = head.metadata;
     }
-    const StreamJob job{head.sampleBytes, options.from,
-                        console.input != nullptr && console.input->file != nullptr ? console.input->file() : ""};
+    StreamJob job{head.sampleBytes, options.from, {}, {}};
+    if (console.input != nullptr) {
+        job.motherFile = console.input->file != nullptr ? console.input->file() : "";
+        job.move = console.input->move;
+    }
     std::ostream nowhere(nullptr);
     StreamProgress progress(options.quiet ? nowhere : console.err, console.errIsTerminal, plan);
     StreamFiles files;

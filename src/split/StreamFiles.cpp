@@ -26,11 +26,15 @@ ChildCreation StreamFiles::createChild(const std::string& path, const std::strin
 // The buffer is free again only once the stream is closed, which writes out what it held.
 bool StreamFiles::close(std::FILE* stream)
 {
-    const bool closed = std::fclose(stream) == 0;
     const auto lent = lent_.find(stream);
+    std::unique_ptr<char[]> buffer;
     if (lent != lent_.end()) {
-        spare_.push_back(std::move(lent->second));
+        buffer = std::move(lent->second);
         lent_.erase(lent);
+    }
+    const bool closed = std::fclose(stream) == 0;
+    if (buffer) {
+        spare_.push_back(std::move(buffer));
     }
     return closed;
 }

@@ -83,15 +83,27 @@ private:
     }
 
     // Blocks of the stream, in whole frames; the bytes of a frame cut by a block wait for the
-    // next one, and those after the last whole frame are only counted.
+    // next one, and those after the last whole frame are only counted. Where the bytes can go
+    // straight into the one Child being written, they do, from its first frame on: that frame
+    // comes through the process, so that a Child is made only once a frame of it has arrived.
     bool readAll()
     {
         buffer_.resize(STREAM_READ_BYTES + frameBytes_);
         std::size_t carried = 0;
         std::uint64_t left = job_.sampleBytes.value_or(std::numeric_limits<std::uint64_t>::max());
-        while (left > 0 && !stopAsked()) {
-            const auto room = static_cast<std::size_t>(std::min<std::uint64_t>(STREAM_READ_BYTES, left));
-            const StreamRead read = source_(buffer_.data() + carried, room);
+        bool ended = false;
+        while (left > 0 && !ended && !stopAsked()) {
+            if (carried == 0 && moveDue()) {
+                if (!moveIn(left, ended)) {
+                    return false;
+                }
+                continue;
+            }
+            std::uint64_t room = std::min<std::uint64_t>(STREAM_READ_BYTES, left);
+            if (carried == 0 && movable() && open_.empty() && next_ && next_->firstFrame == written_) {
+                room = std::min<std::uint64_t>(room, frameBytes_);
+            }
+            const StreamRead read = source_(buffer_.data() + carried, static_cast<std::size_t>(room));
             if (read.bytes == 0) {
                 if (read.ended || read.error != 0) {
                     outcome_.readError = read.error;
@@ -108,8 +120,51 @@ private:
             carried = bytes - static_cast<std::size_t>(whole * frameBytes_);
             std::memmove(buffer_.data(), buffer_.data() + whole * frameBytes_, carried);
         }
-        outcome_.tailBytes = carried;
+        outcome_.tailBytes = carried + movedPart_;
         return true;
+    }
+
+    bool movable() const { return moving_ && job_.move && !rule_.looksAtFrames(); }
+
+    // One Child being written, none to begin before it ends: its bytes need not be seen.
+    bool moveDue() const
+    {
+        if (!movable() || open_.size() != 1) {
+            return false;
+        }
+        const OpenChild& open = open_.front();
+        return open.end ? !next_ || next_->firstFrame >= *open.end : !next_;
+    }
+
+    // Bytes straight into the Child, up to its end; a frame they cut is finished by the next move.
+    bool moveIn(std::uint64_t& left, bool& ended)
+    {
+        OpenChild& open = open_.front();
+        std::uint64_t most = std::min<std::uint64_t>(STREAM_READ_BYTES, left);
+        if (open.end) {
+            most = std::min<std::uint64_t>(most, (*open.end - written_) * frameBytes_ - movedPart_);
+        }
+        const StreamMoved moved = job_.move(open.stream, static_cast<std::size_t>(most));
+        if (!moved.possible) {
+            moving_ = false;
+            return true;
+        }
+        if (moved.read.error != 0) {
+            return failed(SplitStop::ChildCannotWrite, moved.read.error, &open);
+        }
+        ended = moved.read.ended;
+        const std::size_t bytes = moved.read.bytes;
+        left -= bytes;
+        open.fileBytes += bytes;
+        const std::uint64_t frames = (movedPart_ + bytes) / frameBytes_;
+        movedPart_ = static_cast<std::size_t>((movedPart_ + bytes) % frameBytes_);
+        open.child.sampleBytes += frames * frameBytes_;
+        written_ += frames;
+        outcome_.frames += frames;
+        if (frames > 0 && open.kept) {
+            listener_.bytesCopied(open.child, open.child.sampleBytes);
+        }
+        return endDue();
     }
 
     bool feed(const std::uint8_t* block, std::uint64_t frames)
@@ -488,6 +543,8 @@ private:
     std::uint64_t written_ = 0;  // frames handed to the Children (or passed over) so far
     bool stopped_ = false;
     bool systemCopy_ = true;
+    bool moving_ = true;         // until the system says it cannot move the stream's bytes
+    std::size_t movedPart_ = 0;  // bytes of a frame moved into the Child beyond its whole frames
     std::vector<std::uint8_t> buffer_;      // the block read
     std::vector<std::uint8_t> copyBuffer_;  // samples moved between or within Children's files
     std::string runFolder_ = runFolderOf(plan_.stem, markOfThisRun());

@@ -16,6 +16,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <string>
@@ -37,6 +38,18 @@ struct StreamRead {
 // Reads up to `most` bytes of the stream into `into`, waiting for some, but not for long: a stop
 // from outside must be seen while a pipe stays silent.
 using StreamSource = std::function<StreamRead(std::uint8_t* into, std::size_t most)>;
+
+// What one move of the stream's bytes straight into a Child's file did: not possible here (then
+// they pass the process), or as a read: bytes, the end, a failure or nothing yet.
+struct StreamMoved {
+    bool possible = false;
+    StreamRead read;
+};
+
+// Moves up to `most` bytes of the stream to the end of a Child's file without passing them
+// through the process, where the system can (splice from a pipe on Linux), after what the
+// Child's stream buffer holds. A failure may be the Child's as well as the stream's.
+using StreamMove = std::function<StreamMoved(std::FILE* child, std::size_t most)>;
 
 // A Child of a stream as its rule tells it: its number, its first frame, its frames when the
 // rule knows where it ends (none: where the rule cuts it, or where the stream ends), its title.
@@ -60,6 +73,9 @@ public:
     virtual std::vector<std::uint64_t> look(const std::uint8_t* frames, std::uint64_t first, std::uint64_t count);
     // The stream ended (or the split was stopped) after this many frames: the last such cuts.
     virtual std::vector<std::uint64_t> ended(std::uint64_t frames);
+    // Whether look must see the frames; a rule that need not lets them go from the stream to
+    // the Children without passing the process.
+    virtual bool looksAtFrames() const { return false; }
 };
 
 // What the writer is told besides the plan and the rule.
@@ -68,6 +84,7 @@ struct StreamJob {
     std::int32_t from = 0;                     // above 0: Children numbered below it are not kept
     // The file standard input reads, when it is one: no Child may replace it. Empty for a pipe.
     std::string motherFile;
+    StreamMove move;  // none where the bytes always pass the process
 };
 
 struct StreamOutcome {

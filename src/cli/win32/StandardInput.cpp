@@ -44,5 +44,5 @@ std::string fileRead()
 StandardInput openStandardInput()
 {
     _setmode(_fileno(stdin), _O_BINARY);
-    return {readSome, fileRead};
+    return {readSome, nullptr, fileRead};
 }
