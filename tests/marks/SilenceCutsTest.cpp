@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "marks/StreamSilence.h"
 #include "support/BytesReader.h"
 
 namespace {
@@ -147,6 +150,30 @@ TEST(SilenceCuts, CutsInTheMiddleOfEveryLongSilenceBetweenSounds)
         EXPECT_EQ(found.spans, c.expected);
         EXPECT_EQ(found.silences, c.silences);
         EXPECT_EQ(found.readWhole, c.missingFrames == 0);
+        // The same frames arriving on a stream, in blocks of one frame, of seven and all at once,
+        // are cut at the same frames: where every Child but the first begins.
+        for (const std::uint64_t block : {std::uint64_t{1}, std::uint64_t{7}, source.frames}) {
+            SCOPED_TRACE("blocks of " + std::to_string(block) + " frames");
+            const std::uint64_t frames = source.frames - c.missingFrames;
+            StreamSilenceCuts stream(*layout, c.rule);
+            std::vector<std::uint64_t> cuts;
+            for (std::uint64_t at = 0; at < frames; at += block) {
+                const std::uint64_t count = std::min(block, frames - at);
+                for (const std::uint64_t cut : stream.look(file.data() + 3 + at * layout->frameBytes, at, count)) {
+                    EXPECT_LE(cut, at + count);
+                    cuts.push_back(cut);
+                }
+            }
+            for (const std::uint64_t cut : stream.ended(frames)) {
+                cuts.push_back(cut);
+            }
+            std::vector<std::uint64_t> expected;
+            for (std::size_t i = 1; i < c.expected.size(); ++i) {
+                expected.push_back(c.expected[i].firstFrame);
+            }
+            EXPECT_EQ(cuts, expected);
+            EXPECT_EQ(stream.silences(), c.silences);
+        }
     }
     // Formats that are not PCM or float, and frames too narrow for their samples, have no layout.
     EXPECT_FALSE(sampleLayoutOf({2, 2, 44100, 0, 2048, 4, 0}).has_value());
