@@ -40,6 +40,7 @@ void sayHowItEnded(const StreamOutcome& outcome, const MotherSource& mother, con
 int failed(const SplitPlan& plan, const StreamOutcome& outcome, const CliConsole& console)
 {
     SplitPlan shown = plan;
+    shown.mother.path = streamtext::STREAM_NAME;
     SplitOutcome told = outcome.split;
     if (outcome.child) {
         shown.children = {*outcome.child};
