@@ -5,7 +5,8 @@
 # until it ends and until its output is on disk, the ratio of the stream to the file (the goal:
 # within 1.3), whether the stream's Children are the file's byte for byte, and the peak memory of
 # the program for the 1 GiB stream and for a generated stream of --large-gib GiB (the goal: the
-# same, a few MiB). Figures only; no time is asserted.
+# same, a few MiB). The Mother through the pipe alone, into nothing, is timed beside them: what
+# the stream costs before the split does anything. Figures only; no time is asserted.
 #
 #   bench/stream-vs-file.sh [--rounds N] [--mib N] [--large-gib N] [--dir PATH] [--split PATH]
 #
@@ -66,6 +67,7 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
 contenders=(
     "file|\"$program\" --quiet --every 10s --name OUT/k \"$mother\""
     "stream|cat \"$mother\" | \"$program\" --quiet --every 10s --name OUT/k -"
+    "pipe|cat \"$mother\" | cat >/dev/null"
 )
 TIMEFORMAT='%R %U %S'
 declare -A times synctimes cputimes
@@ -99,13 +101,14 @@ printf '| %-8s | %8s | %7s | %12s | %7s | %8s |\n' "Mother" "ends (s)" "to file"
 printf '|%s|%s|%s|%s|%s|%s|\n' "----------" "----------" "---------" "--------------" "---------" "----------"
 base=$(echo "${times[file]}" | median)
 syncbase=$(echo "${synctimes[file]}" | median)
-for name in file stream; do
+for name in file stream pipe; do
     m=$(echo "${times[$name]}" | median)
     ms=$(echo "${synctimes[$name]}" | median)
     printf '| %-8s | %8.3f | %7s | %12.3f | %7s | %8.3f |\n' "$name" "$m" "$(ratio "$m" "$base")" "$ms" \
         "$(ratio "$ms" "$syncbase")" "$(echo "${cputimes[$name]}" | median)"
 done
 echo
+echo "pipe: the Mother through the pipe alone (cat | cat >/dev/null), what the stream costs before any split"
 echo "the stream's Children are the file's byte for byte: $same"
 rm -rf "$work"/out-*
 
