@@ -65,7 +65,8 @@ std::optional<std::uint64_t> pieceOrSay(std::optional<std::uint64_t> pieceFrames
     }
     if (*pieceFrames == 0) {
         console.err << consoleMessage(clitext::PIECE_UNDER_A_FRAME,
-                                      streamtext::STREAM_NAME + numberLine(clitext::RATE_LABEL, mother.format->sampleRate));
+                                      streamtext::STREAM_NAME +
+                                          numberLine(clitext::RATE_LABEL, mother.format->sampleRate));
         return std::nullopt;
     }
     return pieceFrames;

@@ -66,8 +66,8 @@ void StreamProgress::finish()
     interrupt();
     const double elapsed = seconds();
     const double rate = elapsed > 0 ? static_cast<double>(written_) / BYTES_PER_MB / elapsed : 0.0;
-    out_ << kept_ << (kept_ == 1 ? " Child, " : " Children, ") << written_ << " bytes in "
-         << formatted("%.2f", elapsed) << " s (" << formatted("%.1f", rate) << " MB/s)\n";
+    out_ << kept_ << (kept_ == 1 ? " Child, " : " Children, ") << written_ << " bytes in " << formatted("%.2f", elapsed)
+         << " s (" << formatted("%.1f", rate) << " MB/s)\n";
 }
 
 void StreamProgress::interrupt()

@@ -47,8 +47,8 @@ int failed(const SplitPlan& plan, const StreamOutcome& outcome, const CliConsole
         told.childAt = 0;
     }
     const SplitMessage message = stopMessage(shown, told);
-    console.err << consoleMessage(message.caption, message.text + "\n" + streamtext::LOST_FROM_LABEL +
-                                                       std::to_string(outcome.lostFrom));
+    console.err << consoleMessage(message.caption,
+                                  message.text + "\n" + streamtext::LOST_FROM_LABEL + std::to_string(outcome.lostFrom));
     return EXIT_REFUSED;
 }
 
@@ -72,16 +72,17 @@ int told(const SplitPlan& plan, const StreamOutcome& outcome, const StreamHead& 
     sayHowItEnded(outcome, plan.mother, head, console);
     if (outcome.readError != 0) {
         progress.interrupt();
-        console.err << consoleMessage(streamtext::NOT_READ_WHOLE, streamtext::STREAM_NAME + std::string("\n") +
-                                                                      std::strerror(outcome.readError) + "\n" +
-                                                                      streamtext::FRAMES_KEPT +
-                                                                      numberLine(streamtext::FRAMES_LABEL, outcome.frames));
+        console.err << consoleMessage(streamtext::NOT_READ_WHOLE,
+                                      streamtext::STREAM_NAME + std::string("\n") + std::strerror(outcome.readError) +
+                                          "\n" + streamtext::FRAMES_KEPT +
+                                          numberLine(streamtext::FRAMES_LABEL, outcome.frames));
         return EXIT_REFUSED;
     }
     if (outcome.frames == 0) {
         progress.interrupt();
         console.err << consoleMessage(streamtext::NO_WHOLE_FRAME,
-                                      streamtext::STREAM_NAME + numberLine(clitext::USED_SIZE_LABEL, outcome.tailBytes) +
+                                      streamtext::STREAM_NAME +
+                                          numberLine(clitext::USED_SIZE_LABEL, outcome.tailBytes) +
                                           numberLine(clitext::BLOCK_ALIGN_LABEL, plan.frameBytes));
         return EXIT_REFUSED;
     }

@@ -22,8 +22,7 @@ void StreamSilenceCuts::judge(std::uint64_t cut, bool pieceLongEnough, std::vect
     sure.push_back(cut);
 }
 
-std::vector<std::uint64_t> StreamSilenceCuts::look(const std::uint8_t* frames, std::uint64_t first,
-                                                   std::uint64_t count)
+std::vector<std::uint64_t> StreamSilenceCuts::look(const std::uint8_t* frames, std::uint64_t first, std::uint64_t count)
 {
     std::vector<std::uint64_t> sure;
     const std::uint64_t shortest = rule_.shortestPiece;

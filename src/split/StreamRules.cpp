@@ -45,13 +45,12 @@ public:
             }
             const ChildSpan& span = spans[i];
             const bool toTheEnd = span.frames >= framesMadeFor - std::min(span.firstFrame, framesMadeFor);
-            children_.push_back({number, span.firstFrame, toTheEnd ? std::nullopt : std::optional(span.frames),
-                                 span.title});
+            children_.push_back(
+                {number, span.firstFrame, toTheEnd ? std::nullopt : std::optional(span.frames), span.title});
         }
         // Stable: of two spans from one frame, the one listed first is begun first.
-        std::stable_sort(children_.begin(), children_.end(), [](const StreamChild& a, const StreamChild& b) {
-            return a.firstFrame < b.firstFrame;
-        });
+        std::stable_sort(children_.begin(), children_.end(),
+                         [](const StreamChild& a, const StreamChild& b) { return a.firstFrame < b.firstFrame; });
     }
 
     std::optional<StreamChild> nextChild() override

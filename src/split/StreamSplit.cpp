@@ -366,8 +366,8 @@ private:
         std::uint64_t moved = 0;
         while (moved < bytes) {
             const auto step = static_cast<std::size_t>(std::min<std::uint64_t>(bytes - moved, STREAM_READ_BYTES));
-            const SystemCopy copied = systemCopy_ ? files_.copyInSystem(first.stream, at + moved, next.stream, step)
-                                                  : SystemCopy{};
+            const SystemCopy copied =
+                systemCopy_ ? files_.copyInSystem(first.stream, at + moved, next.stream, step) : SystemCopy{};
             if (!copied.possible) {
                 systemCopy_ = false;
                 if (!copyThrough(first, at + moved, next, step)) {
@@ -543,8 +543,8 @@ private:
     std::uint64_t written_ = 0;  // frames handed to the Children (or passed over) so far
     bool stopped_ = false;
     bool systemCopy_ = true;
-    bool moving_ = true;         // until the system says it cannot move the stream's bytes
-    std::size_t movedPart_ = 0;  // bytes of a frame moved into the Child beyond its whole frames
+    bool moving_ = true;                    // until the system says it cannot move the stream's bytes
+    std::size_t movedPart_ = 0;             // bytes of a frame moved into the Child beyond its whole frames
     std::vector<std::uint8_t> buffer_;      // the block read
     std::vector<std::uint8_t> copyBuffer_;  // samples moved between or within Children's files
     std::string runFolder_ = runFolderOf(plan_.stem, markOfThisRun());
