@@ -1,11 +1,11 @@
 #include "split/StreamSplit.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <limits>
 #include <list>
 
+#include "split/StreamChildFiles.h"
 #include "split/TemporaryChild.h"
 
 std::vector<std::uint64_t> StreamRule::look(const std::uint8_t*, std::uint64_t, std::uint64_t) { return {}; }
@@ -17,24 +17,12 @@ namespace {
 // Wraps instead of overflowing, as the numbers of a plan do.
 std::int32_t after(std::int32_t number) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(number) + 1u); }
 
-// A Child being written.
-struct OpenChild {
-    PlannedChild child;                // its sampleBytes: those written so far
-    std::optional<std::uint64_t> end;  // the frame it ends before, when its rule knows it
-    bool kept = true;                  // numbered from --from on; otherwise removed when it ends
-    std::FILE* stream = nullptr;
-    std::string name;
-    std::string temporary;
-    std::uint64_t headerBytes = 0;  // of the header it was begun with
-    std::uint64_t fileBytes = 0;    // in its file, which a cut leaves longer than the Child
-};
-
 class StreamWriter {
 public:
     StreamWriter(const SplitPlan& plan, const StreamJob& job, StreamRule& rule, const StreamSource& source,
                  StreamFiles& files, SplitListener& listener, SplitStopRequest& stop)
-        : plan_(plan), job_(job), rule_(rule), source_(source), files_(files), listener_(listener), stop_(stop),
-          frameBytes_(plan.frameBytes)
+        : plan_(plan), job_(job), rule_(rule), source_(source), listener_(listener), stop_(stop),
+          frameBytes_(plan.frameBytes), children_(plan, files, job.motherFile)
     {
     }
 
@@ -71,6 +59,13 @@ private:
             }
         }
         return false;
+    }
+
+    // A step on a Child's file failed: as the files tell it.
+    bool filesFailed()
+    {
+        const ChildFault& fault = children_.fault();
+        return failed(fault.stop, fault.cause, fault.child);
     }
 
     bool stopAsked()
@@ -241,11 +236,6 @@ private:
         return true;
     }
 
-    // Where a Child's name must not lead: the file standard input reads. A pipe is no file a
-    // name leads to; the run's own folder stands in for it, which no Child's name leads to, so an
-    // old Child of that name is replaced as in a split of a file.
-    const std::string& motherStandIn() const { return job_.motherFile.empty() ? runFolder_ : job_.motherFile; }
-
     bool begin(const StreamChild& planned)
     {
         OpenChild open;
@@ -262,47 +252,13 @@ private:
         if (open.kept) {
             listener_.childStarted(open.child);
         }
-        if (!runFolderMade_) {
-            errno = 0;
-            if (!files_.makeFolder(runFolder_)) {
-                return failed(SplitStop::ChildCannotCreate, errno, &open);
-            }
-            runFolderMade_ = true;
-        }
-        open.name = childName(plan_, open.child);
-        open.temporary = temporaryNameOf(runFolder_, open.name);
-        errno = 0;
-        const ChildCreation created = files_.createChild(open.name, motherStandIn(), open.temporary);
-        switch (created.mother) {
-        case Sameness::Same: return failed(SplitStop::ChildIsMother, 0, &open);
-        case Sameness::Unknown: return failed(SplitStop::ChildMayBeMother, 0, &open);
-        case Sameness::Different: break;
-        }
-        if (created.stream == nullptr) {
-            return failed(SplitStop::ChildCannotCreate, errno, &open);
-        }
-        open.stream = created.stream;
-        // The header for the frames planned: a Child that gets them all needs no other.
-        const std::vector<std::uint8_t> header = childFileHeader(plan_, open.child);
-        open.headerBytes = header.size();
-        open.fileBytes = header.size();
-        open.child.sampleBytes = 0;
         open_.push_back(std::move(open));
         OpenChild& begun = open_.back();
-        if (!writeBytes(begun, header.data(), header.size())) {
-            return false;
+        if (!children_.create(begun)) {
+            return filesFailed();
         }
         if (begun.kept) {
             listener_.childCreated(begun.child);
-        }
-        return true;
-    }
-
-    bool writeBytes(OpenChild& open, const void* from, std::size_t bytes)
-    {
-        errno = 0;
-        if (files_.write(open.stream, from, bytes) != bytes) {
-            return failed(SplitStop::ChildCannotWrite, errno, &open);
         }
         return true;
     }
@@ -312,11 +268,10 @@ private:
         if (bytes == 0) {
             return true;
         }
-        if (!writeBytes(open, from, bytes)) {
-            return false;
+        if (!children_.write(open, from, bytes)) {
+            return filesFailed();
         }
         open.child.sampleBytes += bytes;
-        open.fileBytes += bytes;
         if (open.kept) {
             listener_.bytesCopied(open.child, open.child.sampleBytes);
         }
@@ -339,10 +294,13 @@ private:
         if (!begin({after(before.child.number), cut, std::nullopt, {}})) {
             return false;
         }
-        if (!moveTail(before, open_.back(), kept)) {
-            return false;
+        OpenChild& next = open_.back();
+        if (!children_.moveTail(before, next, kept)) {
+            return filesFailed();
         }
-        before.child.sampleBytes = kept;
+        if (next.kept) {
+            listener_.bytesCopied(next.child, next.child.sampleBytes);
+        }
         if (!finish(before)) {
             return false;
         }
@@ -350,137 +308,17 @@ private:
         return true;
     }
 
-    // The first Child's samples from `from` on, to the end of the next one's file: inside the
-    // system where the file layer can, otherwise through the copy buffer.
-    bool moveTail(OpenChild& first, OpenChild& next, std::uint64_t from)
-    {
-        const std::uint64_t bytes = first.child.sampleBytes - from;
-        const std::uint64_t at = first.headerBytes + from;
-        errno = 0;
-        if (bytes == 0) {
-            return true;
-        }
-        if (!files_.flush(first.stream)) {
-            return failed(SplitStop::ChildCannotWrite, errno, &first);
-        }
-        std::uint64_t moved = 0;
-        while (moved < bytes) {
-            const auto step = static_cast<std::size_t>(std::min<std::uint64_t>(bytes - moved, STREAM_READ_BYTES));
-            const SystemCopy copied =
-                systemCopy_ ? files_.copyInSystem(first.stream, at + moved, next.stream, step) : SystemCopy{};
-            if (!copied.possible) {
-                systemCopy_ = false;
-                if (!copyThrough(first, at + moved, next, step)) {
-                    return false;
-                }
-            } else if (copied.error != 0 || copied.copied != step) {
-                return failed(SplitStop::ChildCannotWrite, copied.error, &next);
-            }
-            moved += step;
-        }
-        next.child.sampleBytes += bytes;
-        next.fileBytes += bytes;
-        if (next.kept) {
-            listener_.bytesCopied(next.child, next.child.sampleBytes);
-        }
-        return true;
-    }
-
-    bool copyThrough(OpenChild& first, std::uint64_t at, OpenChild& next, std::size_t bytes)
-    {
-        copyBuffer_.resize(STREAM_READ_BYTES);
-        errno = 0;
-        if (!files_.seek(first.stream, at) || files_.read(first.stream, copyBuffer_.data(), bytes) != bytes) {
-            return failed(SplitStop::ChildCannotWrite, errno, &first);
-        }
-        return writeBytes(next, copyBuffer_.data(), bytes);
-    }
-
-    // The samples moved within the file to stand after a header of another size: back to front
-    // when it grows, front to back when it shrinks, so that none is written over before it is read.
-    bool moveSamples(OpenChild& open, std::uint64_t headerBytes)
-    {
-        copyBuffer_.resize(STREAM_READ_BYTES);
-        const std::uint64_t samples = open.child.sampleBytes;
-        const bool grows = headerBytes > open.headerBytes;
-        for (std::uint64_t done = 0; done < samples;) {
-            const auto step = static_cast<std::size_t>(std::min<std::uint64_t>(samples - done, STREAM_READ_BYTES));
-            const std::uint64_t offset = grows ? samples - done - step : done;
-            errno = 0;
-            if (!files_.seek(open.stream, open.headerBytes + offset) ||
-                files_.read(open.stream, copyBuffer_.data(), step) != step ||
-                !files_.seek(open.stream, headerBytes + offset) || !writeBytes(open, copyBuffer_.data(), step)) {
-                return failed(SplitStop::ChildCannotWrite, errno, &open);
-            }
-            done += step;
-        }
-        open.fileBytes = std::max(open.fileBytes, headerBytes + samples);
-        open.headerBytes = headerBytes;
-        return true;
-    }
-
-    // The Child's header made again for the frames it got, over the first; then, as the file
-    // writer closes a Child, every byte out and checked, the file closed, cut to the Child's
-    // length and renamed. A Child numbered below --from is only removed.
     bool finish(OpenChild& open)
     {
-        if (!open.kept) {
-            files_.close(open.stream);
-            open.stream = nullptr;
-            files_.remove(open.temporary);
-            return true;
+        if (open.kept) {
+            listener_.samplesCopied(open.child);
         }
-        const std::vector<std::uint8_t> header = childFileHeader(plan_, open.child);
-        if (header.size() != open.headerBytes && !moveSamples(open, header.size())) {
-            return false;
+        if (!children_.finish(open)) {
+            return filesFailed();
         }
-        errno = 0;
-        if (!files_.seek(open.stream, 0)) {
-            return failed(SplitStop::ChildCannotWrite, errno, &open);
-        }
-        if (!writeBytes(open, header.data(), header.size())) {
-            return false;
-        }
-        listener_.samplesCopied(open.child);
-        if (!closeChild(open)) {
-            return false;
-        }
-        const std::uint64_t length = header.size() + open.child.sampleBytes;
-        errno = 0;
-        if (open.fileBytes != length && !files_.resize(open.temporary, length)) {
-            return failed(SplitStop::ChildCannotWrite, errno, &open);
-        }
-        const ChildPlacement placed = files_.place(open.temporary, open.name, motherStandIn());
-        switch (placed.mother) {
-        case Sameness::Same: return failed(SplitStop::ChildIsMother, 0, &open);
-        case Sameness::Unknown: return failed(SplitStop::ChildMayBeMother, 0, &open);
-        case Sameness::Different: break;
-        }
-        if (!placed.placed) {
-            return failed(SplitStop::ChildCannotWrite, placed.error, &open);
-        }
-        open.temporary.clear();
-        ++split().childrenKept;
-        listener_.childFinished(open.child);
-        return true;
-    }
-
-    // As the file writer closes a Child: a close can report success although its last write failed.
-    bool closeChild(OpenChild& open)
-    {
-        std::FILE* stream = open.stream;
-        open.stream = nullptr;
-        errno = 0;
-        const bool flushed = files_.flush(stream);
-        int error = errno;
-        const bool clean = !files_.hasError(stream);
-        errno = 0;
-        const bool closed = files_.close(stream);
-        if (error == 0) {
-            error = errno;
-        }
-        if (!flushed || !clean || !closed) {
-            return failed(SplitStop::ChildCannotWrite, error, &open);
+        if (open.kept) {
+            ++split().childrenKept;
+            listener_.childFinished(open.child);
         }
         return true;
     }
@@ -509,11 +347,9 @@ private:
     {
         std::optional<std::uint64_t> lostFrom;
         for (OpenChild& open : open_) {
-            if (open.stream != nullptr) {
-                files_.close(open.stream);
-            }
-            if (!open.temporary.empty()) {
-                const bool removed = files_.remove(open.temporary);
+            const bool made = !open.temporary.empty();
+            const bool removed = children_.remove(open);
+            if (made) {
                 split().childRemoved = split().childRemoved.value_or(true) && removed;
             }
             if (open.kept) {
@@ -523,32 +359,25 @@ private:
         }
         open_.clear();
         outcome_.lostFrom = lostFrom.value_or(written_);
-        if (runFolderMade_) {
-            files_.removeFolder(runFolder_);
-            runFolderMade_ = false;
-        }
+        children_.removeFolder();
     }
 
     const SplitPlan& plan_;
     const StreamJob& job_;
     StreamRule& rule_;
     const StreamSource& source_;
-    StreamFiles& files_;
     SplitListener& listener_;
     SplitStopRequest& stop_;
     const std::uint64_t frameBytes_;
+    StreamChildFiles children_;
     StreamOutcome outcome_;
     std::optional<StreamChild> next_;
     std::list<OpenChild> open_;  // in the order they began; a list, so that each stays where it is
     std::uint64_t written_ = 0;  // frames handed to the Children (or passed over) so far
     bool stopped_ = false;
-    bool systemCopy_ = true;
-    bool moving_ = true;                    // until the system says it cannot move the stream's bytes
-    std::size_t movedPart_ = 0;             // bytes of a frame moved into the Child beyond its whole frames
-    std::vector<std::uint8_t> buffer_;      // the block read
-    std::vector<std::uint8_t> copyBuffer_;  // samples moved between or within Children's files
-    std::string runFolder_ = runFolderOf(plan_.stem, markOfThisRun());
-    bool runFolderMade_ = false;
+    bool moving_ = true;                // until the system says it cannot move the stream's bytes
+    std::size_t movedPart_ = 0;         // bytes of a frame moved into the Child beyond its whole frames
+    std::vector<std::uint8_t> buffer_;  // the block read
 };
 
 }  // namespace
