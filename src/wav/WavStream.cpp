@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <vector>
 
 #include "wav/WavHeader.h"
@@ -107,7 +108,8 @@ StreamHead readStreamHead(const StreamBytes& read)
     head.headerBytesRead = static_cast<std::size_t>(std::min<std::uint64_t>(head.bytesRead, WAV_HEADER_BYTES));
     head.layout = walkWavChunks(kept.size(), readerOf(kept));
     head.metadata = readWavMetadata(kept.size(), readerOf(kept));
-    if (head.layout.data && head.layout.dataBytes != 0 && head.layout.dataBytes != SIZE_IN_DS64) {
+    const std::uint64_t size = head.layout.dataBytes;
+    if (head.layout.data && size != 0 && size != SIZE_IN_DS64 && size != std::numeric_limits<std::uint64_t>::max()) {
         head.sampleBytes = head.layout.dataBytes;
     }
     return head;

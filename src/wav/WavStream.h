@@ -22,7 +22,8 @@ struct StreamHead {
     WavLayout layout;                 // the walk of the chunks before the samples
     WavMetadata metadata;             // the bext, iXML and markers of those chunks
     // The samples the header gives, when it gives a size; none for the 0 or 0xFFFFFFFF a writer
-    // that cannot seek back leaves: then the samples are the bytes to the stream's end.
+    // that cannot seek back leaves (in an RF64 ds64 also all 64 bits set): then the samples are
+    // the bytes to the stream's end.
     std::optional<std::uint64_t> sampleBytes;
 };
 
