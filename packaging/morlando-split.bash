@@ -25,7 +25,7 @@ _morlando_split()
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--every --pieces --like --at-markers --at-labels --at-cue --at-silence
             --silence-db --silence-min --min-piece --no-metadata --window-rules --default-header --from --name
-            --into --jobs --block --dry-run --quiet --help --version -q -h' -- "$cur"))
+            --into --jobs --block --dry-run --resume --sync --quiet --help --version -q -h' -- "$cur"))
     else
         COMPREPLY=($(compgen -f -X '!*.[wW][aA][vV]' -- "$cur"))
         compopt -o filenames 2>/dev/null

@@ -77,6 +77,10 @@ private:
             options_.version = true;
         } else if (word == "--dry-run") {
             options_.dryRun = true;
+        } else if (word == "--resume") {
+            options_.resume = true;
+        } else if (word == "--sync") {
+            options_.sync = true;
         } else if (word == "--quiet" || word == "-q") {
             options_.quiet = true;
         } else if (word == "--default-header") {

@@ -33,6 +33,8 @@ struct CliOptions {
     std::optional<std::string> name;
     std::uint32_t blockBytes = 0;  // --block; 0 when not given
     bool dryRun = false;
+    bool resume = false;  // --resume: Children already whole under their names are kept
+    bool sync = false;    // --sync: every Child on the disk before its rename
     bool quiet = false;
     bool help = false;
     bool version = false;

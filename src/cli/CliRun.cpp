@@ -131,7 +131,8 @@ int split(const SplitPlan& plan, const CliOptions& options, const CliConsole& co
     ConsoleProgress progress(options.quiet || !console.progress ? nowhere : console.err, console.errIsTerminal, plan);
     SystemCopyFiles files;
     SplitStopRequest never;
-    const SplitOutcome outcome = writeSplit(plan, files, progress, console.stop ? *console.stop : never);
+    const SplitOutcome outcome =
+        writeSplit(plan, files, progress, console.stop ? *console.stop : never, WriteChoice{options.resume, options.sync});
     if (console.tally != nullptr) {
         *console.tally = {true, outcome.childrenKept, outcome.stop};
     }

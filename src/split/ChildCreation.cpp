@@ -42,6 +42,20 @@ ChildPlacement placeChild(const std::string& temporary, const std::string& path,
     return placement;
 }
 
+bool syncChildToDisk(std::FILE* stream) { return ::fsync(::fileno(stream)) == 0; }
+
+// A folder is opened for reading only to be synced: its entries are what a rename changed.
+bool syncFolderToDisk(const std::string& folder)
+{
+    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (descriptor < 0) {
+        return false;
+    }
+    const bool synced = ::fsync(descriptor) == 0;
+    ::close(descriptor);
+    return synced;
+}
+
 bool makeRunFolder(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }
 
 bool removeRunFolder(const std::string& path) { return ::rmdir(path.c_str()) == 0; }

@@ -147,6 +147,19 @@ ChildPlacement placeChild(const std::string& temporary, const std::string& path,
     return placement;
 }
 
+bool syncChildToDisk(std::FILE* stream)
+{
+    const intptr_t handle = _get_osfhandle(_fileno(stream));
+    if (handle == -1 || !FlushFileBuffers(reinterpret_cast<HANDLE>(handle))) {
+        errno = errnoOf(GetLastError());
+        return false;
+    }
+    return true;
+}
+
+// The rename was asked to be on disk on return (write-through): the folder has nothing left to force.
+bool syncFolderToDisk(const std::string&) { return true; }
+
 bool makeRunFolder(const std::string& path)
 {
     if (!CreateDirectoryA(path.c_str(), nullptr)) {
