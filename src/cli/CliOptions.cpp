@@ -144,7 +144,8 @@ private:
             silenceOptions_.push_back(option);
             const std::optional<TimeLength> length =
                 value == "0" && option == "--min-piece" ? TimeLength{true, 0, 0, 1} : parseDuration(value);
-            (option == "--silence-min" ? options_.cut.silenceMin : options_.cut.minPiece) = length.value_or(TimeLength{});
+            (option == "--silence-min" ? options_.cut.silenceMin : options_.cut.minPiece) =
+                length.value_or(TimeLength{});
             refuseUnless(length.has_value(), option, value, "a duration such as 1s, 500ms or 48000f");
         } else if (option == "--from") {
             options_.cut.from = static_cast<std::int32_t>(parseCount(value, LARGEST_FROM).value_or(0));

@@ -40,9 +40,9 @@ struct CutRequest {
     std::uint32_t pieceBytes = 0;
     CutMode pieceMode = CutMode::None;
     HeaderBytes templateHeader{};
-    bool metadata = true;           // the Mother's bext, iXML and markers carried into its own-time Children
-    std::int32_t from = 0;          // above 0: the first piece written, and its number
-    std::int32_t firstNumber = 1;   // otherwise the first Child's number; the next ones count on from it
-    std::string stem;               // the Children are named stem, number, ".WAV"
-    std::uint32_t blockBytes = 0;   // the copy block; 0 for the default one
+    bool metadata = true;          // the Mother's bext, iXML and markers carried into its own-time Children
+    std::int32_t from = 0;         // above 0: the first piece written, and its number
+    std::int32_t firstNumber = 1;  // otherwise the first Child's number; the next ones count on from it
+    std::string stem;              // the Children are named stem, number, ".WAV"
+    std::uint32_t blockBytes = 0;  // the copy block; 0 for the default one
 };

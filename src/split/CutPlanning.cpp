@@ -18,21 +18,13 @@
 
 namespace {
 
-// The runtime's cause as a line of its own; nothing when it gave none.
-std::string causeLine(int cause) { return cause != 0 ? std::string("\n") + std::strerror(cause) : std::string(); }
-
-CutMessage refusalOf(const char* caption, const std::string& file, std::string lines = {})
-{
-    return {caption, file, 0, {}, std::move(lines)};
-}
-
 // The Mother's first look, its stream closed; none after saying why it cannot be opened.
 std::optional<MotherFacts> examine(const std::string& path, PlannedCut& cut)
 {
     int cause = 0;
     std::optional<MotherFacts> facts = examineMother(path, cause);
     if (!facts) {
-        cut.refusal = refusalOf(motherCannotOpen().caption, path, causeLine(cause));
+        cut.refusal = cutMessage(motherCannotOpen().caption, path, causeLine(cause));
         return std::nullopt;
     }
     std::fclose(facts->stream);
@@ -43,10 +35,10 @@ std::optional<MotherFacts> examine(const std::string& path, PlannedCut& cut)
 void warnIfUnfinished(const std::string& path, const DataExtent& extent, PlannedCut& cut)
 {
     if (extent.unfinished) {
-        cut.unfinished = refusalOf(cuttext::UNFINISHED_HEADER, path,
-                                   numberLine(cuttext::HEADER_SIZE_LABEL, extent.headerDataSize) +
-                                       numberLine(cuttext::USED_SIZE_LABEL, extent.usedDataSize) + "\n" +
-                                       cuttext::UNFINISHED_GOES_ON);
+        cut.unfinished = cutMessage(cuttext::UNFINISHED_HEADER, path,
+                                    numberLine(cuttext::HEADER_SIZE_LABEL, extent.headerDataSize) +
+                                        numberLine(cuttext::USED_SIZE_LABEL, extent.usedDataSize) + "\n" +
+                                        cuttext::UNFINISHED_GOES_ON);
     }
 }
 
@@ -59,12 +51,12 @@ std::optional<TemplateWav> readTemplate(const std::string& path, PlannedCut& cut
     if (refusal.caption != nullptr) {
         const bool withCause = read.problem == TemplateProblem::CannotOpen;
         // The refusal's text is the path, then what was read.
-        cut.refusal = refusalOf(refusal.caption, path,
-                                refusal.text.substr(path.size()) + (withCause ? causeLine(read.openError) : ""));
+        cut.refusal = cutMessage(refusal.caption, path,
+                                 refusal.text.substr(path.size()) + (withCause ? causeLine(read.openError) : ""));
         return std::nullopt;
     }
     if (read.pieceBytes == 0) {
-        cut.refusal = refusalOf(cuttext::LIKE_NO_DATA, path, numberLine(cuttext::DATA_SIZE_LABEL, 0));
+        cut.refusal = cutMessage(cuttext::LIKE_NO_DATA, path, numberLine(cuttext::DATA_SIZE_LABEL, 0));
         return std::nullopt;
     }
     return read;
@@ -82,7 +74,7 @@ std::optional<LoadedMother> loadMother(const std::string& path, PlannedCut& cut)
     }
     takeUnfinishedHeader(*facts);
     if (const std::optional<MotherRefusal> refusal = motherRefusalOf(*facts)) {
-        cut.refusal = refusalOf(refusal->caption, path, refusal->numbers);
+        cut.refusal = cutMessage(refusal->caption, path, refusal->numbers);
         return std::nullopt;
     }
     warnIfUnfinished(path, facts->extent, cut);
@@ -104,8 +96,8 @@ bool choosePiece(CutChoice& choice, const CutRequest& request, const MotherSourc
         choice.pieceBytes = countPieceBytes(motherDataBytes, request.pieces);
         choice.cutMode = CutMode::Count;
         if (choice.pieceBytes == 0) {
-            cut.refusal = refusalOf(cuttext::TOO_MANY_PIECES, mother.path,
-                                    numberLine(cuttext::FRAMES_LABEL, motherDataBytes / BYTES_PER_FRAME));
+            cut.refusal = cutMessage(cuttext::TOO_MANY_PIECES, mother.path,
+                                     numberLine(cuttext::FRAMES_LABEL, motherDataBytes / BYTES_PER_FRAME));
             return false;
         }
         return true;
@@ -166,19 +158,19 @@ std::optional<MotherSource> readOwnMother(const std::string& path, PlannedCut& c
         return std::nullopt;
     }
     if (const std::optional<MotherRefusal> refusal = motherRefusalFor(findSplitProblem(*facts), *facts)) {
-        cut.refusal = refusalOf(refusal->caption, path, refusal->numbers);
+        cut.refusal = cutMessage(refusal->caption, path, refusal->numbers);
         return std::nullopt;
     }
     const WavFormat& format = facts->layout.format;
     if (sampleFormatProblem(format) != FormatProblem::None) {
-        cut.refusal = refusalOf(cuttext::FORMAT_REFUSED, path, formatLines(format));
+        cut.refusal = cutMessage(cuttext::FORMAT_REFUSED, path, formatLines(format));
         return std::nullopt;
     }
     const MotherSource mother = ownTimeSourceOf(path, *facts);
     if (mother.sampleBytes == 0) {
-        cut.refusal = refusalOf(cuttext::NO_WHOLE_FRAME, path,
-                                numberLine(cuttext::USED_SIZE_LABEL, facts->extent.usedDataSize) +
-                                    numberLine(cuttext::BLOCK_ALIGN_LABEL, format.blockAlign));
+        cut.refusal = cutMessage(cuttext::NO_WHOLE_FRAME, path,
+                                 numberLine(cuttext::USED_SIZE_LABEL, facts->extent.usedDataSize) +
+                                     numberLine(cuttext::BLOCK_ALIGN_LABEL, format.blockAlign));
         return std::nullopt;
     }
     warnIfUnfinished(path, facts->extent, cut);
@@ -190,12 +182,12 @@ std::optional<ChildSpans> piecesOf(std::optional<std::uint64_t> pieceFrames, std
                                    const MotherSource& mother, PlannedCut& cut)
 {
     if (!pieceFrames) {
-        cut.refusal = refusalOf(cuttext::PIECE_TOO_LONG, mother.path);
+        cut.refusal = cutMessage(cuttext::PIECE_TOO_LONG, mother.path);
         return std::nullopt;
     }
     if (*pieceFrames == 0) {
-        cut.refusal = refusalOf(cuttext::PIECE_UNDER_A_FRAME, mother.path,
-                                numberLine(cuttext::RATE_LABEL, mother.format->sampleRate));
+        cut.refusal = cutMessage(cuttext::PIECE_UNDER_A_FRAME, mother.path,
+                                 numberLine(cuttext::RATE_LABEL, mother.format->sampleRate));
         return std::nullopt;
     }
     return spansEvery(motherFrames, *pieceFrames);
@@ -220,7 +212,7 @@ std::optional<ChildSpans> spansOf(const CutRequest& request, const MotherSource&
         ChildSpans spans = spansOfPieces(motherFrames, request.pieces);
         if (spans.empty()) {
             cut.refusal =
-                refusalOf(cuttext::TOO_MANY_PIECES, mother.path, numberLine(cuttext::FRAMES_LABEL, motherFrames));
+                cutMessage(cuttext::TOO_MANY_PIECES, mother.path, numberLine(cuttext::FRAMES_LABEL, motherFrames));
             return std::nullopt;
         }
         return spans;
@@ -260,6 +252,13 @@ PlannedCut planOwnTime(const CutRequest& request, const std::string& path)
 }
 
 }  // namespace
+
+CutMessage cutMessage(const char* caption, const std::string& file, std::string lines)
+{
+    return {caption, file, 0, {}, std::move(lines)};
+}
+
+std::string causeLine(int cause) { return cause != 0 ? std::string("\n") + std::strerror(cause) : std::string(); }
 
 std::string cutMessageText(const CutMessage& message)
 {

@@ -20,6 +20,12 @@ struct CutMessage {
     std::string lines;     // under the file, each starting with a line break: the numbers read, the cause
 };
 
+// A message about a whole file, with these lines under it.
+CutMessage cutMessage(const char* caption, const std::string& file, std::string lines = {});
+
+// The runtime's cause as a line under a message; nothing when it gave none.
+std::string causeLine(int cause);
+
 // The text under the caption: "FILE", ", line N" and ": problem" when given, then the lines.
 std::string cutMessageText(const CutMessage& message);
 
@@ -38,10 +44,10 @@ struct CutMother {
 };
 
 struct PlannedCut {
-    std::optional<SplitPlan> plan;        // none when refused
-    std::optional<CutMessage> refusal;    // why there is no plan
-    std::optional<CutMessage> unfinished; // the warning that the header's data size is not the file's
-    bool noSilence = false;               // the silences gave no cut: the Mother stays one Child
+    std::optional<SplitPlan> plan;         // none when refused
+    std::optional<CutMessage> refusal;     // why there is no plan
+    std::optional<CutMessage> unfinished;  // the warning that the header's data size is not the file's
+    bool noSilence = false;                // the silences gave no cut: the Mother stays one Child
 };
 
 // The plan of the request for the Mother, or why the Mother, the template, the file of marks or

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -37,16 +36,14 @@ std::optional<std::string> readText(const std::string& path, PlannedCut& cut)
     std::ifstream in(path, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!in.is_open() || in.bad()) {
-        const int cause = errno;
-        cut.refusal = CutMessage{cuttext::MARKS_FILE_UNREADABLE, path, 0, {},
-                                 cause != 0 ? std::string("\n") + std::strerror(cause) : std::string()};
+        const int cause = errno;  // before anything else can set it
+        cut.refusal = cutMessage(cuttext::MARKS_FILE_UNREADABLE, path, causeLine(cause));
         return std::nullopt;
     }
     return text;
 }
 
-std::optional<ChildSpans> fromFile(const CutRequest& request, std::uint32_t rate, std::uint64_t frames,
-                                   PlannedCut& cut)
+std::optional<ChildSpans> fromFile(const CutRequest& request, std::uint32_t rate, std::uint64_t frames, PlannedCut& cut)
 {
     const std::optional<std::string> text = readText(request.marksPath, cut);
     if (!text) {
@@ -71,7 +68,7 @@ std::optional<ChildSpans> atSilence(const CutRequest& request, const MotherSourc
         if (stream != nullptr) {
             std::fclose(stream);
         }
-        cut.refusal = CutMessage{cuttext::MOTHER_NOT_READ_WHOLE, mother.path, 0, {}, {}};
+        cut.refusal = cutMessage(cuttext::MOTHER_NOT_READ_WHOLE, mother.path);
         return std::nullopt;
     }
     const std::uint32_t rate = mother.format->sampleRate;
@@ -80,7 +77,7 @@ std::optional<ChildSpans> atSilence(const CutRequest& request, const MotherSourc
     const SilenceCuts found = spansAtSilence({readerOf(stream), mother.dataAt, frames, *layout}, rule);
     std::fclose(stream);
     if (!found.readWhole) {
-        cut.refusal = CutMessage{cuttext::MOTHER_NOT_READ_WHOLE, mother.path, 0, {}, {}};
+        cut.refusal = cutMessage(cuttext::MOTHER_NOT_READ_WHOLE, mother.path);
         return std::nullopt;
     }
     cut.noSilence = found.silences == 0;

@@ -154,8 +154,9 @@ constexpr TimeLength TEN_SECONDS{false, 0, 10, 1};
 TEST_F(OwnTime, EveryFormatIsCutAtItsOwnFramesAndKeepsItsFmt)
 {
     // A template of 10 s at 22 050 Hz mono, 16 bits: pieces of 10 s at the Mother's rate.
-    const Bytes like = join({ascii("RIFF"), le32(36 + 441000), ascii("WAVE"), Format{"", 1, 1, 22050, 2, 16, 16}.chunk(),
-                             ascii("data"), le32(441000), Bytes(441000, 0)});
+    const Bytes like =
+        join({ascii("RIFF"), le32(36 + 441000), ascii("WAVE"), Format{"", 1, 1, 22050, 2, 16, 16}.chunk(),
+              ascii("data"), le32(441000), Bytes(441000, 0)});
     CutRequest likeIt;
     likeIt.rule = CutRule::Like;
     likeIt.likePath = folder.write("like.wav", like);

@@ -92,7 +92,10 @@ TEST(MarksSpans, CutsAtMarkersLabelsCueSheetsAndSilencesAndCarriesTheMothersTime
         {"markers", requestOf(CutRule::Markers), named, {0, 2000, 6000, 10000}},
         {"labels", requestOf(CutRule::Labels, labels), named, {0, 2000, 6000, 10000}},
         {"CUE sheet", requestOf(CutRule::Cue, sheet), named, {0, 2000, 6000, 10000}},
-        {"silences of 400 ms", silences({false, 0, 2, 5}), {"kid1.WAV", "kid2.WAV", "kid3.WAV"}, {0, 2000, 6000, 10000}},
+        {"silences of 400 ms",
+         silences({false, 0, 2, 5}),
+         {"kid1.WAV", "kid2.WAV", "kid3.WAV"},
+         {0, 2000, 6000, 10000}},
         {"silences of 401 ms", silences({false, 0, 401, 1000}), {"kid1.WAV", "kid2.WAV"}, {0, 6000, 10000}},
         {"no silence below -100 dB", silences({false, 0, 1, 1}, -100.0), {"kid1.WAV"}, {0, 10000}, true},
     };
