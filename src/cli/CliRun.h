@@ -1,5 +1,5 @@
-// morlando-split as a whole: the command line read, the Mother read as LOAD reads it, the piece
-// length chosen as the cut commands choose it, the plan made and written by the split writer.
+// morlando-split as a whole: the command line read and made a cut request, the plan the split's
+// planning makes of it (or its refusal) told, and the plan written by the split writer.
 #pragma once
 
 #include <cstddef>

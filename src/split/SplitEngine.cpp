@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "split/CutPlanning.h"
 #include "split/SplitMessages.h"
 #include "split/SplitProgress.h"
 #include "split/SplitWriter.h"
@@ -125,22 +126,26 @@ std::int64_t processMilliseconds()
 
 SplitPlan planOfRecord(const MotherRecord& mother, const CutRecord& cut, const NamesAndPicks& names)
 {
-    MotherSource source;
+    LoadedMother loaded;
+    MotherSource& source = loaded.source;
     source.path = mother.motherPath;
     source.fileBytes = mother.motherFileBytes;
     source.dataAt = mother.motherReadOffset;
     source.dataChunkBytes = mother.motherHeaderDataSize.value_or(mother.motherDataBytes + MOTHER_DATA_MARGIN);
     source.sampleBytes = mother.motherDataBytes;
-    CutChoice choice;
-    choice.pieceBytes = cut.pieceBytes;
-    choice.cutMode = cut.cutMode;
-    choice.startPattern = cut.startPattern;
-    choice.templateHeader = cut.headerBuf;
-    choice.copyBufferBytes = cut.copyBufferBytes;
-    choice.childNumber = names.childNumber;
-    choice.childStem = names.childStem;
-    choice.motherOwnHeader = mother.motherOwnHeader;
-    return planWindowSplit(source, choice);
+    loaded.ownHeader = mother.motherOwnHeader;
+    CutRequest request;
+    request.rule = CutRule::Bytes;
+    request.windowRules = true;
+    request.pieceBytes = cut.pieceBytes;
+    request.pieceMode = cut.cutMode;
+    request.templateHeader = cut.headerBuf;
+    request.from = cut.startPattern;
+    request.blockBytes = cut.copyBufferBytes;
+    request.firstNumber = names.childNumber;
+    request.stem = names.childStem;
+    // A Mother LOAD took is never refused here: the plan is made of the record alone.
+    return planCut(request, {mother.motherPath, loaded}).plan.value();
 }
 
 void runSplit(AppState& state, SplitTools& tools, const SplitTexts& texts)

@@ -170,11 +170,6 @@ SplitPlan planWindowSplit(const MotherSource& mother, const CutChoice& choice)
     return plan;
 }
 
-SplitPlan planCommandLineSplit(const MotherSource& mother, const CutChoice& choice)
-{
-    return planWindowSplit(mother, choice);
-}
-
 SplitPlan planSpans(const MotherSource& mother, const ChildSpans& spans, const SpanChoice& choice)
 {
     SplitPlan plan;

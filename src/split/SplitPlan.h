@@ -116,9 +116,6 @@ inline constexpr std::uint32_t COPY_BLOCK_MAX = 8 * 1024 * 1024;
 // takes its number. Without a piece length the plan has no Child.
 SplitPlan planWindowSplit(const MotherSource& mother, const CutChoice& choice);
 
-// The command line's --window-rules: the window's, so that both write the same Children.
-SplitPlan planCommandLineSplit(const MotherSource& mother, const CutChoice& choice);
-
 // What a split in the Mother's own time is told besides its spans.
 struct SpanChoice {
     std::string childStem;

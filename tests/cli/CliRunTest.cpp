@@ -1,4 +1,5 @@
 #include "cli/CliRun.h"
+#include "cli/ConsoleProgress.h"
 
 #include <gtest/gtest.h>
 
@@ -208,6 +209,37 @@ TEST_F(CliRun, DryRunListsThePlanAndWritesNothing)
                              "  leftover of a stopped run: the split removes it\n");
     EXPECT_EQ(err.str(), "morlando-split: CHILD name is the MOTHER Wavfile\n  " + motherPath + "\n  " + motherPath +
                              "\n  split stopped, the MOTHER is unchanged\n");
+}
+
+// A 24-bit stereo 48 kHz Mother of 25 s and 7 frames of silence whose header was never finished:
+// the planning's warnings are told, the unfinished header on standard error and the silences
+// that give no cut on standard output, before the plan's lines in the Mother's own time.
+TEST_F(CliRun, DryRunGivesFramesAndDurationsInTheMothersTimeAfterThePlanningsWarnings)
+{
+    HeaderBytes header = pcmHeader(0xFFFFFFFF);
+    writeLe32(48000, &header[SAMPLE_RATE_AT]);
+    writeLe32(288000, &header[BYTE_RATE_AT]);
+    header[BLOCK_ALIGN_AT] = 6;
+    header[BITS_PER_SAMPLE_AT] = 24;
+    const std::string path = folder.writeWav("mother.wav", header, 44 + 7200042);
+    const std::string kid = folder.path("kid");
+    const std::string warning = "morlando-split: warning: the header's data size is not the file's\n  " + path +
+                                "\n  data size in the header = 4294967295\n  data size used = 7200042\n"
+                                "  the samples are the bytes to the end of the file, in whole frames\n";
+
+    ASSERT_EQ(run({"--every", "10s", "--dry-run", "--name", kid, path}), EXIT_DONE) << err.str();
+    EXPECT_EQ(err.str(), warning);
+    EXPECT_EQ(out.str(), kid + "1.WAV  2880044 bytes  480000 frames  10 s  from 0 s (frame 0)\n" + kid +
+                             "2.WAV  2880044 bytes  480000 frames  10 s  from 10 s (frame 480000)\n" + kid +
+                             "3.WAV  1440086 bytes  240007 frames  5.000146 s  from 20 s (frame 960000)\n");
+
+    ASSERT_EQ(run({"--at-silence", "--dry-run", "--name", kid, path}), EXIT_DONE) << err.str();
+    EXPECT_EQ(err.str(), warning);
+    EXPECT_EQ(out.str(), "no silence found: the MOTHER stays one Child\n" + kid +
+                             "1.WAV  7200086 bytes  1200007 frames  25.000146 s  from 0 s (frame 0)\n");
+    EXPECT_FALSE(exists(kid + "1.WAV"));
+    EXPECT_EQ(framesAsSeconds(12000, 48000), "0.25 s");
+    EXPECT_EQ(framesAsSeconds(95999999, 96000000), "1 s");  // 0.99999999 s to the nearest millionth
 }
 
 // A stop asked for before the first Child (the writer looks at it there as everywhere else):

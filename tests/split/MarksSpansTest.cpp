@@ -1,15 +1,14 @@
-// morlando-split cutting where the recording says: the same three Children from the Mother's
-// markers, a label list, a CUE sheet and its silences, carrying its bext and markers.
-#include "cli/MarksSpans.h"
+// Cutting where the recording says: the same three Children from the Mother's markers, a label
+// list, a CUE sheet and its silences, carrying its bext and markers.
+#include "split/MarksSpans.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <vector>
 
+#include "split/SplitFiles.h"
+#include "split/SplitWriter.h"
 #include "support/BytesReader.h"
 #include "support/ScratchFiles.h"
 
@@ -26,6 +25,36 @@ Bytes motherSamples()
         bytes.push_back(silent ? 0x00 : (frame % 2 == 0 ? 0x40 : 0xC0));
     }
     return bytes;
+}
+
+CutRequest requestOf(CutRule rule, const std::string& marksPath = {})
+{
+    CutRequest request;
+    request.rule = rule;
+    request.marksPath = marksPath;
+    return request;
+}
+
+CutRequest silences(TimeLength shortest, double db = -50.0)
+{
+    CutRequest request = requestOf(CutRule::Silence);
+    request.silenceMin = shortest;
+    request.silenceDb = db;
+    return request;
+}
+
+// The request planned for the Mother, its Children named stem<N>..., and written when planned.
+PlannedCut planAndWrite(CutRequest request, const std::string& stem, const std::string& mother)
+{
+    request.stem = stem;
+    PlannedCut cut = planCut(request, {mother, std::nullopt});
+    if (cut.plan) {
+        SystemCopyFiles files;
+        SplitListener nobody;
+        SplitStopRequest never;
+        EXPECT_TRUE(writeSplit(*cut.plan, files, nobody, never).finished());
+    }
+    return cut;
 }
 
 }  // namespace
@@ -53,30 +82,28 @@ TEST(MarksSpans, CutsAtMarkersLabelsCueSheetsAndSilencesAndCarriesTheMothersTime
                                                              "AUDIO\nTITLE b\nINDEX 01 00:06:00\n"));
     const std::vector<std::string> named = {"kid1.WAV", "kid2-intro_ one.WAV", "kid3-b.WAV"};
     struct Case {
-        std::vector<std::string> args;
+        const char* what;
+        CutRequest request;
         std::vector<std::string> names;
         std::vector<std::uint32_t> bounds;  // the Children's first frames, then the Mother's end
-        std::string out;
+        bool noSilence = false;
     };
     const std::vector<Case> cases = {
-        {{"--at-markers"}, named, {0, 2000, 6000, 10000}, ""},
-        {{"--at-labels", labels}, named, {0, 2000, 6000, 10000}, ""},
-        {{"--at-cue", sheet}, named, {0, 2000, 6000, 10000}, ""},
-        {{"--at-silence", "--silence-min", "400ms"}, {"kid1.WAV", "kid2.WAV", "kid3.WAV"}, {0, 2000, 6000, 10000}, ""},
-        {{"--at-silence", "--silence-min", "401ms"}, {"kid1.WAV", "kid2.WAV"}, {0, 6000, 10000}, ""},
-        {{"--at-silence", "--silence-db", "-100"},
-         {"kid1.WAV"},
-         {0, 10000},
-         "no silence found: the MOTHER stays one Child\n"},
+        {"markers", requestOf(CutRule::Markers), named, {0, 2000, 6000, 10000}},
+        {"labels", requestOf(CutRule::Labels, labels), named, {0, 2000, 6000, 10000}},
+        {"CUE sheet", requestOf(CutRule::Cue, sheet), named, {0, 2000, 6000, 10000}},
+        {"silences of 400 ms",
+         silences({false, 0, 2, 5}),
+         {"kid1.WAV", "kid2.WAV", "kid3.WAV"},
+         {0, 2000, 6000, 10000}},
+        {"silences of 401 ms", silences({false, 0, 401, 1000}), {"kid1.WAV", "kid2.WAV"}, {0, 6000, 10000}},
+        {"no silence below -100 dB", silences({false, 0, 1, 1}, -100.0), {"kid1.WAV"}, {0, 10000}, true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.args.front() + " " + c.args.back());
-        std::vector<std::string> args = c.args;
-        args.insert(args.end(), {"--name", folder.path("kid"), mother});
-        std::ostringstream out;
-        std::ostringstream err;
-        ASSERT_EQ(runCli(args, CliConsole{out, err, false}), EXIT_DONE) << err.str();
-        EXPECT_EQ(out.str().substr(0, c.out.size()), c.out);
+        SCOPED_TRACE(c.what);
+        const PlannedCut cut = planAndWrite(c.request, folder.path("kid"), mother);
+        ASSERT_TRUE(cut.plan);
+        EXPECT_EQ(cut.noSilence, c.noSilence);
         // The Children laid end to end are the Mother's samples; each carries its bext moved to its start.
         const std::size_t count = c.names.size();
         for (std::size_t i = 0; i < count; ++i) {
@@ -98,22 +125,19 @@ TEST(MarksSpans, CutsAtMarkersLabelsCueSheetsAndSilencesAndCarriesTheMothersTime
     }
 
     // The second Child of the markers holds the one at its start, and bare Children hold nothing.
-    std::ostringstream out;
-    std::ostringstream err;
-    ASSERT_EQ(runCli({"--at-markers", "--name", folder.path("kid"), mother}, CliConsole{out, err, false}), EXIT_DONE);
+    ASSERT_TRUE(planAndWrite(requestOf(CutRule::Markers), folder.path("kid"), mother).plan);
     const Bytes second = readWhole(folder.path("kid2-intro_ one.WAV"));
     EXPECT_EQ(readWavMetadata(second.size(), readerOf(second)).markers, (std::vector<WavMarker>{{1, 0, "intro: one"}}));
-    ASSERT_EQ(
-        runCli({"--at-markers", "--no-metadata", "--name", folder.path("bare"), mother}, CliConsole{out, err, false}),
-        EXIT_DONE);
+    CutRequest bare = requestOf(CutRule::Markers);
+    bare.metadata = false;
+    ASSERT_TRUE(planAndWrite(bare, folder.path("bare"), mother).plan);
     EXPECT_EQ(readWhole(folder.path("bare2-intro_ one.WAV")).size(), 44u + 8000u);
 
-    // A label list it cannot read: the file, the line and what is wrong; nothing written.
+    // A label list it cannot read: the file, the line and what is wrong; no plan.
     const std::string bad = folder.write("bad.txt", ascii("2\t2\tintro\n3\tx\tb\n"));
-    std::ostringstream refusedErr;
-    EXPECT_EQ(runCli({"--at-labels", bad, "--name", folder.path("no"), mother}, CliConsole{out, refusedErr, false}),
-              EXIT_REFUSED);
-    EXPECT_EQ(refusedErr.str(), "morlando-split: cannot cut where this file says\n  " + bad +
-                                    ", line 2: END \"x\" is not a number of seconds\n");
-    EXPECT_FALSE(std::filesystem::exists(folder.path("no1.WAV")));
+    const PlannedCut refused = planAndWrite(requestOf(CutRule::Labels, bad), folder.path("no"), mother);
+    EXPECT_FALSE(refused.plan);
+    ASSERT_TRUE(refused.refusal);
+    EXPECT_EQ(std::string(refused.refusal->caption), "cannot cut where this file says");
+    EXPECT_EQ(cutMessageText(*refused.refusal), bad + ", line 2: END \"x\" is not a number of seconds");
 }
