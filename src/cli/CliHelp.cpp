@@ -46,6 +46,8 @@ std::string helpText()
            "                      first Child is numbered N\n"
            "  --name PATH/STEM    name the Children STEM1.WAV, STEM2.WAV, ... in PATH\n"
            "                      (default: the MOTHER's own name in its folder); one MOTHER only\n"
+           "  --digits N|auto     pad each Child's number with zeros to N digits (take001.WAV),\n"
+           "                      or to the width of the last one's; a longer number keeps its own\n"
            "  --into DIR          the Children of every MOTHER in the folder DIR, which exists,\n"
            "                      named after the MOTHER's own file (default: beside it)\n"
            "  --jobs N            split N MOTHERs at a time, 1 to 64 (default 1): each MOTHER's\n"

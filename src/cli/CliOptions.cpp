@@ -106,7 +106,7 @@ private:
         if (option != "--every" && option != "--pieces" && option != "--like" && option != "--from" &&
             option != "--name" && option != "--block" && option != "--at-labels" && option != "--at-cue" &&
             option != "--silence-db" && option != "--silence-min" && option != "--min-piece" && option != "--into" &&
-            option != "--jobs") {
+            option != "--jobs" && option != "--digits") {
             setProblem("unknown option " + option);
             return;
         }
@@ -162,6 +162,12 @@ private:
             options_.jobs = parseCount(value, MOST_JOBS).value_or(0);
             refuseUnless(options_.jobs != 0, option, value,
                          "the MOTHERs split at a time, from 1 to " + std::to_string(MOST_JOBS));
+        } else if (option == "--digits") {
+            options_.cut.digits = value == "auto" ? DIGITS_OF_LAST_NUMBER
+                                                  : static_cast<std::int32_t>(
+                                                        parseCount(value, MOST_DIGITS).value_or(0));
+            refuseUnless(options_.cut.digits != 0, option, value,
+                         "auto or the digits of each Child's number, from 1 to " + std::to_string(MOST_DIGITS));
         } else if (option == "--name") {
             options_.name = value;
             refuseUnless(!value.empty(), option, value, "a folder and stem such as out/take");

@@ -22,6 +22,10 @@ struct TimeLength {
 // piece of bytes the window's commands already set.
 enum class CutRule { None, Time, Count, Like, Markers, Labels, Cue, Silence, Bytes };
 
+inline constexpr std::int32_t DIGITS_OF_LAST_NUMBER = -1;
+// Every number of a Child (a 32-bit one) fits in this many digits.
+inline constexpr std::int32_t MOST_DIGITS = 10;
+
 struct CutRequest {
     CutRule rule = CutRule::None;
     // The window's margin, trim, units and 44-byte headers, rather than the Mother's own time.
@@ -44,5 +48,8 @@ struct CutRequest {
     std::int32_t from = 0;         // above 0: the first piece written, and its number
     std::int32_t firstNumber = 1;  // otherwise the first Child's number; the next ones count on from it
     std::string stem;              // the Children are named stem, number, ".WAV"
+    // The number in each name padded with zeros to so many digits, so that names sort as the
+    // Children follow; 0 leaves it as it is, DIGITS_OF_LAST_NUMBER pads to the last number's width.
+    std::int32_t digits = 0;
     std::uint32_t blockBytes = 0;  // the copy block; 0 for the default one
 };

@@ -1,5 +1,6 @@
 #include "split/CutPlanning.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -267,10 +268,26 @@ std::string cutMessageText(const CutMessage& message)
     return where + message.lines;
 }
 
+// The width every number of the plan is padded to: the one asked, or the last number's own.
+std::uint32_t digitsOf(const CutRequest& request, const SplitPlan& plan)
+{
+    if (request.digits != DIGITS_OF_LAST_NUMBER) {
+        return static_cast<std::uint32_t>(request.digits);
+    }
+    std::int32_t last = 0;
+    for (const PlannedChild& child : plan.children) {
+        last = std::max(last, child.number);
+    }
+    return static_cast<std::uint32_t>(std::to_string(last).size());
+}
+
 PlannedCut planCut(const CutRequest& request, const CutMother& mother)
 {
-    if (request.windowRules) {
-        return planWindowRules(request, mother);
+    PlannedCut cut = request.windowRules
+                         ? planWindowRules(request, mother)
+                         : planOwnTime(request, mother.loaded ? mother.loaded->source.path : mother.path);
+    if (cut.plan) {
+        cut.plan->digits = digitsOf(request, *cut.plan);
     }
-    return planOwnTime(request, mother.loaded ? mother.loaded->source.path : mother.path);
+    return cut;
 }

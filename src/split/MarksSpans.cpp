@@ -114,9 +114,14 @@ std::optional<ChildSpans> spansAtMarks(const CutRequest& request, const MotherSo
 {
     std::optional<ChildSpans> spans = spansOfRule(request, mother, cut);
     if (spans) {
+        // The zeros a padded number is written with count against the name's length as well.
         std::int32_t number = request.firstNumber;
+        const std::size_t last = std::to_string(number + static_cast<std::int32_t>(spans->size()) - 1).size();
+        const std::size_t digits = request.digits == DIGITS_OF_LAST_NUMBER ? last : static_cast<std::size_t>(request.digits);
         for (ChildSpan& span : *spans) {
-            span.title = fittedTitle(request.stem, number++, span.title, NAME_LIMITS);
+            const std::size_t shown = std::to_string(number).size();
+            const std::string padded = request.stem + std::string(digits > shown ? digits - shown : 0, '0');
+            span.title = fittedTitle(padded, number++, span.title, NAME_LIMITS);
         }
     }
     return spans;

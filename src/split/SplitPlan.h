@@ -48,6 +48,7 @@ struct PlannedChild {
 struct SplitPlan {
     MotherSource mother;
     std::string stem;            // the Children are named stem, number, ".WAV"
+    std::uint32_t digits = 0;    // the number padded with zeros to so many digits; 0: as it is
     HeaderBytes headerFields{};  // every Child's header but its two sizes, for the window's rules
     // In the Mother's own time: the fmt body every Child carries as it stands (then headerFields is
     // not used), and its frame size; empty for the window's 44-byte headers.

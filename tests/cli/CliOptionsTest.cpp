@@ -59,7 +59,8 @@ TEST(CliOptions, EveryTakesDurationsAsPeopleWriteThem)
 TEST(CliOptions, ReadsEveryOptionInBothSpellings)
 {
     const ParsedOptions parsed = parse(
-        {"--every=0.5s", "--from", "3", "--name=out/kid.wav", "--block", "8388608", "--dry-run", "-q", "take.wav"});
+        {"--every=0.5s", "--from", "3", "--name=out/kid.wav", "--block", "8388608", "--dry-run", "-q", "--digits", "4",
+         "--resume", "--sync", "take.wav"});
     ASSERT_TRUE(parsed.options) << parsed.problem;
     const CliOptions& o = *parsed.options;
     EXPECT_EQ(o.motherPath, "take.wav");
@@ -71,6 +72,10 @@ TEST(CliOptions, ReadsEveryOptionInBothSpellings)
     EXPECT_EQ(o.cut.blockBytes, 8388608u);
     EXPECT_TRUE(o.dryRun);
     EXPECT_TRUE(o.quiet);
+    EXPECT_EQ(o.cut.digits, 4);
+    EXPECT_TRUE(o.resume);
+    EXPECT_TRUE(o.sync);
+    EXPECT_EQ(parse({"--every", "1", "--digits=auto", "a.wav"}).options->cut.digits, DIGITS_OF_LAST_NUMBER);
 
     const ParsedOptions like = parse({"--like", "t.wav", "--default-header", "--window-rules", "--", "-take.wav"});
     ASSERT_TRUE(like.options) << like.problem;
@@ -146,6 +151,10 @@ TEST(CliOptions, NamesWhatIsWrongWithALine)
         {{"--every", "1", "--block", "8388609", "a.wav"},
          "--block 8388609: expected a number of bytes from 1 to 8388608"},
         {{"--every", "1", "--name=", "a.wav"}, "--name \"\": expected a folder and stem such as out/take"},
+        {{"--every", "1", "--digits", "11", "a.wav"},
+         "--digits 11: expected auto or the digits of each Child's number, from 1 to 10"},
+        {{"--every", "1", "--digits=0", "a.wav"},
+         "--digits 0: expected auto or the digits of each Child's number, from 1 to 10"},
     };
     for (const auto& [args, problem] : cases) {
         SCOPED_TRACE(args.front());

@@ -183,6 +183,32 @@ TEST_F(OwnTime, EveryFormatIsCutAtItsOwnFramesAndKeepsItsFmt)
     }
 }
 
+// "auto" pads to the last number's width, from the first piece written on.
+TEST_F(OwnTime, DigitsPadTheNumbersToAWidthOfTheirOwnOrOfTheLastOne)
+{
+    writeMother(FORMATS[0], 12 * FORMATS[0].rate);
+    const struct {
+        std::int32_t digits;
+        std::int32_t from;
+        const char* first;
+        const char* last;
+    } cases[] = {{DIGITS_OF_LAST_NUMBER, 0, "kid01.WAV", "kid12.WAV"},
+                 {DIGITS_OF_LAST_NUMBER, 10, "kid10.WAV", "kid12.WAV"},
+                 {4, 0, "kid0001.WAV", "kid0012.WAV"},
+                 {1, 0, "kid1.WAV", "kid12.WAV"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.digits);
+        CutRequest request = every(TimeLength{false, 0, 1, 1});
+        request.digits = c.digits;
+        request.from = c.from;
+        request.stem = folder.path("kid");
+        const PlannedCut cut = planCut(request, {folder.path("mother.wav"), std::nullopt});
+        ASSERT_TRUE(cut.plan) << said(cut.refusal);
+        EXPECT_EQ(childName(*cut.plan, cut.plan->children.front()), folder.path(c.first));
+        EXPECT_EQ(childName(*cut.plan, cut.plan->children.back()), folder.path(c.last));
+    }
+}
+
 TEST_F(OwnTime, UnfinishedHeadersAreReadToTheEndInWholeFrames)
 {
     const Format& cd = FORMATS[1];
