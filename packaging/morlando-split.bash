@@ -15,7 +15,7 @@ _morlando_split()
             COMPREPLY=($(compgen -f -- "$cur"))
             compopt -o filenames 2>/dev/null
             return ;;
-        --at-labels | --at-cue)
+        --at-labels | --at-cue | --list)
             COMPREPLY=($(compgen -f -- "$cur"))
             compopt -o filenames 2>/dev/null
             return ;;
@@ -28,7 +28,7 @@ _morlando_split()
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--every --pieces --like --at-markers --at-labels --at-cue --at-silence
             --silence-db --silence-min --min-piece --no-metadata --window-rules --default-header --from --name
-            --into --jobs --block --dry-run --digits --resume --sync --quiet --help --version -q -h' -- "$cur"))
+            --into --jobs --block --dry-run --digits --list --resume --sync --quiet --help --version -q -h' -- "$cur"))
     else
         COMPREPLY=($(compgen -f -X '!*.[wW][aA][vV]' -- "$cur"))
         compopt -o filenames 2>/dev/null

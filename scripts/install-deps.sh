@@ -10,6 +10,7 @@ packages=(
     make
     libgtest-dev   # GoogleTest for the native tests
     googletest
+    nlohmann-json3-dev  # JSON, headers only: the command line's list of the Children
     clang          # the fuzz targets: libFuzzer and the sanitizers' runtimes
     libclang-rt-dev
     mingw-w64      # the cross build of morlando.exe: compilers and windres

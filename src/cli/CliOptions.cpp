@@ -106,7 +106,7 @@ private:
         if (option != "--every" && option != "--pieces" && option != "--like" && option != "--from" &&
             option != "--name" && option != "--block" && option != "--at-labels" && option != "--at-cue" &&
             option != "--silence-db" && option != "--silence-min" && option != "--min-piece" && option != "--into" &&
-            option != "--jobs" && option != "--digits") {
+            option != "--jobs" && option != "--digits" && option != "--list") {
             setProblem("unknown option " + option);
             return;
         }
@@ -168,6 +168,9 @@ private:
                                                         parseCount(value, MOST_DIGITS).value_or(0));
             refuseUnless(options_.cut.digits != 0, option, value,
                          "auto or the digits of each Child's number, from 1 to " + std::to_string(MOST_DIGITS));
+        } else if (option == "--list") {
+            options_.listPath = value;
+            refuseUnless(!value.empty(), option, value, "the file of the list, such as children.csv or children.json");
         } else if (option == "--name") {
             options_.name = value;
             refuseUnless(!value.empty(), option, value, "a folder and stem such as out/take");

@@ -17,6 +17,7 @@ struct CliOptions {
     CutRequest cut;
     std::optional<std::string> name;  // --name: the path and stem of the Children
     bool dryRun = false;
+    std::optional<std::string> listPath;  // --list: the list of the Children, CSV or JSON
     bool resume = false;  // --resume: Children already whole under their names are kept
     bool sync = false;    // --sync: every Child on the disk before its rename
     bool quiet = false;

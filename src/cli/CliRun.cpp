@@ -44,7 +44,7 @@ int dryRun(const SplitPlan& plan, const CliConsole& console)
     SplitFiles files;
     const SplitOutcome outcome = checkSplit(plan, files);
     if (console.tally != nullptr) {
-        *console.tally = {true, outcome.childrenKept, outcome.stop};
+        *console.tally = {true, outcome.childrenKept, outcome.stop, listedChildren(plan, outcome.childrenKept)};
     }
     listPlan(console.out, plan, outcome.childrenKept);
     for (const std::string& leftover : leftoversOf(plan.stem)) {
@@ -62,7 +62,7 @@ int split(const SplitPlan& plan, const CliOptions& options, const CliConsole& co
     const SplitOutcome outcome =
         writeSplit(plan, files, progress, console.stop ? *console.stop : never, WriteChoice{options.resume, options.sync});
     if (console.tally != nullptr) {
-        *console.tally = {true, outcome.childrenKept, outcome.stop};
+        *console.tally = {true, outcome.childrenKept, outcome.stop, listedChildren(plan, outcome.childrenKept)};
     }
     if (outcome.stop == SplitStop::Stopped) {
         progress.interrupt();

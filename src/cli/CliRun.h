@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "split/SplitStopRequest.h"
+#include "split/ChildList.h"
 #include "split/SplitWriter.h"
 
 // Exit statuses: the Children written (or planned), a refusal or failure, a wrong command line.
@@ -21,6 +22,7 @@ struct MotherTally {
     bool planned = false;
     std::size_t children = 0;
     SplitStop stop = SplitStop::None;
+    std::vector<ListedChild> listed;  // the Children written or planned, for --list
 };
 
 // What the program runs in: its two output streams, whether the second is a terminal, and the

@@ -18,6 +18,9 @@ inline constexpr char COMPLETE_LABEL[] = "complete CHILDREN = ";
 inline constexpr char NOTHING_LEFT[] = "no incomplete CHILD is left";
 inline constexpr char NOT_REMOVED[] =
     "the incomplete CHILD's temporary file could not be removed: delete its .part folder";
+inline constexpr char LIST_CANNOT_WRITE[] = " LIST file cannot be written ";
+inline constexpr char LIST_STOPPED[] = "stopped from outside: the Children listed are complete";
+inline constexpr char LIST_FAILED[] = "stopped at a failure: the Children listed are complete, those of ";
 inline constexpr char LEFTOVER[] = "  leftover of a stopped run: the split removes it";
 
 }  // namespace clitext

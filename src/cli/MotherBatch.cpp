@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <streambuf>
@@ -167,6 +169,34 @@ std::string resultText(const MotherResult& result, bool dryRun)
 // Once the program is asked to stop, no further Mother is begun.
 bool stopAsked(const CliConsole& console) { return console.stop != nullptr && console.stop->requested(); }
 
+// The list of every Mother's Children in the order of the command line; a run the writer did
+// not finish says so in the list's last row. A list that cannot be written fails the command.
+int withList(const CliOptions& options, const CliConsole& console, const std::vector<const MotherTally*>& tallies,
+             int status)
+{
+    if (!options.listPath) {
+        return status;
+    }
+    std::vector<ListedChild> rows;
+    ListEnd end;
+    for (const MotherTally* tally : tallies) {
+        rows.insert(rows.end(), tally->listed.begin(), tally->listed.end());
+        if (tally->stop == SplitStop::Stopped) {
+            end = clitext::LIST_STOPPED;
+        } else if (tally->stop != SplitStop::None && !end && !tally->listed.empty()) {
+            end = clitext::LIST_FAILED + tally->listed.front().mother + " after them are not";
+        }
+    }
+    errno = 0;
+    if (!writeChildList(*options.listPath, childListText(*options.listPath, rows, tallies.size() > 1, end))) {
+        const int cause = errno;
+        console.err << consoleMessage(clitext::LIST_CANNOT_WRITE,
+                                      *options.listPath + (cause != 0 ? "\n" + std::string(std::strerror(cause)) : ""));
+        return std::max(status, EXIT_REFUSED);
+    }
+    return status;
+}
+
 }  // namespace
 
 int runMothers(const CliOptions& options, const CliConsole& console, RunOneMother runOne)
@@ -193,8 +223,15 @@ int runMothers(const CliOptions& options, const CliConsole& console, RunOneMothe
             }
         }
     }
+    std::vector<const MotherTally*> tallies;
+    for (const MotherResult& result : results) {
+        tallies.push_back(&result.tally);
+    }
     if (paths.size() == 1) {
-        return runOne(each.front(), console);
+        MotherTally& tally = console.tally != nullptr ? *console.tally : results.front().tally;
+        CliConsole one{console.out, console.err, console.errIsTerminal, console.stop, &tally, console.progress};
+        const int status = runOne(each.front(), one);
+        return withList(options, console, {&tally}, status);
     }
     if (options.jobs <= 1) {
         for (std::size_t i = 0; i < paths.size(); ++i) {
@@ -260,5 +297,5 @@ int runMothers(const CliOptions& options, const CliConsole& console, RunOneMothe
     if (!options.quiet) {
         console.err << summary;
     }
-    return worst;
+    return withList(options, console, tallies, worst);
 }
