@@ -24,6 +24,7 @@ packages=(
     nsis           # the Windows installer made by cpack -G NSIS
     lintian        # the check of the Debian package made by cpack -G DEB
     man-db         # man, which shows the package's manual page and finds it installed
+    parallel       # GNU parallel: a folder of takes split as jobs, one killed and resumed
 )
 
 installed() {

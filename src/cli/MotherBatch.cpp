@@ -190,8 +190,12 @@ int withList(const CliOptions& options, const CliConsole& console, const std::ve
     errno = 0;
     if (!writeChildList(*options.listPath, childListText(*options.listPath, rows, tallies.size() > 1, end))) {
         const int cause = errno;
-        console.err << consoleMessage(clitext::LIST_CANNOT_WRITE,
-                                      *options.listPath + (cause != 0 ? "\n" + std::string(std::strerror(cause)) : ""));
+        std::string text = *options.listPath;  // appended: GCC 12 warns falsely of "literal" + std::string
+        if (cause != 0) {
+            text += '\n';
+            text += std::strerror(cause);
+        }
+        console.err << consoleMessage(clitext::LIST_CANNOT_WRITE, text);
         return std::max(status, EXIT_REFUSED);
     }
     return status;
