@@ -25,7 +25,8 @@ public:
           pieceBytes_(static_cast<std::uint32_t>(wholeFramesOf(state.motherOwnHeader, state.pieceBytes))),
           everyChildFull_(state.cutMode == CutMode::Marks),
           motherDataBytes_(everyChildFull_ ? static_cast<std::uint32_t>(plan.mother.sampleBytes)
-                                           : state.motherDataBytes), dataAt_(state.motherReadOffset), blockBytes_(plan.blockBytes)
+                                           : state.motherDataBytes),
+          dataAt_(state.motherReadOffset), blockBytes_(plan.blockBytes)
     {
     }
 
