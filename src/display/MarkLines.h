@@ -17,7 +17,7 @@ struct WaveMark {
 enum class MarkStyle { FullHeight, NamedTick };
 
 inline constexpr int MARK_TICK_LENGTH = 16;
-inline constexpr int MARK_TITLE_GAP = 3;  // between the tick and its name
+inline constexpr int MARK_TITLE_GAP = 8;  // from the tick to its name, clear of the thick pen
 
 // Each mark below the Mother's end at column frame / (frames per pixel, at least one); nothing
 // for a Mother without frames or a client area without width.

@@ -137,7 +137,7 @@ TEST_F(MarksCommands, PreviewAndWaveshowDrawTheMarksAllsplitWritesThemAndALength
     fake.drawings.clear();
     ASSERT_TRUE(dispatchCommand(ctx, IDM_WAVESHOW));
     EXPECT_EQ(drawn(drawnWith(THICK_RED)),
-              "pen; move 222,0; line 222,16; text 225,0intro_ one; move 666,0; line 666,16; text 669,0b; ");
+              "pen; move 222,0; line 222,16; text 230,0intro_ one; move 666,0; line 666,16; text 674,0b; ");
 
     // ALLSPLIT keeps its refusals, then writes the Children of the marks; the window's header stays.
     nameChildren("kid");
