@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "split/SplitFixture.h"
+#include "support/MarkedMother.h"
 #include "support/Processes.h"
 
 namespace {
@@ -21,8 +23,10 @@ constexpr std::uint32_t ONE_MINUTE = 10584000;  // data size of a canonical 60 s
 struct SameSplit {
     const char* what = nullptr;
     std::vector<std::string> options;
-    int windowSplit = 0;       // the menu command that opens the split dialog
-    bool otherMother = false;  // the 24-bit 48 kHz Mother whose header was never finished
+    int windowSplit = 0;  // the menu command that opens the split dialog
+    // The canonical Mother, the 24-bit 48 kHz one whose header was never finished, or the one
+    // with markers.
+    enum { Canonical, Other, Marked } mother = Canonical;
 };
 
 class CliRun : public SplitFixture {
@@ -35,14 +39,19 @@ protected:
         return runCli(args, console);
     }
 
+    // Every file named the stem, a digit and more, in the order of their names.
     std::vector<std::string> childrenOf(const std::string& stem) const
     {
         std::vector<std::string> found;
-        for (int n = 1; n <= 100; ++n) {
-            if (exists(child(stem, n))) {
-                found.push_back(child(stem, n));
+        const std::filesystem::path folderPath = std::filesystem::path(folder.path("x")).parent_path();
+        for (const auto& entry : std::filesystem::directory_iterator(folderPath)) {
+            const std::string name = entry.path().filename().string();
+            if (name.size() > stem.size() && name.compare(0, stem.size(), stem) == 0 &&
+                std::isdigit(static_cast<unsigned char>(name[stem.size()])) != 0) {
+                found.push_back(entry.path().string());
             }
         }
+        std::sort(found.begin(), found.end());
         return found;
     }
 
@@ -79,11 +88,21 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
         otherFile.push_back(static_cast<std::uint8_t>(i * 13 + i / 509));
     }
     const std::string otherPath = folder.write("other.wav", otherFile);
+    const std::string markedPath = folder.write("marked.wav", markedMother());
+    const std::string labels = folder.write("marked.txt", ascii(MARKED_LABELS));
+    const std::string sheet = folder.write("marked.cue", ascii(MARKED_CUE_SHEET));
 
     const std::vector<SameSplit> splits = {
         {"every 10 s", {"--every", "10s"}, IDM_SPLIT_TO_CHILDREN},
         {"six pieces", {"--pieces", "6"}, IDM_SPLIT_TO_CHILDREN},
-        {"five pieces of another format", {"--pieces", "5"}, IDM_SPLIT_TO_CHILDREN, true},
+        {"five pieces of another format", {"--pieces", "5"}, IDM_SPLIT_TO_CHILDREN, SameSplit::Other},
+        {"at its markers", {"--at-markers"}, IDM_SPLIT_TO_CHILDREN, SameSplit::Marked},
+        {"at a label list", {"--at-labels", labels}, IDM_SPLIT_TO_CHILDREN, SameSplit::Marked},
+        {"at a CUE sheet", {"--at-cue", sheet}, IDM_SPLIT_TO_CHILDREN, SameSplit::Marked},
+        {"at silences below -50 dB of 400 ms",
+         {"--at-silence", "--silence-db", "-50", "--silence-min", "400ms"},
+         IDM_SPLIT_TO_CHILDREN,
+         SameSplit::Marked},
         {"like a template from piece 20 in blocks of 500",
          {"--like", likePath, "--from", "20", "--block", "500"},
          IDM_ALLSPLIT},
@@ -91,7 +110,9 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
     for (const SameSplit& split : splits) {
         SCOPED_TRACE(split.what);
         const std::string name = "w" + std::to_string(&split - splits.data());
-        motherPath = split.otherMother ? otherPath : canonicalPath;
+        motherPath = split.mother == SameSplit::Other    ? otherPath
+                     : split.mother == SameSplit::Marked ? markedPath
+                                                         : canonicalPath;
         fake.pick(motherPath);
         ASSERT_TRUE(dispatchCommand(ctx, IDM_LOAD));
         if (split.options[0] == "--every") {
@@ -100,6 +121,15 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
         } else if (split.options[0] == "--pieces") {
             fake.answer(std::stoi(split.options[1]));
             dispatchCommand(ctx, IDM_CUT_COUNT);
+        } else if (split.options[0] == "--at-markers") {
+            dispatchCommand(ctx, IDM_MARKS_MARKERS);
+        } else if (split.options[0] == "--at-labels" || split.options[0] == "--at-cue") {
+            fake.pick(split.options[1]);
+            dispatchCommand(ctx, split.options[0] == "--at-cue" ? IDM_MARKS_CUE : IDM_MARKS_LABELS);
+        } else if (split.options[0] == "--at-silence") {
+            fake.answer(50);
+            fake.answer(400);
+            dispatchCommand(ctx, IDM_MARKS_SILENCE);
         } else {
             fake.pick(likePath);
             dispatchCommand(ctx, IDM_CUT_LIKE);
@@ -116,9 +146,12 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
         ASSERT_EQ(fake.boxes.back().caption, timeCaption);
 
         std::vector<std::string> args = split.options;
-        args.insert(args.end(), {"--window-rules", "--name", folder.path("c" + name), "--quiet", motherPath});
+        if (split.mother != SameSplit::Marked) {
+            args.push_back("--window-rules");
+        }
+        args.insert(args.end(), {"--name", folder.path("c" + name), "--quiet", motherPath});
         ASSERT_EQ(run(args), EXIT_DONE) << err.str();
-        EXPECT_EQ(err.str().empty(), !split.otherMother) << err.str();  // the unfinished header's warning
+        EXPECT_EQ(err.str().empty(), split.mother != SameSplit::Other) << err.str();  // the unfinished header's warning
 
         const std::vector<std::string> window = childrenOf(name);
         const std::vector<std::string> console = childrenOf("c" + name);
@@ -135,9 +168,16 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
     EXPECT_EQ(std::filesystem::file_size(child("cw0", 6)), 1763912u);
     EXPECT_EQ(childrenOf("cw1").size(), 6u);
     EXPECT_FALSE(exists(child("cw1", 7)));
-    EXPECT_FALSE(exists(child("cw3", 1)));
-    EXPECT_TRUE(childHolds(child("cw3", 20), 441000, 44 + 19 * 441000ull, like));
-    EXPECT_TRUE(exists(child("cw3", 24)));
+    EXPECT_FALSE(exists(child("cw7", 1)));
+    EXPECT_TRUE(childHolds(child("cw7", 20), 441000, 44 + 19 * 441000ull, like));
+    EXPECT_TRUE(exists(child("cw7", 24)));
+    // At the marks, named by them after the first: markers, labels and the CUE sheet alike.
+    for (const char* stem : {"w3", "w4", "w5"}) {
+        EXPECT_EQ(childrenOf(stem), (std::vector<std::string>{folder.path(stem + std::string("1.WAV")),
+                                                              folder.path(stem + std::string("2-intro_ one.WAV")),
+                                                              folder.path(stem + std::string("3-b.WAV"))}));
+    }
+    EXPECT_EQ(childrenOf("w6").size(), 3u);
     // A fifth of the 3 023 932 bytes offered is 604 784 at the cut arithmetic's frames, 604 782 at
     // the Mother's 6-byte frames; each Child headed 24-bit stereo 48 kHz.
     EXPECT_EQ(childrenOf("cw2").size(), 5u);

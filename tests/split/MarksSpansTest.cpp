@@ -9,23 +9,10 @@
 
 #include "split/SplitFiles.h"
 #include "split/SplitWriter.h"
-#include "support/BytesReader.h"
+#include "support/MarkedMother.h"
 #include "support/ScratchFiles.h"
 
 namespace {
-
-// 16-bit mono at 1 000 frames a second: sound, and silences of 400 frames around 2 000 and of
-// 600 around 6 000, in 10 000 frames.
-Bytes motherSamples()
-{
-    Bytes bytes;
-    for (std::uint32_t frame = 0; frame < 10000; ++frame) {
-        const bool silent = (frame >= 1800 && frame < 2200) || (frame >= 5700 && frame < 6300);
-        bytes.push_back(0x00);
-        bytes.push_back(silent ? 0x00 : (frame % 2 == 0 ? 0x40 : 0xC0));
-    }
-    return bytes;
-}
 
 CutRequest requestOf(CutRule rule, const std::string& marksPath = {})
 {
@@ -62,24 +49,10 @@ PlannedCut planAndWrite(CutRequest request, const std::string& stem, const std::
 TEST(MarksSpans, CutsAtMarkersLabelsCueSheetsAndSilencesAndCarriesTheMothersTime)
 {
     const ScratchFolder folder;
-    Bytes bext(602, 0);
-    bext[338] = 0x40;  // TimeReference 1 000 000: 0x0F4240
-    bext[339] = 0x42;
-    bext[340] = 0x0F;
-    const Bytes cue = join({le32(2), le32(1), le32(6000), ascii("data"), le32(0), le32(0), le32(6000), le32(2),
-                            le32(2000), ascii("data"), le32(0), le32(0), le32(2000)});
-    const Bytes adtl = join({ascii("adtl"), chunkOf("labl", join({le32(2), ascii("intro: one"), {0}})),
-                             chunkOf("labl", join({le32(1), ascii("b"), {0}}))});
-    const Bytes fmt =
-        join({ascii("fmt "), le32(16), {0x01, 0x00, 0x01, 0x00}, le32(1000), le32(2000), {0x02, 0x00}, {0x10, 0x00}});
-    const Bytes samples = motherSamples();
-    const std::string mother =
-        folder.write("take.wav", join({riffWave(0, 0), fmt, chunkOf("bext", bext), chunkOf("data", samples),
-                                       chunkOf("cue ", cue), chunkOf("LIST", adtl)}));
-    const std::string labels = folder.write("take.txt", ascii("2\t2\tintro: one\n6,0\t6,0\tb\n"));
-    const std::string sheet = folder.write("take.cue", ascii("TRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 02 AUDIO\n"
-                                                             "TITLE \"intro: one\"\nINDEX 01 00:02:00\nTRACK 03 "
-                                                             "AUDIO\nTITLE b\nINDEX 01 00:06:00\n"));
+    const Bytes samples = markedMotherSamples();
+    const std::string mother = folder.write("take.wav", markedMother());
+    const std::string labels = folder.write("take.txt", ascii(MARKED_LABELS));
+    const std::string sheet = folder.write("take.cue", ascii(MARKED_CUE_SHEET));
     const std::vector<std::string> named = {"kid1.WAV", "kid2-intro_ one.WAV", "kid3-b.WAV"};
     struct Case {
         const char* what;
