@@ -1,7 +1,5 @@
 #include "split/SplitFiles.h"
 
-#include <optional>
-
 #include "core/FileIo.h"
 
 namespace {
@@ -66,18 +64,10 @@ bool SplitFiles::close(std::FILE* stream) { return std::fclose(stream) == 0; }
 
 bool SplitFiles::remove(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
-bool SplitFiles::holds(const std::string& path, const std::vector<std::uint8_t>& head, std::uint64_t fileBytes)
+bool SplitFiles::holds(const std::string& path, const std::vector<std::uint8_t>& head, std::uint64_t fileBytes,
+                       const std::string& motherPath)
 {
-    std::FILE* stream = std::fopen(path.c_str(), "rb");
-    if (stream == nullptr) {
-        return false;
-    }
-    const std::optional<std::uint64_t> length = streamLength(stream);
-    std::vector<std::uint8_t> first(head.size());
-    const bool same = length == fileBytes && std::fread(first.data(), 1, first.size(), stream) == first.size() &&
-                      first == head;
-    std::fclose(stream);
-    return same;
+    return childStandsWhole(path, head, fileBytes, motherPath);
 }
 
 bool SplitFiles::syncToDisk(std::FILE* stream) { return syncChildToDisk(stream); }

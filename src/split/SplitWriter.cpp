@@ -272,12 +272,11 @@ private:
     // A Child an earlier run left whole under its name, never the Mother however alike they are.
     bool keptFromEarlierRun(const PlannedChild& child)
     {
-        const std::string name = childName(plan_, child);
-        if (!choice_.resume || compareFiles(name, plan_.mother.path) != Sameness::Different) {
+        if (!choice_.resume) {
             return false;
         }
         const std::vector<std::uint8_t> header = childFileHeader(plan_, child);
-        return files_.holds(name, header, header.size() + child.sampleBytes);
+        return files_.holds(childName(plan_, child), header, header.size() + child.sampleBytes, plan_.mother.path);
     }
 
     // Only for a caller that ends the process without returning here.
