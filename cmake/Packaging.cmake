@@ -22,7 +22,8 @@ if(MORLANDO_TARGET STREQUAL "windows")
     install(TARGETS morlando morlando-split RUNTIME DESTINATION .)
     install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION .)
     install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-    install(FILES ${CMAKE_SOURCE_DIR}/docs/main-window.png ${CMAKE_SOURCE_DIR}/docs/waveform.png DESTINATION docs)
+    # The README's guides and pictures beside it, so that its links lead somewhere once installed.
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/ DESTINATION docs FILES_MATCHING PATTERN "*.md" PATTERN "*.png")
 
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME "morlando-${PROJECT_VERSION}-win64")

@@ -16,9 +16,12 @@ _morlando_split()
             COMPREPLY=($(compgen -f -- "$cur"))
             compopt -o filenames 2>/dev/null
             return ;;
-        --at-labels | --at-cue)
+        --at-labels | --at-cue | --list)
             COMPREPLY=($(compgen -f -- "$cur"))
             compopt -o filenames 2>/dev/null
+            return ;;
+        --digits)
+            COMPREPLY=($(compgen -W 'auto' -- "$cur"))
             return ;;
         --every | --pieces | --from | --block | --jobs | --silence-db | --silence-min | --min-piece)
             return ;;
@@ -26,7 +29,7 @@ _morlando_split()
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--every --pieces --like --at-markers --at-labels --at-cue --at-silence
             --silence-db --silence-min --min-piece --no-metadata --window-rules --default-header --from --name
-            --into --jobs --block --dry-run --quiet --help --version -q -h -' -- "$cur"))
+            --into --jobs --block --dry-run --digits --list --resume --sync --quiet --help --version -q -h -' -- "$cur"))
     else
         COMPREPLY=($(compgen -f -X '!*.[wW][aA][vV]' -- "$cur"))
         compopt -o filenames 2>/dev/null

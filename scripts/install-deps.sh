@@ -10,6 +10,7 @@ packages=(
     make
     libgtest-dev   # GoogleTest for the native tests
     googletest
+    nlohmann-json3-dev  # JSON, headers only: the command line's list of the Children
     clang          # the fuzz targets: libFuzzer and the sanitizers' runtimes
     libclang-rt-dev
     mingw-w64      # the cross build of morlando.exe: compilers and windres
@@ -23,6 +24,7 @@ packages=(
     nsis           # the Windows installer made by cpack -G NSIS
     lintian        # the check of the Debian package made by cpack -G DEB
     man-db         # man, which shows the package's manual page and finds it installed
+    parallel       # GNU parallel: a folder of takes split as jobs, one killed and resumed
 )
 
 installed() {

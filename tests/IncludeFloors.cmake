@@ -1,24 +1,25 @@
-# Holds every #include "..." under src/ and res/ to the floor table of README.md's Layout section:
-# a folder includes only itself and what its row's "May include" names, and no two folders include
-# each other. A win32/ or posix/ folder belongs to the folder above it.
+# Holds every #include "..." under src/ and res/ to the floor table of docs/ARCHITECTURE.md's
+# Floors section: a folder includes only itself and what its row's "May include" names, and no two
+# folders include each other. A win32/ or posix/ folder belongs to the folder above it.
 #   cmake -DROOT=<source folder> -P tests/IncludeFloors.cmake
 cmake_minimum_required(VERSION 3.25)
 if(NOT ROOT)
     message(FATAL_ERROR "usage: cmake -DROOT=<source folder> -P IncludeFloors.cmake")
 endif()
 
-# The README as one string, with the characters CMake lists split on made harmless.
-file(READ ${ROOT}/README.md readme)
-string(REGEX REPLACE "[][;]" "," readme "${readme}")
-string(FIND "${readme}" "\n## Layout\n" layout_at)
-if(layout_at EQUAL -1)
-    message(FATAL_ERROR "README.md has no Layout section")
+# The architecture note as one string, with the characters CMake lists split on made harmless.
+set(table_file docs/ARCHITECTURE.md)
+file(READ ${ROOT}/${table_file} note)
+string(REGEX REPLACE "[][;]" "," note "${note}")
+string(FIND "${note}" "\n## Floors\n" floors_at)
+if(floors_at EQUAL -1)
+    message(FATAL_ERROR "${table_file} has no Floors section")
 endif()
-math(EXPR layout_at "${layout_at} + 1")
-string(SUBSTRING "${readme}" ${layout_at} -1 layout)
-string(FIND "${layout}" "\n## " layout_end)
-string(SUBSTRING "${layout}" 0 ${layout_end} layout)
-string(REGEX MATCHALL "\n\\| [0-9]+ \\| `[^`]+` \\|[^\n]*" rows "${layout}")
+math(EXPR floors_at "${floors_at} + 1")
+string(SUBSTRING "${note}" ${floors_at} -1 floors)
+string(FIND "${floors}" "\n## " floors_end)
+string(SUBSTRING "${floors}" 0 ${floors_end} floors)
+string(REGEX MATCHALL "\n\\| [0-9]+ \\| `[^`]+` \\|[^\n]*" rows "${floors}")
 
 set(folders "")
 foreach(row IN LISTS rows)
@@ -31,18 +32,25 @@ foreach(row IN LISTS rows)
 endforeach()
 list(LENGTH folders folder_count)
 if(folder_count LESS 2)
-    message(FATAL_ERROR "README.md's Layout section holds no floor table")
+    message(FATAL_ERROR "${table_file}'s Floors section holds no floor table")
 endif()
 
-# What each folder may include, read from its "May include" words.
+# What each folder may include, read from its "May include" words; the folders named after
+# "but" are the ones it may not.
 foreach(folder IN LISTS folders)
     set(may "${may_${folder}}")
+    set(but "")
+    if(may MATCHES "^(.*) but (.*)$")
+        set(may "${CMAKE_MATCH_1}")
+        set(but "${CMAKE_MATCH_2}")
+    endif()
     set(allowed_${folder} ${folder})
     foreach(other IN LISTS folders)
         set(floor ${floor_${other}})
-        if((may MATCHES "everything below" AND floor LESS floor_${folder})
-           OR (may MATCHES "^floors? " AND may MATCHES "(^|[^0-9])${floor}([^0-9]|$)")
-           OR may MATCHES "`${other}`")
+        if(((may MATCHES "everything below" AND floor LESS floor_${folder})
+            OR (may MATCHES "^floors? " AND may MATCHES "(^|[^0-9])${floor}([^0-9]|$)")
+            OR may MATCHES "`${other}`")
+           AND NOT but MATCHES "`${other}`")
             list(APPEND allowed_${folder} ${other})
         endif()
     endforeach()
@@ -114,6 +122,6 @@ if(include_count EQUAL 0)
 endif()
 if(faults)
     list(JOIN faults "\n  " listed)
-    message(FATAL_ERROR "includes against the floor table of README.md's Layout section:\n  ${listed}")
+    message(FATAL_ERROR "includes against the floor table of ${table_file}'s Floors section:\n  ${listed}")
 endif()
 message(STATUS "${include_count} includes in ${folder_count} folders keep to their floors")

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/AppState.h"
+#include "app/MarksView.h"
 #include "app/Shell.h"
 #include "cut/PieceLengthCommands.h"
 #include "cut/TemplateHeader.h"
@@ -10,6 +11,7 @@
 #include "settings/HeaderReportCommands.h"
 #include "settings/SettingsCommands.h"
 #include "split/ChildNaming.h"
+#include "split/MarksCommands.h"
 #include "split/SplitDialogs.h"
 #include "res/resource.h"
 #include "ui/Messages.h"
@@ -57,10 +59,14 @@ const std::array COMMANDS = {
     Command{IDM_SAVE_SETTINGS, saveSettings, {}},
     Command{IDM_LOAD, loadMotherCommand, {}},
     Command{IDM_WAVESHOW,
-            showWaveFull,
+            [](CommandContext& c) { showWaveWithMarks(c, showWaveFull); },
             {Refusal{noMother, text::NO_MOTHER_FILE}, Refusal{motherTooBigToShowWhole, text::WAVESHOW_TOO_BIG}}},
-    Command{IDM_WAVESHOW_ULTRAFAST, showWaveSampled, {Refusal{noMother, text::NO_MOTHER_FILE}}},
-    Command{IDM_WAVESHOW_AUTO, showWaveSampled, {Refusal{noMother, text::NO_MOTHER_FILE}}},
+    Command{IDM_WAVESHOW_ULTRAFAST,
+            [](CommandContext& c) { showWaveWithMarks(c, showWaveSampled); },
+            {Refusal{noMother, text::NO_MOTHER_FILE}}},
+    Command{IDM_WAVESHOW_AUTO,
+            [](CommandContext& c) { showWaveWithMarks(c, showWaveSampled); },
+            {Refusal{noMother, text::NO_MOTHER_FILE}}},
     Command{IDM_GIVE_NAME, giveName, {}},
     Command{IDM_CUT_HUNDREDTHS,
             [](CommandContext& c) { cutByTime(c, TimeUnit::Hundredths); },
@@ -80,7 +86,7 @@ const std::array COMMANDS = {
     Command{IDM_CUT_COUNT, cutByCount, {Refusal{noMother, text::NO_MOTHER_COUNT}}},
     Command{IDM_CUT_LIKE, cutLikeTemplate, {}},
     Command{IDM_PATTERN, setStartPattern, {}},
-    Command{IDM_PREVIEW_CUTS, previewCuts, {}},
+    Command{IDM_PREVIEW_CUTS, previewCutsOrMarks, {}},
     Command{IDM_BUFFER_SIZE, setCopyBufferSize, {}},
     Command{IDM_ALLSPLIT,
             openAllSplit,
@@ -95,6 +101,10 @@ const std::array COMMANDS = {
     Command{IDM_HEADER_44_LIST, dumpHeaderBytes, {}},
     Command{IDM_TEST_FUNCTION, nullptr, {}},
     Command{IDM_EXIT, quit, {}},
+    Command{IDM_MARKS_MARKERS, cutAtMarkers, {Refusal{noMother, text::NO_MOTHER_MARKS}}},
+    Command{IDM_MARKS_LABELS, cutAtLabels, {Refusal{noMother, text::NO_MOTHER_MARKS}}},
+    Command{IDM_MARKS_CUE, cutAtCueSheet, {Refusal{noMother, text::NO_MOTHER_MARKS}}},
+    Command{IDM_MARKS_SILENCE, cutAtSilences, {Refusal{noMother, text::NO_MOTHER_MARKS}}},
 };
 
 }  // namespace

@@ -77,18 +77,22 @@ private:
             options_.version = true;
         } else if (word == "--dry-run") {
             options_.dryRun = true;
+        } else if (word == "--resume") {
+            options_.resume = true;
+        } else if (word == "--sync") {
+            options_.sync = true;
         } else if (word == "--quiet" || word == "-q") {
             options_.quiet = true;
         } else if (word == "--default-header") {
-            options_.carryLikeHeader = false;
+            options_.cut.carryLikeHeader = false;
         } else if (word == "--window-rules") {
-            options_.windowRules = true;
+            options_.cut.windowRules = true;
         } else if (word == "--at-markers") {
-            chooseLength(LengthChoice::Markers, word);
+            chooseLength(CutRule::Markers, word);
         } else if (word == "--at-silence") {
-            chooseLength(LengthChoice::Silence, word);
+            chooseLength(CutRule::Silence, word);
         } else if (word == "--no-metadata") {
-            options_.metadata = false;
+            options_.cut.metadata = false;
         } else {
             takeWithValue(word);
         }
@@ -102,7 +106,7 @@ private:
         if (option != "--every" && option != "--pieces" && option != "--like" && option != "--from" &&
             option != "--name" && option != "--block" && option != "--at-labels" && option != "--at-cue" &&
             option != "--silence-db" && option != "--silence-min" && option != "--min-piece" && option != "--into" &&
-            option != "--jobs") {
+            option != "--jobs" && option != "--digits" && option != "--list") {
             setProblem("unknown option " + option);
             return;
         }
@@ -121,34 +125,35 @@ private:
     void setValue(const std::string& option, const std::string& value)
     {
         if (option == "--every") {
-            chooseLength(LengthChoice::Time, option);
+            chooseLength(CutRule::Time, option);
             everyText_ = value;  // read once the whole line says which rules apply
         } else if (option == "--pieces") {
-            chooseLength(LengthChoice::Count, option);
-            options_.pieces = parseCount(value, std::numeric_limits<std::uint32_t>::max()).value_or(0);
-            refuseUnless(options_.pieces != 0, option, value, "a whole number of pieces from 1");
+            chooseLength(CutRule::Count, option);
+            options_.cut.pieces = parseCount(value, std::numeric_limits<std::uint32_t>::max()).value_or(0);
+            refuseUnless(options_.cut.pieces != 0, option, value, "a whole number of pieces from 1");
         } else if (option == "--like") {
-            chooseLength(LengthChoice::Like, option);
-            options_.likePath = value;
+            chooseLength(CutRule::Like, option);
+            options_.cut.likePath = value;
             refuseUnless(!value.empty(), option, value, "the name of a template WAV");
         } else if (option == "--at-labels" || option == "--at-cue") {
-            chooseLength(option == "--at-labels" ? LengthChoice::Labels : LengthChoice::Cue, option);
-            options_.marksPath = value;
+            chooseLength(option == "--at-labels" ? CutRule::Labels : CutRule::Cue, option);
+            options_.cut.marksPath = value;
             refuseUnless(!value.empty(), option, value, option == "--at-labels" ? "a label list" : "a CUE sheet");
         } else if (option == "--silence-db") {
             silenceOptions_.push_back(option);
             const std::optional<double> db = parseDecibels(value);
-            options_.silenceDb = db.value_or(0.0);
+            options_.cut.silenceDb = db.value_or(0.0);
             refuseUnless(db.has_value(), option, value, "a level in dBFS of 0 or below, such as -50 or -42.5");
         } else if (option == "--silence-min" || option == "--min-piece") {
             silenceOptions_.push_back(option);
             const std::optional<TimeLength> length =
                 value == "0" && option == "--min-piece" ? TimeLength{true, 0, 0, 1} : parseDuration(value);
-            (option == "--silence-min" ? options_.silenceMin : options_.minPiece) = length.value_or(TimeLength{});
+            (option == "--silence-min" ? options_.cut.silenceMin : options_.cut.minPiece) =
+                length.value_or(TimeLength{});
             refuseUnless(length.has_value(), option, value, "a duration such as 1s, 500ms or 48000f");
         } else if (option == "--from") {
-            options_.from = static_cast<std::int32_t>(parseCount(value, LARGEST_FROM).value_or(0));
-            refuseUnless(options_.from != 0, option, value,
+            options_.cut.from = static_cast<std::int32_t>(parseCount(value, LARGEST_FROM).value_or(0));
+            refuseUnless(options_.cut.from != 0, option, value,
                          "the number of the first piece to write, from 1 to " + std::to_string(LARGEST_FROM));
         } else if (option == "--into") {
             options_.into = value;
@@ -157,23 +162,32 @@ private:
             options_.jobs = parseCount(value, MOST_JOBS).value_or(0);
             refuseUnless(options_.jobs != 0, option, value,
                          "the MOTHERs split at a time, from 1 to " + std::to_string(MOST_JOBS));
+        } else if (option == "--digits") {
+            options_.cut.digits = value == "auto" ? DIGITS_OF_LAST_NUMBER
+                                                  : static_cast<std::int32_t>(
+                                                        parseCount(value, MOST_DIGITS).value_or(0));
+            refuseUnless(options_.cut.digits != 0, option, value,
+                         "auto or the digits of each Child's number, from 1 to " + std::to_string(MOST_DIGITS));
+        } else if (option == "--list") {
+            options_.listPath = value;
+            refuseUnless(!value.empty(), option, value, "the file of the list, such as children.csv or children.json");
         } else if (option == "--name") {
             options_.name = value;
             refuseUnless(!value.empty(), option, value, "a folder and stem such as out/take");
         } else {
-            options_.blockBytes = parseCount(value, COPY_BLOCK_MAX).value_or(0);
-            refuseUnless(options_.blockBytes != 0, option, value,
+            options_.cut.blockBytes = parseCount(value, COPY_BLOCK_MAX).value_or(0);
+            refuseUnless(options_.cut.blockBytes != 0, option, value,
                          "a number of bytes from 1 to " + std::to_string(COPY_BLOCK_MAX));
         }
     }
 
-    void chooseLength(LengthChoice choice, const std::string& option)
+    void chooseLength(CutRule choice, const std::string& option)
     {
-        if (options_.length != LengthChoice::None) {
+        if (options_.cut.rule != CutRule::None) {
             setProblem(option + ": choose the piece length once, with one of --every, --pieces, --like, --at-markers, "
                                 "--at-labels, --at-cue or --at-silence");
         }
-        options_.length = choice;
+        options_.cut.rule = choice;
     }
 
     void refuseUnless(bool good, const std::string& option, const std::string& value, const std::string& wanted)
@@ -195,19 +209,19 @@ private:
     // window's whole hundredths.
     void readEvery()
     {
-        if (options_.length != LengthChoice::Time) {
+        if (options_.cut.rule != CutRule::Time) {
             return;
         }
-        if (options_.windowRules) {
+        if (options_.cut.windowRules) {
             const std::optional<std::uint32_t> hundredths = parseHundredths(everyText_);
-            options_.hundredths = hundredths.value_or(0);
+            options_.cut.hundredths = hundredths.value_or(0);
             refuseUnless(hundredths.has_value(), "--every", everyText_,
                          "a length the time cuts can choose: whole hundredths of a second from 0.01s to " +
                              largestEvery() + " (such as 10s, 0.25s, 1.5s)");
             return;
         }
         const std::optional<TimeLength> every = parseDuration(everyText_);
-        options_.every = every.value_or(TimeLength{});
+        options_.cut.every = every.value_or(TimeLength{});
         refuseUnless(every.has_value(), "--every", everyText_,
                      "a duration such as 10s, 0.25s, 250ms, 10m, 1h, 1:30, 01:02:03.5 or 480000f");
     }
@@ -215,15 +229,15 @@ private:
     void checkWhole()
     {
         readEvery();
-        if (!options_.carryLikeHeader && !options_.windowRules) {
+        if (!options_.cut.carryLikeHeader && !options_.cut.windowRules) {
             setProblem("--default-header: only with --window-rules (the Children otherwise keep the MOTHER's format)");
         }
-        const bool atMarks = options_.length == LengthChoice::Markers || options_.length == LengthChoice::Labels ||
-                             options_.length == LengthChoice::Cue || options_.length == LengthChoice::Silence;
-        if (atMarks && options_.windowRules) {
+        const bool atMarks = options_.cut.rule == CutRule::Markers || options_.cut.rule == CutRule::Labels ||
+                             options_.cut.rule == CutRule::Cue || options_.cut.rule == CutRule::Silence;
+        if (atMarks && options_.cut.windowRules) {
             setProblem("--window-rules: the window cuts by length only, not at marks or silences");
         }
-        if (!silenceOptions_.empty() && options_.length != LengthChoice::Silence) {
+        if (!silenceOptions_.empty() && options_.cut.rule != CutRule::Silence) {
             setProblem(silenceOptions_.front() + ": only with --at-silence");
         }
         if (options_.into && options_.name) {
@@ -236,7 +250,7 @@ private:
             problem_ = "no MOTHER.wav given";
         } else if (positionals_.size() > 1 && options_.name) {
             problem_ = "--name: one MOTHER.wav only, not also " + positionals_[1] + " (several take --into DIR)";
-        } else if (options_.length == LengthChoice::None) {
+        } else if (options_.cut.rule == CutRule::None) {
             problem_ = "no piece length: give --every, --pieces, --like, --at-markers, --at-labels, --at-cue or "
                        "--at-silence";
         } else {

@@ -6,33 +6,20 @@
 #include <string>
 #include <vector>
 
-#include "split/SpanRules.h"
-
-// How the piece length is chosen: as the time cuts, the how-many cut or the LIKE template do; or
-// where the recording says to cut: at its markers, a label list, a CUE sheet or its silences.
-enum class LengthChoice { None, Time, Count, Like, Markers, Labels, Cue, Silence };
+#include "core/CutRequest.h"
 
 struct CliOptions {
     std::string motherPath;                // the one Mother being cut
     std::vector<std::string> motherPaths;  // every Mother of the line, in its order
     std::optional<std::string> into;       // --into: the folder of every Mother's Children
     std::uint32_t jobs = 1;                // --jobs: Mothers split at a time
-    LengthChoice length = LengthChoice::None;
-    bool windowRules = false;               // --window-rules: the window's margin, trim, units and headers
-    TimeLength every;                       // --every in the Mother's own time
-    std::uint32_t hundredths = 0;           // --every with --window-rules, in hundredths of a second
-    std::uint32_t pieces = 0;               // --pieces
-    std::string likePath;                   // --like
-    bool carryLikeHeader = true;            // off with --default-header (window rules only)
-    std::string marksPath;                  // --at-labels or --at-cue
-    double silenceDb = -50.0;               // --silence-db, dBFS
-    TimeLength silenceMin{false, 0, 1, 1};  // --silence-min, 1 s unless given
-    TimeLength minPiece{true, 0, 0, 1};     // --min-piece, 0 frames unless given
-    bool metadata = true;                   // off with --no-metadata
-    std::int32_t from = 0;                  // --from; 0 when not given
-    std::optional<std::string> name;
-    std::uint32_t blockBytes = 0;  // --block; 0 when not given
+    // How to cut, as the options say it; the stem is each Mother's own, set when it is cut.
+    CutRequest cut;
+    std::optional<std::string> name;  // --name: the path and stem of the Children
     bool dryRun = false;
+    std::optional<std::string> listPath;  // --list: the list of the Children, CSV or JSON
+    bool resume = false;  // --resume: Children already whole under their names are kept
+    bool sync = false;    // --sync: every Child on the disk before its rename
     bool quiet = false;
     bool help = false;
     bool version = false;

@@ -2,96 +2,24 @@
 
 #include <optional>
 #include <ostream>
+#include <utility>
 
 #include "cli/CliOptions.h"
-#include "cli/CliReading.h"
 #include "cli/CliTexts.h"
 #include "cli/ConsoleMessage.h"
 #include "cli/ConsoleProgress.h"
 #include "cli/MotherBatch.h"
-#include "cli/OwnTimePlan.h"
 #include "cli/StreamRun.h"
-#include "cut/PieceLength.h"
 #include "res/version.h"
-#include "split/MotherRefusal.h"
+#include "split/CutPlanning.h"
+#include "split/CutTexts.h"
 #include "split/SplitFiles.h"
 #include "split/SplitMessages.h"
 #include "split/SplitPlan.h"
 #include "split/SplitWriter.h"
 #include "split/TemporaryChild.h"
-#include "wav/MotherFacts.h"
-#include "wav/TemplateWav.h"
 
 namespace {
-
-// The Mother as LOAD reads it, an unfinished header included: its samples and where they stand, or
-// the refusal LOAD would show.
-// The writer opens it again.
-std::optional<MotherSource> readMother(const CliOptions& options, const CliConsole& console)
-{
-    const std::string& path = options.motherPath;
-    std::optional<MotherFacts> facts = examineMotherOrSay(path, console);
-    if (!facts) {
-        return std::nullopt;
-    }
-    takeUnfinishedHeader(*facts);
-    if (const std::optional<MotherRefusal> refusal = motherRefusalOf(*facts)) {
-        console.err << consoleMessage(refusal->caption, path + refusal->numbers);
-        return std::nullopt;
-    }
-    sayIfUnfinished(path, facts->extent, console);
-    return motherSourceOf(path, *facts);
-}
-
-// The template's piece length and header, taken as "Take SIZE from =" takes them; false after
-// saying why it cannot be used.
-bool takeTemplate(CutChoice& choice, const CliOptions& options, const CliConsole& console)
-{
-    const std::optional<TemplateWav> read = readTemplateOrSay(options.likePath, console);
-    if (!read) {
-        return false;
-    }
-    choice.pieceBytes = read->pieceBytes;
-    choice.templateHeader = read->childHeader;
-    choice.defaultFields = !options.carryLikeHeader;
-    choice.cutMode = CutMode::Template;
-    return true;
-}
-
-// The piece length as the cut commands set it; false after saying why it cannot be had.
-bool choosePieceLength(CutChoice& choice, const MotherSource& mother, const CliOptions& options,
-                       const CliConsole& console)
-{
-    const auto motherDataBytes = static_cast<std::uint32_t>(mother.sampleBytes);  // a Mother's sizes are 32-bit
-    switch (options.length) {
-    case LengthChoice::Time:
-        choice.pieceBytes = options.hundredths * bytesPerUnit(TimeUnit::Hundredths);
-        choice.cutMode = CutMode::Time;
-        return true;
-    case LengthChoice::Count:
-        choice.pieceBytes = countPieceBytes(motherDataBytes, options.pieces);
-        choice.cutMode = CutMode::Count;
-        if (choice.pieceBytes == 0) {
-            console.err << consoleMessage(clitext::TOO_MANY_PIECES,
-                                          mother.path +
-                                              numberLine(clitext::FRAMES_LABEL, motherDataBytes / BYTES_PER_FRAME));
-            return false;
-        }
-        return true;
-    case LengthChoice::Like: return takeTemplate(choice, options, console);
-    default: break;  // the options refuse the window's rules with any other choice
-    }
-    return false;
-}
-
-// The name, first piece and copy block, as Give Name, Pattern and Buffer Size choose them.
-void chooseTheRest(CutChoice& choice, const CliOptions& options)
-{
-    choice.childStem = stemOf(options.name.value_or(options.motherPath));
-    choice.childNumber = 1;
-    choice.startPattern = options.from;
-    choice.copyBufferBytes = options.blockBytes;
-}
 
 int stopped(const SplitPlan& plan, const SplitOutcome& outcome, const CliConsole& console)
 {
@@ -117,7 +45,7 @@ int dryRun(const SplitPlan& plan, const CliConsole& console)
     SplitFiles files;
     const SplitOutcome outcome = checkSplit(plan, files);
     if (console.tally != nullptr) {
-        *console.tally = {true, outcome.childrenKept, outcome.stop};
+        *console.tally = {true, outcome.childrenKept, outcome.stop, listedChildren(plan, outcome.childrenKept)};
     }
     listPlan(console.out, plan, outcome.childrenKept);
     for (const std::string& leftover : leftoversOf(plan.stem)) {
@@ -132,9 +60,10 @@ int split(const SplitPlan& plan, const CliOptions& options, const CliConsole& co
     ConsoleProgress progress(options.quiet || !console.progress ? nowhere : console.err, console.errIsTerminal, plan);
     SystemCopyFiles files;
     SplitStopRequest never;
-    const SplitOutcome outcome = writeSplit(plan, files, progress, console.stop ? *console.stop : never);
+    const SplitOutcome outcome =
+        writeSplit(plan, files, progress, console.stop ? *console.stop : never, WriteChoice{options.resume, options.sync});
     if (console.tally != nullptr) {
-        *console.tally = {true, outcome.childrenKept, outcome.stop};
+        *console.tally = {true, outcome.childrenKept, outcome.stop, listedChildren(plan, outcome.childrenKept)};
     }
     if (outcome.stop == SplitStop::Stopped) {
         progress.interrupt();
@@ -148,24 +77,27 @@ int split(const SplitPlan& plan, const CliOptions& options, const CliConsole& co
     return EXIT_DONE;
 }
 
-// The window's rules: the Mother as LOAD reads it, cut as the window's commands cut it.
-std::optional<SplitPlan> planWindowRules(const CliOptions& options, const CliConsole& console)
+// The plan of the options' request, after what the planning warns of; none after telling why not.
+std::optional<SplitPlan> planOf(const CliOptions& options, const CliConsole& console)
 {
-    const std::optional<MotherSource> mother = readMother(options, console);
-    CutChoice choice;
-    if (!mother || !choosePieceLength(choice, *mother, options, console)) {
-        return std::nullopt;
+    CutRequest request = options.cut;
+    request.stem = stemOf(options.name.value_or(options.motherPath));
+    PlannedCut cut = planCut(request, {options.motherPath, std::nullopt});
+    if (cut.unfinished) {
+        console.err << consoleMessage(cut.unfinished->caption, cutMessageText(*cut.unfinished));
     }
-    chooseTheRest(choice, options);
-    // A Mother of another format is cut at its whole frames, and keeps its format, as in the window.
-    choice.motherOwnHeader = mother->format ? motherOwnHeaderOf(*mother->format) : std::nullopt;
-    return planCommandLineSplit(*mother, choice);
+    if (cut.refusal) {
+        console.err << consoleMessage(cut.refusal->caption, cutMessageText(*cut.refusal));
+    }
+    if (cut.plan && cut.noSilence && !options.quiet) {
+        console.out << cuttext::NO_SILENCE;
+    }
+    return std::move(cut.plan);
 }
 
 int runParsed(const CliOptions& options, const CliConsole& console)
 {
-    const std::optional<SplitPlan> plan =
-        options.windowRules ? planWindowRules(options, console) : planOwnTime(options, console);
+    const std::optional<SplitPlan> plan = planOf(options, console);
     if (!plan) {
         return EXIT_REFUSED;
     }

@@ -1,5 +1,5 @@
-// morlando-split as a whole: the command line read, the Mother read as LOAD reads it, the piece
-// length chosen as the cut commands choose it, the plan made and written by the split writer.
+// morlando-split as a whole: the command line read and made a cut request, the plan the split's
+// planning makes of it (or its refusal) told, and the plan written by the split writer.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +9,7 @@
 
 #include "cli/StandardInput.h"
 #include "split/SplitStopRequest.h"
+#include "split/ChildList.h"
 #include "split/SplitWriter.h"
 
 // Exit statuses: the Children written (or planned), a refusal or failure, a wrong command line.
@@ -22,6 +23,7 @@ struct MotherTally {
     bool planned = false;
     std::size_t children = 0;
     SplitStop stop = SplitStop::None;
+    std::vector<ListedChild> listed;  // the Children written or planned, for --list
 };
 
 // What the program runs in: its two output streams, whether the second is a terminal, and the

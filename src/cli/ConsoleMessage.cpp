@@ -31,3 +31,11 @@ std::string consoleMessage(std::string_view caption, std::string_view text)
     }
     return message + "\n";
 }
+
+std::string numberLine(const char* label, std::uint64_t value)
+{
+    std::string line = "\n";
+    line += label;
+    line += std::to_string(value);
+    return line;
+}

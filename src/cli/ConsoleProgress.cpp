@@ -72,12 +72,26 @@ void ConsoleProgress::childFinished(const PlannedChild& child)
     }
 }
 
+// A Child an earlier run wrote counts for the share and the Children done, not for the bytes written.
+void ConsoleProgress::childKept(const PlannedChild& child)
+{
+    samplesKept_ += child.sampleBytes;
+    ++kept_;
+    ++resumed_;
+    if (terminal_) {
+        drawBar();
+    } else {
+        out_ << childName(plan_, child) << "  " << childFileHeaderBytes(plan_, child) + child.sampleBytes
+             << " bytes  kept as it stood\n";
+    }
+}
+
 // Redrawn only when the whole percentage or the Children done change, so that a fast split
 // spends its time on the disk and not on the terminal.
 void ConsoleProgress::drawBar(bool complete)
 {
     // The headers are not Mother bytes: the share is counted in samples.
-    const std::uint64_t samples = samplesDone_ + samplesOfChild_;
+    const std::uint64_t samples = samplesKept_ + samplesDone_ + samplesOfChild_;
     const std::uint64_t share = sampleBytes_ == 0 ? 100 : samples * 100 / sampleBytes_;
     // The last Child may stop short of the Mother's end: a finished split is 100 % all the same.
     const int percent = complete || share > 100 ? 100 : static_cast<int>(share);
@@ -107,8 +121,13 @@ void ConsoleProgress::finish()
     }
     const double elapsed = seconds();
     const double rate = elapsed > 0 ? static_cast<double>(written()) / BYTES_PER_MB / elapsed : 0.0;
-    out_ << kept_ << (kept_ == 1 ? " Child, " : " Children, ") << written() << " bytes in "
+    const std::size_t made = kept_ - resumed_;
+    out_ << made << (made == 1 ? " Child, " : " Children, ") << written() << " bytes in "
          << formatted("%.2f", elapsed) << " s (" << formatted("%.1f", rate) << " MB/s)\n";
+    if (resumed_ > 0) {
+        out_ << resumed_ << (resumed_ == 1 ? " Child" : " Children") << " already whole, kept as "
+             << (resumed_ == 1 ? "it" : "they") << " stood\n";
+    }
 }
 
 void ConsoleProgress::interrupt()

@@ -20,6 +20,7 @@ public:
     void childCreated(const PlannedChild& child) override;
     void bytesCopied(const PlannedChild& child, std::uint64_t copied) override;
     void childFinished(const PlannedChild& child) override;
+    void childKept(const PlannedChild& child) override;
 
     // Ends the bar's line and says what was done, in how long.
     void finish();
@@ -41,7 +42,9 @@ private:
     std::uint64_t headerOfChild_ = 0;   // of the Child being written: made once, with its metadata
     std::uint64_t samplesDone_ = 0;     // of every Child finished
     std::uint64_t samplesOfChild_ = 0;  // of the Child being written
-    std::size_t kept_ = 0;
+    std::uint64_t samplesKept_ = 0;     // of every Child kept from an earlier run
+    std::size_t kept_ = 0;     // Children done: written, or kept from an earlier run
+    std::size_t resumed_ = 0;  // of those, kept from an earlier run
     int lastPercent_ = -1;
     std::size_t lastKept_ = 0;
     double lastDrawn_ = 0.0;  // seconds after the start

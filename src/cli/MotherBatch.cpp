@@ -10,6 +10,7 @@
 
 #include "cli/CliTexts.h"
 #include "cli/ConsoleMessage.h"
+#include "cli/ListFile.h"
 #include "cli/MotherJobs.h"
 
 namespace {
@@ -193,8 +194,15 @@ int runMothers(const CliOptions& options, const CliConsole& console, RunOneMothe
             }
         }
     }
+    std::vector<const MotherTally*> tallies;
+    for (const MotherResult& result : results) {
+        tallies.push_back(&result.tally);
+    }
     if (paths.size() == 1) {
-        return runOne(each.front(), console);
+        MotherTally& tally = console.tally != nullptr ? *console.tally : results.front().tally;
+        CliConsole one{console.out, console.err, console.errIsTerminal, console.stop, &tally, console.progress};
+        const int status = runOne(each.front(), one);
+        return withList(options, console, {&tally}, status);
     }
     if (options.jobs <= 1) {
         for (std::size_t i = 0; i < paths.size(); ++i) {
@@ -260,5 +268,5 @@ int runMothers(const CliOptions& options, const CliConsole& console, RunOneMothe
     if (!options.quiet) {
         console.err << summary;
     }
-    return worst;
+    return withList(options, console, tallies, worst);
 }

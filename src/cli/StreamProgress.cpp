@@ -41,6 +41,7 @@ void StreamProgress::childFinished(const PlannedChild& child)
     written_ += bytes;
     current_ = 0;
     ++kept_;
+    finished_.push_back(child);
     if (terminal_) {
         draw();
     } else {

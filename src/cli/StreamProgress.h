@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <ostream>
+#include <vector>
 
 #include "split/SplitPlan.h"
 #include "split/SplitWriter.h"
@@ -18,6 +19,9 @@ public:
     void bytesCopied(const PlannedChild& child, std::uint64_t copied) override;
     void childFinished(const PlannedChild& child) override;
 
+    // The Children complete on disk, in the order they were finished, for the list of them.
+    const std::vector<PlannedChild>& finished() const { return finished_; }
+
     // Ends the line and says what was done, in how long.
     void finish();
     // Ends the line, so that a message starts a line of its own.
@@ -25,6 +29,7 @@ public:
 
 private:
     void draw();
+    std::vector<PlannedChild> finished_;
     double seconds() const;
 
     std::ostream& out_;

@@ -3,15 +3,32 @@
 #include <algorithm>
 #include <cstring>
 
-#include "cli/CliReading.h"
 #include "cli/CliTexts.h"
+#include "cli/ListFile.h"
 #include "cli/ConsoleMessage.h"
-#include "cli/StreamMother.h"
 #include "cli/StreamProgress.h"
 #include "cli/StreamTexts.h"
+#include "split/CutTexts.h"
 #include "split/SplitMessages.h"
+#include "split/StreamPlanning.h"
 
 namespace {
+
+// The stream read a block at a time until `bytes` came, it ended, or a stop was asked for.
+StreamBytes wholeReadsOf(const StreamSource& source, const SplitStopRequest& stop)
+{
+    return [&source, &stop](std::uint8_t* into, std::size_t bytes) {
+        std::size_t got = 0;
+        while (got < bytes && !stop.requested()) {
+            const StreamRead read = source(into + got, bytes - got);
+            if (read.bytes == 0 && (read.ended || read.error != 0)) {
+                break;
+            }
+            got += read.bytes;
+        }
+        return got;
+    };
+}
 
 // What a stream that ended tells besides its Children: a cut frame at its end, fewer samples
 // than its header gave.
@@ -21,17 +38,17 @@ void sayHowItEnded(const StreamOutcome& outcome, const MotherSource& mother, con
     const std::uint64_t frameBytes = mother.format->blockAlign;
     if (outcome.tailBytes > 0) {
         console.err << consoleMessage(streamtext::ENDED_IN_FRAME,
-                                      streamtext::STREAM_NAME + numberLine(streamtext::TAIL_LABEL, outcome.tailBytes) +
-                                          numberLine(clitext::BLOCK_ALIGN_LABEL, frameBytes) + "\n" +
+                                      cuttext::STREAM_NAME + numberLine(streamtext::TAIL_LABEL, outcome.tailBytes) +
+                                          numberLine(cuttext::BLOCK_ALIGN_LABEL, frameBytes) + "\n" +
                                           streamtext::TAIL_NOT_WRITTEN);
     }
     const std::uint64_t used = outcome.frames * frameBytes + outcome.tailBytes;
     if (head.sampleBytes && used < *head.sampleBytes && outcome.split.stop == SplitStop::None &&
         outcome.readError == 0) {
         console.err << consoleMessage(streamtext::ENDED_EARLY,
-                                      streamtext::STREAM_NAME +
-                                          numberLine(clitext::HEADER_SIZE_LABEL, *head.sampleBytes) +
-                                          numberLine(clitext::USED_SIZE_LABEL, used));
+                                      cuttext::STREAM_NAME +
+                                          numberLine(cuttext::HEADER_SIZE_LABEL, *head.sampleBytes) +
+                                          numberLine(cuttext::USED_SIZE_LABEL, used));
     }
 }
 
@@ -40,7 +57,7 @@ void sayHowItEnded(const StreamOutcome& outcome, const MotherSource& mother, con
 int failed(const SplitPlan& plan, const StreamOutcome& outcome, const CliConsole& console)
 {
     SplitPlan shown = plan;
-    shown.mother.path = streamtext::STREAM_NAME;
+    shown.mother.path = cuttext::STREAM_NAME;
     SplitOutcome told = outcome.split;
     if (outcome.child) {
         shown.children = {*outcome.child};
@@ -73,7 +90,7 @@ int told(const SplitPlan& plan, const StreamOutcome& outcome, const StreamHead& 
     if (outcome.readError != 0) {
         progress.interrupt();
         console.err << consoleMessage(streamtext::NOT_READ_WHOLE,
-                                      streamtext::STREAM_NAME + std::string("\n") + std::strerror(outcome.readError) +
+                                      cuttext::STREAM_NAME + std::string("\n") + std::strerror(outcome.readError) +
                                           "\n" + streamtext::FRAMES_KEPT +
                                           numberLine(streamtext::FRAMES_LABEL, outcome.frames));
         return EXIT_REFUSED;
@@ -81,9 +98,9 @@ int told(const SplitPlan& plan, const StreamOutcome& outcome, const StreamHead& 
     if (outcome.frames == 0) {
         progress.interrupt();
         console.err << consoleMessage(streamtext::NO_WHOLE_FRAME,
-                                      streamtext::STREAM_NAME +
-                                          numberLine(clitext::USED_SIZE_LABEL, outcome.tailBytes) +
-                                          numberLine(clitext::BLOCK_ALIGN_LABEL, plan.frameBytes));
+                                      cuttext::STREAM_NAME +
+                                          numberLine(cuttext::USED_SIZE_LABEL, outcome.tailBytes) +
+                                          numberLine(cuttext::BLOCK_ALIGN_LABEL, plan.frameBytes));
         return EXIT_REFUSED;
     }
     progress.finish();
@@ -109,13 +126,16 @@ std::optional<std::string> streamProblem(const CliOptions& options)
     if (options.dryRun) {
         return streamtext::NO_DRY_RUN;
     }
-    if (options.windowRules) {
+    if (options.cut.windowRules) {
         return streamtext::NO_WINDOW_RULES;
     }
-    if (options.length == LengthChoice::Count) {
+    if (options.cut.digits == DIGITS_OF_LAST_NUMBER) {
+        return streamtext::NO_DIGITS_AUTO;
+    }
+    if (options.cut.rule == CutRule::Count) {
         return streamtext::NO_PIECES;
     }
-    if (options.length == LengthChoice::Markers) {
+    if (options.cut.rule == CutRule::Markers) {
         return streamtext::NO_MARKERS;
     }
     return std::nullopt;
@@ -136,21 +156,23 @@ int runStream(const CliOptions& options, const CliConsole& console)
         console.err << consoleMessage(streamtext::STOPPED, numberLine(clitext::COMPLETE_LABEL, 0));
         return stop.status();
     }
-    const std::optional<MotherSource> mother = streamMotherOf(head, console);
-    const StreamSilenceCuts* silence = nullptr;
-    const std::unique_ptr<StreamRule> rule = mother ? streamRuleOf(options, *mother, console, &silence) : nullptr;
-    if (!rule) {
+    CutRequest request = options.cut;
+    request.stem = stemOf(*options.name);
+    const PlannedStream planned = planStreamCut(request, head);
+    if (!planned.rule) {
+        console.err << consoleMessage(planned.refusal->caption, cutMessageText(*planned.refusal));
         return EXIT_REFUSED;
     }
     SpanChoice choice;
-    choice.childStem = stemOf(*options.name);
-    choice.from = options.from;
-    choice.copyBufferBytes = options.blockBytes;
-    SplitPlan plan = planSpans(*mother, {}, choice);
-    if (options.metadata && (head.metadata.bext || head.metadata.ixml || !head.metadata.markers.empty())) {
+    choice.childStem = request.stem;
+    choice.from = request.from;
+    choice.copyBufferBytes = request.blockBytes;
+    SplitPlan plan = planSpans(*planned.mother, {}, choice);
+    plan.digits = request.digits > 0 ? static_cast<std::uint32_t>(request.digits) : 0;
+    if (request.metadata && (head.metadata.bext || head.metadata.ixml || !head.metadata.markers.empty())) {
         plan.carried = head.metadata;
     }
-    StreamJob job{head.sampleBytes, options.from, {}, {}};
+    StreamJob job{head.sampleBytes, request.from, {}, {}};
     if (console.input != nullptr) {
         job.motherFile = console.input->file != nullptr ? console.input->file() : "";
         job.move = console.input->move;
@@ -158,9 +180,14 @@ int runStream(const CliOptions& options, const CliConsole& console)
     std::ostream nowhere(nullptr);
     StreamProgress progress(options.quiet ? nowhere : console.err, console.errIsTerminal, plan);
     StreamFiles files;
-    const StreamOutcome outcome = writeStream(plan, job, *rule, source, files, progress, stop);
-    if (silence != nullptr && silence->silences() == 0 && !options.quiet && outcome.split.finished()) {
-        console.out << clitext::NO_SILENCE;
+    const StreamOutcome outcome = writeStream(plan, job, *planned.rule, source, files, progress, stop);
+    if (planned.silence != nullptr && planned.silence->silences() == 0 && !options.quiet && outcome.split.finished()) {
+        console.out << cuttext::NO_SILENCE;
     }
-    return told(plan, outcome, head, progress, console);
+    const int status = told(plan, outcome, head, progress, console);
+    SplitPlan written = plan;
+    written.children = progress.finished();
+    const MotherTally tally{true, written.children.size(), outcome.split.stop,
+                            listedChildren(written, written.children.size())};
+    return withList(options, console, {&tally}, status);
 }

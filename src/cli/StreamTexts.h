@@ -4,13 +4,14 @@
 namespace streamtext {
 
 inline constexpr char STREAM[] = "-";
-inline constexpr char STREAM_NAME[] = "standard input";  // where a message names the Mother's file
 
 // Command lines a stream cannot serve, each with why.
 inline constexpr char NEEDS_NAME[] = "-: give --name PATH/STEM (a stream has no file name to name the Children after)";
 inline constexpr char ONLY_MOTHER[] = "-: the only MOTHER of the line (standard input is read once)";
 inline constexpr char NO_DRY_RUN[] = "--dry-run: not with - (a stream is read once, by the split itself)";
 inline constexpr char NO_PIECES[] = "--pieces: not with - (how many frames a stream holds is known only at its end)";
+inline constexpr char NO_DIGITS_AUTO[] =
+    "--digits auto: not with - (a stream has no last number to take the width of); give --digits N";
 inline constexpr char NO_MARKERS[] = "--at-markers: not with - (a stream's markers follow its samples)";
 inline constexpr char NO_WINDOW_RULES[] =
     "--window-rules: not with - (the window's rules keep the last 68 bytes, known only at the stream's end)";

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/AudioFormat.h"
+#include "core/CutRequest.h"
 #include "core/Handles.h"
 
 // The main window, and the pens created before it exists; Quit deletes the two waveform pens.
@@ -55,6 +56,12 @@ struct CutRecord {
     std::string likeSettingPath;
     std::uint32_t likeFileBytes = 0;
     HeaderBytes headerBuf{};
+    // A cut where the recording says (cutMode Marks): the rule, its label list or CUE sheet, and
+    // for silences the level below full scale in dB and the shortest silence in milliseconds.
+    CutRule marksRule = CutRule::None;
+    std::string marksPath;
+    std::uint32_t silenceBelowDb = 0;
+    std::uint32_t silenceMs = 0;
 
     friend bool operator==(const CutRecord&, const CutRecord&) = default;
 };

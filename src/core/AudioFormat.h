@@ -21,4 +21,5 @@ enum class CutMode : std::int32_t {
     Template = 1,  // the data length of a template wave
     Time = 2,      // a number of time units
     Count = 3,     // a wanted number of pieces
+    Marks = 4,     // where the recording says: no piece length, the record's marks request instead
 };

@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <vector>
 
 // Where names are looked up exactly, asking first costs little and keeps the Mother safe: no
 // byte is written for a Child whose name leads to it. The temporary file is a new one ("x"):
@@ -40,6 +42,41 @@ ChildPlacement placeChild(const std::string& temporary, const std::string& path,
     placement.placed = std::rename(temporary.c_str(), path.c_str()) == 0;
     placement.error = placement.placed ? 0 : errno;
     return placement;
+}
+
+// The Mother is looked at after the Child's own file, and only when that one has the Child's size.
+bool childStandsWhole(const std::string& path, const std::vector<std::uint8_t>& head, std::uint64_t fileBytes,
+                      const std::string& motherPath)
+{
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return false;
+    }
+    struct stat child {};
+    struct stat mother {};
+    bool whole = ::fstat(descriptor, &child) == 0 && S_ISREG(child.st_mode) &&
+                 static_cast<std::uint64_t>(child.st_size) == fileBytes && ::stat(motherPath.c_str(), &mother) == 0 &&
+                 (mother.st_dev != child.st_dev || mother.st_ino != child.st_ino);
+    if (whole) {
+        std::vector<std::uint8_t> first(head.size());
+        whole = ::pread(descriptor, first.data(), first.size(), 0) == static_cast<ssize_t>(first.size()) && first == head;
+    }
+    ::close(descriptor);
+    return whole;
+}
+
+bool syncChildToDisk(std::FILE* stream) { return ::fsync(::fileno(stream)) == 0; }
+
+// A folder is opened for reading only to be synced: its entries are what a rename changed.
+bool syncFolderToDisk(const std::string& folder)
+{
+    const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (descriptor < 0) {
+        return false;
+    }
+    const bool synced = ::fsync(descriptor) == 0;
+    ::close(descriptor);
+    return synced;
 }
 
 bool makeRunFolder(const std::string& path) { return ::mkdir(path.c_str(), 0777) == 0; }

@@ -17,11 +17,14 @@ void giveName(CommandContext& ctx)
     cutFileNameAtDot(state.childStem);
 }
 
-void composeChildName(std::string& destination, std::string_view stem, std::int32_t number, std::string_view extension)
+void composeChildName(std::string& destination, std::string_view stem, std::int32_t number, std::string_view extension,
+                      std::uint32_t digits)
 {
     destination.assign(stem);
     if (number > 0) {
-        destination += std::to_string(number);
+        const std::string shown = std::to_string(number);
+        destination.append(digits > shown.size() ? digits - shown.size() : 0, '0');
+        destination += shown;
     }
     destination += '.';
     destination += extension.substr(0, 3);

@@ -5,16 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/CutRequest.h"
 #include "wav/ChildSpan.h"
-
-// A length as a user writes one: a count of frames, or seconds as a fraction (1.5 s is 15/10).
-struct TimeLength {
-    bool inFrames = false;
-    std::uint64_t frames = 0;
-    std::uint64_t numerator = 0;
-    std::uint64_t denominator = 1;
-    friend bool operator==(const TimeLength&, const TimeLength&) = default;
-};
 
 // The length at this rate in frames, rounded to the nearest frame (a half frame up); none when it
 // does not fit 64 bits.

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "split/CutPlanning.h"
+#include "split/MarksCommands.h"
 #include "split/SplitMessages.h"
 #include "split/SplitProgress.h"
 #include "split/SplitWriter.h"
@@ -21,7 +23,10 @@ public:
         : plan_(plan), progress_{tools.surface, {state.thickGreyPen, state.thickRedPen, tools.thickGreenPen}},
           texts_(texts),
           pieceBytes_(static_cast<std::uint32_t>(wholeFramesOf(state.motherOwnHeader, state.pieceBytes))),
-          motherDataBytes_(state.motherDataBytes), dataAt_(state.motherReadOffset), blockBytes_(plan.blockBytes)
+          everyChildFull_(state.cutMode == CutMode::Marks),
+          motherDataBytes_(everyChildFull_ ? static_cast<std::uint32_t>(plan.mother.sampleBytes)
+                                           : state.motherDataBytes),
+          dataAt_(state.motherReadOffset), blockBytes_(plan.blockBytes)
     {
     }
 
@@ -43,14 +48,14 @@ public:
     void bytesCopied(const PlannedChild& child, std::uint64_t copied) override
     {
         for (; isFull(child) && blockEnd_ <= copied; blockEnd_ += blockBytes_) {
-            childStep(progress_, static_cast<std::uint32_t>(blockEnd_), pieceBytes_);
+            childStep(progress_, static_cast<std::uint32_t>(blockEnd_), pieceOf(child));
         }
     }
 
     void samplesCopied(const PlannedChild& child) override
     {
         if (isFull(child)) {
-            childClosingStep(progress_, pieceBytes_, pieceBytes_);  // a full Child is one piece
+            childClosingStep(progress_, pieceOf(child), pieceOf(child));  // a full Child is one piece
         } else {
             finalStep(progress_, texts_.finalText);
         }
@@ -68,12 +73,18 @@ public:
     void restNotWritten() { finalStep(progress_, texts_.finalText); }
 
 private:
-    bool isFull(const PlannedChild& child) const { return child.sampleBytes == pieceBytes_; }
+    // Every Child between two marks is a piece of its own, whatever its length.
+    bool isFull(const PlannedChild& child) const { return everyChildFull_ || child.sampleBytes == pieceBytes_; }
+    std::uint32_t pieceOf(const PlannedChild& child) const
+    {
+        return everyChildFull_ ? static_cast<std::uint32_t>(child.sampleBytes) : pieceBytes_;
+    }
 
     const SplitPlan& plan_;
     SplitProgress progress_;
     const SplitTexts& texts_;
     std::uint32_t pieceBytes_;
+    bool everyChildFull_;
     std::uint32_t motherDataBytes_;
     std::uint64_t dataAt_;
     std::uint32_t blockBytes_;
@@ -95,7 +106,11 @@ void keepInRecord(AppState& state, const SplitPlan& plan, const SplitOutcome& ou
     if (state.startPattern > 0) {
         state.childNumber = state.startPattern;
     }
-    writeHeaderSizes(state.headerBuf, state.pieceBytes);
+    // A cut at the marks leaves the window's header alone: its Children carry the Mother's own.
+    const bool windowHeaders = state.cutMode != CutMode::Marks;
+    if (windowHeaders) {
+        writeHeaderSizes(state.headerBuf, state.pieceBytes);
+    }
     const PlannedChild* last = nullptr;
     if (outcome.childAt) {
         last = &plan.children[*outcome.childAt];
@@ -106,7 +121,9 @@ void keepInRecord(AppState& state, const SplitPlan& plan, const SplitOutcome& ou
     }
     if (last != nullptr) {
         state.childBaseName = childName(plan, *last);
-        state.headerBuf = childHeader(plan, *last);
+        if (windowHeaders) {
+            state.headerBuf = childHeader(plan, *last);
+        }
     }
     if (outcome.finished()) {
         state.childNumber = plan.nextNumber;
@@ -123,38 +140,50 @@ std::int64_t processMilliseconds()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-SplitPlan planOfRecord(const MotherRecord& mother, const CutRecord& cut, const NamesAndPicks& names)
+PlannedCut planOfRecord(const MotherRecord& mother, const CutRecord& cut, const NamesAndPicks& names)
 {
-    MotherSource source;
+    if (cut.cutMode == CutMode::Marks) {
+        return planMarksOfRecord(mother, cut, names);
+    }
+    LoadedMother loaded;
+    MotherSource& source = loaded.source;
     source.path = mother.motherPath;
     source.fileBytes = mother.motherFileBytes;
     source.dataAt = mother.motherReadOffset;
     source.dataChunkBytes = mother.motherHeaderDataSize.value_or(mother.motherDataBytes + MOTHER_DATA_MARGIN);
     source.sampleBytes = mother.motherDataBytes;
-    CutChoice choice;
-    choice.pieceBytes = cut.pieceBytes;
-    choice.cutMode = cut.cutMode;
-    choice.startPattern = cut.startPattern;
-    choice.templateHeader = cut.headerBuf;
-    choice.copyBufferBytes = cut.copyBufferBytes;
-    choice.childNumber = names.childNumber;
-    choice.childStem = names.childStem;
-    choice.motherOwnHeader = mother.motherOwnHeader;
-    return planWindowSplit(source, choice);
+    loaded.ownHeader = mother.motherOwnHeader;
+    CutRequest request;
+    request.rule = CutRule::Bytes;
+    request.windowRules = true;
+    request.pieceBytes = cut.pieceBytes;
+    request.pieceMode = cut.cutMode;
+    request.templateHeader = cut.headerBuf;
+    request.from = cut.startPattern;
+    request.blockBytes = cut.copyBufferBytes;
+    request.firstNumber = names.childNumber;
+    request.stem = names.childStem;
+    // A Mother LOAD took is never refused here: the plan is made of the record alone.
+    return planCut(request, {mother.motherPath, loaded});
 }
 
 void runSplit(AppState& state, SplitTools& tools, const SplitTexts& texts)
 {
     drawEmptyTracks(tools.surface, state.thickGreyPen);
     const std::int64_t startTicks = tools.clock();
-    if (state.pieceBytes == 0) {
+    if (state.pieceBytes == 0 && state.cutMode != CutMode::Marks) {
         showNotice(tools.ui, tools.dialog, text::NO_PIECE_LENGTH);
         return;  // without a piece length there is nothing to cut; the Mother stays as it is
     }
     // The split reads through a stream of its own, opened afresh, so that a second split or one
     // after a waveform drawing works as the first.
     closeMotherStream(state);
-    const SplitPlan plan = planOfRecord(state, state, state);
+    const PlannedCut planned = planOfRecord(state, state, state);
+    if (!planned.plan) {
+        showText(tools.ui, tools.dialog, planned.refusal->caption, cutMessageText(*planned.refusal));
+        return;
+    }
+    const SplitPlan& plan = *planned.plan;
     DialogProgress progress(state, tools, texts, plan);
     // Only a stop asked for while this split runs counts: one that came after the last split
     // ended (a session end that was called off) is over.

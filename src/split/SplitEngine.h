@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/AppState.h"
+#include "split/CutPlanning.h"
 #include "split/SplitFiles.h"
 #include "split/SplitPlan.h"
 #include "ui/Platform.h"
@@ -31,8 +32,9 @@ struct SplitTools {
 };
 
 // The window's plan of the record as it stands: its Mother, piece length, start pattern, copy
-// block and header, numbering and stem.
-SplitPlan planOfRecord(const MotherRecord& mother, const CutRecord& cut, const NamesAndPicks& names);
+// block and header, numbering and stem; or, after a Marks command, its cut at the marks, which
+// the Mother or the file of marks may refuse by now.
+PlannedCut planOfRecord(const MotherRecord& mother, const CutRecord& cut, const NamesAndPicks& names);
 
 // START: writes the Children, closes the Mother stream and shows the elapsed time. A split that
 // cannot be done, or that fails on the way, writes nothing more, leaves only complete Children on

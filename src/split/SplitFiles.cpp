@@ -64,4 +64,14 @@ bool SplitFiles::close(std::FILE* stream) { return std::fclose(stream) == 0; }
 
 bool SplitFiles::remove(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
+bool SplitFiles::holds(const std::string& path, const std::vector<std::uint8_t>& head, std::uint64_t fileBytes,
+                       const std::string& motherPath)
+{
+    return childStandsWhole(path, head, fileBytes, motherPath);
+}
+
+bool SplitFiles::syncToDisk(std::FILE* stream) { return syncChildToDisk(stream); }
+
+bool SplitFiles::syncFolder(const std::string& folder) { return syncFolderToDisk(folder); }
+
 SystemCopy SplitFiles::copyInSystem(std::FILE*, std::uint64_t, std::FILE*, std::size_t) { return {}; }

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/FileIo.h"
 
@@ -31,6 +32,15 @@ struct ChildPlacement {
 ChildCreation createTemporaryChild(const std::string& path, const std::string& motherPath,
                                    const std::string& temporary);
 ChildPlacement placeChild(const std::string& temporary, const std::string& path, const std::string& motherPath);
+// Whether a file other than the Mother stands under the Child's name with exactly these first
+// bytes and this length: one open and a look at it, as cheap as the system allows, since a resumed
+// run asks it of every Child.
+bool childStandsWhole(const std::string& path, const std::vector<std::uint8_t>& head, std::uint64_t fileBytes,
+                      const std::string& motherPath);
+// Forces what the system holds of a written, flushed file onto the disk, and the entries of a
+// folder (a rename in it) likewise; false when the system says it could not.
+bool syncChildToDisk(std::FILE* stream);
+bool syncFolderToDisk(const std::string& folder);
 // The folder a run's temporary files go in (see TemporaryChild.h): made new, removed when empty.
 bool makeRunFolder(const std::string& path);
 bool removeRunFolder(const std::string& path);
@@ -77,6 +87,13 @@ public:
     // here even then, so a Child is flushed and checked before it is closed.
     virtual bool close(std::FILE* stream);
     virtual bool remove(const std::string& path);
+    // Whether a file other than the Mother stands under the name with exactly these bytes first
+    // and this length in all.
+    virtual bool holds(const std::string& path, const std::vector<std::uint8_t>& head, std::uint64_t fileBytes,
+                       const std::string& motherPath);
+    // The file's bytes forced onto the disk (after a flush), and the folder's entries after a rename.
+    virtual bool syncToDisk(std::FILE* stream);
+    virtual bool syncFolder(const std::string& folder);
     // Copies bytes of the Mother, from an offset of its file on, to the end of the Child's file
     // without passing them through the process, where the system can; the Mother stream's own
     // position is left as it was. This layer cannot: every byte is read and written.

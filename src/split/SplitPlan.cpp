@@ -82,7 +82,7 @@ private:
 std::string childName(const SplitPlan& plan, const PlannedChild& child)
 {
     std::string name;
-    composeChildName(name, plan.stem, child.number, CHILD_EXTENSION);
+    composeChildName(name, plan.stem, child.number, CHILD_EXTENSION, plan.digits);
     if (!child.title.empty()) {
         name.insert(name.size() - 1 - std::string_view(CHILD_EXTENSION).size(), "-" + child.title);
     }
@@ -168,11 +168,6 @@ SplitPlan planWindowSplit(const MotherSource& mother, const CutChoice& choice)
     plan.blockBytes = blockOf(choice.copyBufferBytes);
     Planner(plan, choice).run();
     return plan;
-}
-
-SplitPlan planCommandLineSplit(const MotherSource& mother, const CutChoice& choice)
-{
-    return planWindowSplit(mother, choice);
 }
 
 SplitPlan planSpans(const MotherSource& mother, const ChildSpans& spans, const SpanChoice& choice)

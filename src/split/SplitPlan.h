@@ -48,6 +48,7 @@ struct PlannedChild {
 struct SplitPlan {
     MotherSource mother;
     std::string stem;            // the Children are named stem, number, ".WAV"
+    std::uint32_t digits = 0;    // the number padded with zeros to so many digits; 0: as it is
     HeaderBytes headerFields{};  // every Child's header but its two sizes, for the window's rules
     // In the Mother's own time: the fmt body every Child carries as it stands (then headerFields is
     // not used), and its frame size; empty for the window's 44-byte headers.
@@ -115,9 +116,6 @@ inline constexpr std::uint32_t COPY_BLOCK_MAX = 8 * 1024 * 1024;
 // a last Child when it is at least that long; in how-many mode the rest is never written but
 // takes its number. Without a piece length the plan has no Child.
 SplitPlan planWindowSplit(const MotherSource& mother, const CutChoice& choice);
-
-// The command line's --window-rules: the window's, so that both write the same Children.
-SplitPlan planCommandLineSplit(const MotherSource& mother, const CutChoice& choice);
 
 // What a split in the Mother's own time is told besides its spans.
 struct SpanChoice {

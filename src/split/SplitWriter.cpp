@@ -9,11 +9,19 @@
 
 namespace {
 
+// The folder a Child's path names, "" for the current one.
+std::string folderOf(const std::string& path)
+{
+    const std::size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? std::string() : path.substr(0, cut == 0 ? 1 : cut);
+}
+
 // The working values of one split; none of them outlives it.
 class Writer {
 public:
-    Writer(const SplitPlan& plan, SplitFiles& files, SplitListener& listener, SplitStopRequest& stop)
-        : plan_(plan), files_(files), listener_(listener), stop_(stop)
+    Writer(const SplitPlan& plan, SplitFiles& files, SplitListener& listener, SplitStopRequest& stop,
+           const WriteChoice& choice = {})
+        : plan_(plan), files_(files), listener_(listener), stop_(stop), choice_(choice)
     {
     }
 
@@ -226,11 +234,16 @@ private:
         int error = errno;
         const bool clean = !files_.hasError(stream);
         errno = 0;
+        const bool synced = !flushed || !clean || !choice_.sync || files_.syncToDisk(stream);
+        if (error == 0) {
+            error = errno;
+        }
+        errno = 0;
         const bool closed = files_.close(stream);
         if (error == 0) {
             error = errno;
         }
-        if (!flushed || !clean || !closed) {
+        if (!flushed || !clean || !synced || !closed) {
             return stop(SplitStop::ChildCannotWrite, error);
         }
         return true;
@@ -250,7 +263,20 @@ private:
             return stop(SplitStop::ChildCannotWrite, placed.error);
         }
         childCreated_ = false;
+        if (choice_.sync && !files_.syncFolder(folderOf(childName_))) {
+            return stop(SplitStop::ChildCannotWrite, errno);
+        }
         return true;
+    }
+
+    // A Child an earlier run left whole under its name, never the Mother however alike they are.
+    bool keptFromEarlierRun(const PlannedChild& child)
+    {
+        if (!choice_.resume) {
+            return false;
+        }
+        const std::vector<std::uint8_t> header = childFileHeader(plan_, child);
+        return files_.holds(childName(plan_, child), header, header.size() + child.sampleBytes, plan_.mother.path);
     }
 
     // Only for a caller that ends the process without returning here.
@@ -274,6 +300,12 @@ private:
     {
         const PlannedChild& child = plan_.children[index];
         outcome_.childAt = index;
+        if (keptFromEarlierRun(child)) {
+            ++outcome_.childrenKept;
+            ++outcome_.childrenResumed;
+            listener_.childKept(child);
+            return !stopAsked();
+        }
         listener_.childStarted(child);
         if (stopAsked() || !createChild(child)) {
             return false;
@@ -321,6 +353,7 @@ private:
     SplitFiles& files_;
     SplitListener& listener_;
     SplitStopRequest& stop_;
+    const WriteChoice choice_;
     SplitOutcome outcome_;
     std::FILE* motherStream_ = nullptr;
     std::uint64_t motherAt_ = 0;  // the next Mother byte the Child being written takes
@@ -337,9 +370,15 @@ private:
 
 }  // namespace
 
+SplitOutcome writeSplit(const SplitPlan& plan, SplitFiles& files, SplitListener& listener, SplitStopRequest& stop,
+                        const WriteChoice& choice)
+{
+    return Writer(plan, files, listener, stop, choice).run();
+}
+
 SplitOutcome writeSplit(const SplitPlan& plan, SplitFiles& files, SplitListener& listener, SplitStopRequest& stop)
 {
-    return Writer(plan, files, listener, stop).run();
+    return writeSplit(plan, files, listener, stop, WriteChoice{});
 }
 
 SplitOutcome writeSplit(const SplitPlan& plan, SplitFiles& files, SplitListener& listener)

@@ -21,6 +21,19 @@ public:
     virtual void bytesCopied(const PlannedChild&, std::uint64_t) {}
     virtual void samplesCopied(const PlannedChild&) {}  // every sample byte in, before the close
     virtual void childFinished(const PlannedChild&) {}  // complete on disk
+    // A resumed split found the Child whole under its name and left it as it was; nothing else is
+    // told of that Child.
+    virtual void childKept(const PlannedChild&) {}
+};
+
+// How the writer goes about the plan, beside what the plan makes.
+struct WriteChoice {
+    // A file under a Child's name with the very header and length the plan gives it is that Child,
+    // written whole by an earlier run (Children appear whole or not at all): it is kept untouched.
+    bool resume = false;
+    // Every Child forced onto the disk before its rename, and its folder after it, so that after a
+    // power cut a file under a Child's name is whole.
+    bool sync = false;
 };
 
 // Why a split stopped.
@@ -42,6 +55,7 @@ struct SplitOutcome {
     int cause = 0;                       // the runtime's errno for the failing step; 0 when unknown
     std::optional<std::size_t> childAt;  // index in the plan's Children of the one it stopped at
     std::size_t childrenKept = 0;        // complete Children on disk, the first ones of the plan
+    std::size_t childrenResumed = 0;     // of those, the ones an earlier run wrote and this one kept
     // Whether the incomplete Child it stopped at was removed; none when no file had been made.
     std::optional<bool> childRemoved;
     std::uint64_t motherFileBytes = 0;  // MotherChanged: what the file holds now
@@ -68,6 +82,8 @@ inline constexpr std::uint32_t SYSTEM_COPY_LEAST_BYTES = 64 * 1024;
 // only complete Children: the temporary file of the Child it stopped at is removed.
 SplitOutcome writeSplit(const SplitPlan& plan, SplitFiles& files, SplitListener& listener);
 SplitOutcome writeSplit(const SplitPlan& plan, SplitFiles& files, SplitListener& listener, SplitStopRequest& stop);
+SplitOutcome writeSplit(const SplitPlan& plan, SplitFiles& files, SplitListener& listener, SplitStopRequest& stop,
+                        const WriteChoice& choice);
 
 // What a dry run can know without writing: the Mother unchanged, and the first Child whose name
 // leads to it. Nothing is created; the outcome's childAt names that Child.

@@ -17,6 +17,7 @@ inline constexpr char NO_MOTHER_QUARTER[] = " no MOTHER wave !";
 inline constexpr char NO_MOTHER_HALF[] = " no MOTHER wave selected  !";
 inline constexpr char NO_MOTHER_SECONDS[] = " no MOTHER wave selected !";
 inline constexpr char NO_MOTHER_COUNT[] = "  no MOTHER wave selected  !";
+inline constexpr char NO_MOTHER_MARKS[] = " no MOTHER wave selected !";
 
 // File picker captions.
 inline constexpr char PICK_MOTHER[] = "MOTHER-Wavfile-select:";
@@ -24,6 +25,9 @@ inline constexpr char PICK_CHILDREN[] = "CHILDREN->Names";
 inline constexpr char PICK_TEMPLATE[] = "timelike Wavfile select:";
 inline constexpr char EXT_WAV[] = "WAV";
 inline constexpr char EXT_TXT[] = "TXT";
+inline constexpr char PICK_LABELS[] = "LABELS-list-select:";
+inline constexpr char PICK_CUE_SHEET[] = "CUE-sheet-select:";
+inline constexpr char EXT_CUE[] = "CUE";
 
 // Mother load.
 inline constexpr char DURATION_MINUTES[] = "duration minutes = ";
@@ -32,6 +36,12 @@ inline constexpr char ONLY_ONE_MOTHER[] = " only one MOTHER Wavfile can be loade
 
 // Cut preview: the number of whole pieces.
 inline constexpr char PIECE_COUNT[] = " Anzahl Teil-Dateien = ";
+
+// Cuts where the recording says: the questions for silences, and the number of Children the
+// marks give (Preview CUTs shows it too).
+inline constexpr char ASK_SILENCE_DB[] = "silence below -dB *";
+inline constexpr char ASK_SILENCE_MS[] = "silence at least ms *";
+inline constexpr char MARKS_CHILDREN[] = "  CHILDREN at the marks  : ";
 
 // Number prompt.
 inline constexpr char PROMPT_CANCEL_CAPTION[] = " nothing selected by ";

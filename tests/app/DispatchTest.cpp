@@ -59,6 +59,10 @@ TEST_F(Dispatch, WithNothingPickedEachCommandShowsItsOwnRefusal)
         {IDM_CUT_HALVES, " no MOTHER wave selected  !"},
         {IDM_CUT_SECONDS, " no MOTHER wave selected !"},
         {IDM_CUT_COUNT, "  no MOTHER wave selected  !"},
+        {IDM_MARKS_MARKERS, " no MOTHER wave selected !"},
+        {IDM_MARKS_LABELS, " no MOTHER wave selected !"},
+        {IDM_MARKS_CUE, " no MOTHER wave selected !"},
+        {IDM_MARKS_SILENCE, " no MOTHER wave selected !"},
         {IDM_ALLSPLIT, " no LIKE Header "},
         // The template test passes: no piece length has come from a template.
         {IDM_SPLIT_TO_CHILDREN, " no Mother file "},

@@ -59,47 +59,52 @@ TEST(CliOptions, EveryTakesDurationsAsPeopleWriteThem)
 TEST(CliOptions, ReadsEveryOptionInBothSpellings)
 {
     const ParsedOptions parsed = parse(
-        {"--every=0.5s", "--from", "3", "--name=out/kid.wav", "--block", "8388608", "--dry-run", "-q", "take.wav"});
+        {"--every=0.5s", "--from", "3", "--name=out/kid.wav", "--block", "8388608", "--dry-run", "-q", "--digits", "4",
+         "--resume", "--sync", "take.wav"});
     ASSERT_TRUE(parsed.options) << parsed.problem;
     const CliOptions& o = *parsed.options;
     EXPECT_EQ(o.motherPath, "take.wav");
-    EXPECT_EQ(o.length, LengthChoice::Time);
-    EXPECT_EQ(o.every, (TimeLength{false, 0, 1, 2}));
-    EXPECT_FALSE(o.windowRules);
-    EXPECT_EQ(o.from, 3);
+    EXPECT_EQ(o.cut.rule, CutRule::Time);
+    EXPECT_EQ(o.cut.every, (TimeLength{false, 0, 1, 2}));
+    EXPECT_FALSE(o.cut.windowRules);
+    EXPECT_EQ(o.cut.from, 3);
     EXPECT_EQ(o.name, "out/kid.wav");
-    EXPECT_EQ(o.blockBytes, 8388608u);
+    EXPECT_EQ(o.cut.blockBytes, 8388608u);
     EXPECT_TRUE(o.dryRun);
     EXPECT_TRUE(o.quiet);
+    EXPECT_EQ(o.cut.digits, 4);
+    EXPECT_TRUE(o.resume);
+    EXPECT_TRUE(o.sync);
+    EXPECT_EQ(parse({"--every", "1", "--digits=auto", "a.wav"}).options->cut.digits, DIGITS_OF_LAST_NUMBER);
 
     const ParsedOptions like = parse({"--like", "t.wav", "--default-header", "--window-rules", "--", "-take.wav"});
     ASSERT_TRUE(like.options) << like.problem;
-    EXPECT_TRUE(like.options->windowRules);
-    EXPECT_EQ(like.options->length, LengthChoice::Like);
-    EXPECT_EQ(like.options->likePath, "t.wav");
-    EXPECT_FALSE(like.options->carryLikeHeader);
+    EXPECT_TRUE(like.options->cut.windowRules);
+    EXPECT_EQ(like.options->cut.rule, CutRule::Like);
+    EXPECT_EQ(like.options->cut.likePath, "t.wav");
+    EXPECT_FALSE(like.options->cut.carryLikeHeader);
     EXPECT_EQ(like.options->motherPath, "-take.wav");
 
     const ParsedOptions silence = parse({"--at-silence", "--silence-db=-42.5", "--silence-min", "250ms", "--min-piece",
                                          "0", "--no-metadata", "take.wav"});
     ASSERT_TRUE(silence.options) << silence.problem;
-    EXPECT_EQ(silence.options->length, LengthChoice::Silence);
-    EXPECT_EQ(silence.options->silenceDb, -42.5);
-    EXPECT_EQ(silence.options->silenceMin, (TimeLength{false, 0, 1, 4}));
-    EXPECT_EQ(silence.options->minPiece, (TimeLength{true, 0, 0, 1}));
-    EXPECT_FALSE(silence.options->metadata);
+    EXPECT_EQ(silence.options->cut.rule, CutRule::Silence);
+    EXPECT_EQ(silence.options->cut.silenceDb, -42.5);
+    EXPECT_EQ(silence.options->cut.silenceMin, (TimeLength{false, 0, 1, 4}));
+    EXPECT_EQ(silence.options->cut.minPiece, (TimeLength{true, 0, 0, 1}));
+    EXPECT_FALSE(silence.options->cut.metadata);
     const ParsedOptions defaults = parse({"--at-cue", "s.cue", "take.wav"});
     ASSERT_TRUE(defaults.options) << defaults.problem;
-    EXPECT_EQ(defaults.options->length, LengthChoice::Cue);
-    EXPECT_EQ(defaults.options->marksPath, "s.cue");
-    EXPECT_EQ(defaults.options->silenceDb, -50.0);
-    EXPECT_EQ(defaults.options->silenceMin, (TimeLength{false, 0, 1, 1}));
-    EXPECT_TRUE(defaults.options->metadata);
+    EXPECT_EQ(defaults.options->cut.rule, CutRule::Cue);
+    EXPECT_EQ(defaults.options->cut.marksPath, "s.cue");
+    EXPECT_EQ(defaults.options->cut.silenceDb, -50.0);
+    EXPECT_EQ(defaults.options->cut.silenceMin, (TimeLength{false, 0, 1, 1}));
+    EXPECT_TRUE(defaults.options->cut.metadata);
 
     const ParsedOptions pieces = parse({"take.wav", "--pieces", "4294967295"});
     ASSERT_TRUE(pieces.options) << pieces.problem;
-    EXPECT_EQ(pieces.options->pieces, 4294967295u);
-    EXPECT_TRUE(pieces.options->carryLikeHeader);
+    EXPECT_EQ(pieces.options->cut.pieces, 4294967295u);
+    EXPECT_TRUE(pieces.options->cut.carryLikeHeader);
 }
 
 TEST(CliOptions, NamesWhatIsWrongWithALine)
@@ -146,6 +151,10 @@ TEST(CliOptions, NamesWhatIsWrongWithALine)
         {{"--every", "1", "--block", "8388609", "a.wav"},
          "--block 8388609: expected a number of bytes from 1 to 8388608"},
         {{"--every", "1", "--name=", "a.wav"}, "--name \"\": expected a folder and stem such as out/take"},
+        {{"--every", "1", "--digits", "11", "a.wav"},
+         "--digits 11: expected auto or the digits of each Child's number, from 1 to 10"},
+        {{"--every", "1", "--digits=0", "a.wav"},
+         "--digits 0: expected auto or the digits of each Child's number, from 1 to 10"},
     };
     for (const auto& [args, problem] : cases) {
         SCOPED_TRACE(args.front());

@@ -1,8 +1,10 @@
 #include "cli/CliRun.h"
+#include "cli/ConsoleProgress.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "split/SplitFixture.h"
+#include "support/MarkedMother.h"
 #include "support/Processes.h"
 
 namespace {
@@ -20,8 +23,10 @@ constexpr std::uint32_t ONE_MINUTE = 10584000;  // data size of a canonical 60 s
 struct SameSplit {
     const char* what = nullptr;
     std::vector<std::string> options;
-    int windowSplit = 0;       // the menu command that opens the split dialog
-    bool otherMother = false;  // the 24-bit 48 kHz Mother whose header was never finished
+    int windowSplit = 0;  // the menu command that opens the split dialog
+    // The canonical Mother, the 24-bit 48 kHz one whose header was never finished, or the one
+    // with markers.
+    enum { Canonical, Other, Marked } mother = Canonical;
 };
 
 class CliRun : public SplitFixture {
@@ -34,14 +39,19 @@ protected:
         return runCli(args, console);
     }
 
+    // Every file named the stem, a digit and more, in the order of their names.
     std::vector<std::string> childrenOf(const std::string& stem) const
     {
         std::vector<std::string> found;
-        for (int n = 1; n <= 100; ++n) {
-            if (exists(child(stem, n))) {
-                found.push_back(child(stem, n));
+        const std::filesystem::path folderPath = std::filesystem::path(folder.path("x")).parent_path();
+        for (const auto& entry : std::filesystem::directory_iterator(folderPath)) {
+            const std::string name = entry.path().filename().string();
+            if (name.size() > stem.size() && name.compare(0, stem.size(), stem) == 0 &&
+                std::isdigit(static_cast<unsigned char>(name[stem.size()])) != 0) {
+                found.push_back(entry.path().string());
             }
         }
+        std::sort(found.begin(), found.end());
         return found;
     }
 
@@ -78,11 +88,21 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
         otherFile.push_back(static_cast<std::uint8_t>(i * 13 + i / 509));
     }
     const std::string otherPath = folder.write("other.wav", otherFile);
+    const std::string markedPath = folder.write("marked.wav", markedMother());
+    const std::string labels = folder.write("marked.txt", ascii(MARKED_LABELS));
+    const std::string sheet = folder.write("marked.cue", ascii(MARKED_CUE_SHEET));
 
     const std::vector<SameSplit> splits = {
         {"every 10 s", {"--every", "10s"}, IDM_SPLIT_TO_CHILDREN},
         {"six pieces", {"--pieces", "6"}, IDM_SPLIT_TO_CHILDREN},
-        {"five pieces of another format", {"--pieces", "5"}, IDM_SPLIT_TO_CHILDREN, true},
+        {"five pieces of another format", {"--pieces", "5"}, IDM_SPLIT_TO_CHILDREN, SameSplit::Other},
+        {"at its markers", {"--at-markers"}, IDM_SPLIT_TO_CHILDREN, SameSplit::Marked},
+        {"at a label list", {"--at-labels", labels}, IDM_SPLIT_TO_CHILDREN, SameSplit::Marked},
+        {"at a CUE sheet", {"--at-cue", sheet}, IDM_SPLIT_TO_CHILDREN, SameSplit::Marked},
+        {"at silences below -50 dB of 400 ms",
+         {"--at-silence", "--silence-db", "-50", "--silence-min", "400ms"},
+         IDM_SPLIT_TO_CHILDREN,
+         SameSplit::Marked},
         {"like a template from piece 20 in blocks of 500",
          {"--like", likePath, "--from", "20", "--block", "500"},
          IDM_ALLSPLIT},
@@ -90,7 +110,9 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
     for (const SameSplit& split : splits) {
         SCOPED_TRACE(split.what);
         const std::string name = "w" + std::to_string(&split - splits.data());
-        motherPath = split.otherMother ? otherPath : canonicalPath;
+        motherPath = split.mother == SameSplit::Other    ? otherPath
+                     : split.mother == SameSplit::Marked ? markedPath
+                                                         : canonicalPath;
         fake.pick(motherPath);
         ASSERT_TRUE(dispatchCommand(ctx, IDM_LOAD));
         if (split.options[0] == "--every") {
@@ -99,6 +121,15 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
         } else if (split.options[0] == "--pieces") {
             fake.answer(std::stoi(split.options[1]));
             dispatchCommand(ctx, IDM_CUT_COUNT);
+        } else if (split.options[0] == "--at-markers") {
+            dispatchCommand(ctx, IDM_MARKS_MARKERS);
+        } else if (split.options[0] == "--at-labels" || split.options[0] == "--at-cue") {
+            fake.pick(split.options[1]);
+            dispatchCommand(ctx, split.options[0] == "--at-cue" ? IDM_MARKS_CUE : IDM_MARKS_LABELS);
+        } else if (split.options[0] == "--at-silence") {
+            fake.answer(50);
+            fake.answer(400);
+            dispatchCommand(ctx, IDM_MARKS_SILENCE);
         } else {
             fake.pick(likePath);
             dispatchCommand(ctx, IDM_CUT_LIKE);
@@ -115,9 +146,12 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
         ASSERT_EQ(fake.boxes.back().caption, timeCaption);
 
         std::vector<std::string> args = split.options;
-        args.insert(args.end(), {"--window-rules", "--name", folder.path("c" + name), "--quiet", motherPath});
+        if (split.mother != SameSplit::Marked) {
+            args.push_back("--window-rules");
+        }
+        args.insert(args.end(), {"--name", folder.path("c" + name), "--quiet", motherPath});
         ASSERT_EQ(run(args), EXIT_DONE) << err.str();
-        EXPECT_EQ(err.str().empty(), !split.otherMother) << err.str();  // the unfinished header's warning
+        EXPECT_EQ(err.str().empty(), split.mother != SameSplit::Other) << err.str();  // the unfinished header's warning
 
         const std::vector<std::string> window = childrenOf(name);
         const std::vector<std::string> console = childrenOf("c" + name);
@@ -134,9 +168,16 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
     EXPECT_EQ(std::filesystem::file_size(child("cw0", 6)), 1763912u);
     EXPECT_EQ(childrenOf("cw1").size(), 6u);
     EXPECT_FALSE(exists(child("cw1", 7)));
-    EXPECT_FALSE(exists(child("cw3", 1)));
-    EXPECT_TRUE(childHolds(child("cw3", 20), 441000, 44 + 19 * 441000ull, like));
-    EXPECT_TRUE(exists(child("cw3", 24)));
+    EXPECT_FALSE(exists(child("cw7", 1)));
+    EXPECT_TRUE(childHolds(child("cw7", 20), 441000, 44 + 19 * 441000ull, like));
+    EXPECT_TRUE(exists(child("cw7", 24)));
+    // At the marks, named by them after the first: markers, labels and the CUE sheet alike.
+    for (const char* stem : {"w3", "w4", "w5"}) {
+        EXPECT_EQ(childrenOf(stem), (std::vector<std::string>{folder.path(stem + std::string("1.WAV")),
+                                                              folder.path(stem + std::string("2-intro_ one.WAV")),
+                                                              folder.path(stem + std::string("3-b.WAV"))}));
+    }
+    EXPECT_EQ(childrenOf("w6").size(), 3u);
     // A fifth of the 3 023 932 bytes offered is 604 784 at the cut arithmetic's frames, 604 782 at
     // the Mother's 6-byte frames; each Child headed 24-bit stereo 48 kHz.
     EXPECT_EQ(childrenOf("cw2").size(), 5u);
@@ -208,6 +249,37 @@ TEST_F(CliRun, DryRunListsThePlanAndWritesNothing)
                              "  leftover of a stopped run: the split removes it\n");
     EXPECT_EQ(err.str(), "morlando-split: CHILD name is the MOTHER Wavfile\n  " + motherPath + "\n  " + motherPath +
                              "\n  split stopped, the MOTHER is unchanged\n");
+}
+
+// A 24-bit stereo 48 kHz Mother of 25 s and 7 frames of silence whose header was never finished:
+// the planning's warnings are told, the unfinished header on standard error and the silences
+// that give no cut on standard output, before the plan's lines in the Mother's own time.
+TEST_F(CliRun, DryRunGivesFramesAndDurationsInTheMothersTimeAfterThePlanningsWarnings)
+{
+    HeaderBytes header = pcmHeader(0xFFFFFFFF);
+    writeLe32(48000, &header[SAMPLE_RATE_AT]);
+    writeLe32(288000, &header[BYTE_RATE_AT]);
+    header[BLOCK_ALIGN_AT] = 6;
+    header[BITS_PER_SAMPLE_AT] = 24;
+    const std::string path = folder.writeWav("mother.wav", header, 44 + 7200042);
+    const std::string kid = folder.path("kid");
+    const std::string warning = "morlando-split: warning: the header's data size is not the file's\n  " + path +
+                                "\n  data size in the header = 4294967295\n  data size used = 7200042\n"
+                                "  the samples are the bytes to the end of the file, in whole frames\n";
+
+    ASSERT_EQ(run({"--every", "10s", "--dry-run", "--name", kid, path}), EXIT_DONE) << err.str();
+    EXPECT_EQ(err.str(), warning);
+    EXPECT_EQ(out.str(), kid + "1.WAV  2880044 bytes  480000 frames  10 s  from 0 s (frame 0)\n" + kid +
+                             "2.WAV  2880044 bytes  480000 frames  10 s  from 10 s (frame 480000)\n" + kid +
+                             "3.WAV  1440086 bytes  240007 frames  5.000146 s  from 20 s (frame 960000)\n");
+
+    ASSERT_EQ(run({"--at-silence", "--dry-run", "--name", kid, path}), EXIT_DONE) << err.str();
+    EXPECT_EQ(err.str(), warning);
+    EXPECT_EQ(out.str(), "no silence found: the MOTHER stays one Child\n" + kid +
+                             "1.WAV  7200086 bytes  1200007 frames  25.000146 s  from 0 s (frame 0)\n");
+    EXPECT_FALSE(exists(kid + "1.WAV"));
+    EXPECT_EQ(framesAsSeconds(12000, 48000), "0.25 s");
+    EXPECT_EQ(framesAsSeconds(95999999, 96000000), "1 s");  // 0.99999999 s to the nearest millionth
 }
 
 // A stop asked for before the first Child (the writer looks at it there as everywhere else):

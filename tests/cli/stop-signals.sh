@@ -1,8 +1,10 @@
 #!/bin/bash
 # morlando-split stopped from outside while it writes: SIGINT, SIGTERM and SIGHUP each end it
-# with 130, 143 and 129 and a message, SIGKILL ends it on the spot; in every case each file named
-# as a Child is whole and exact, and after the signals it catches no temporary file is left.
-# After SIGKILL the next split into the same folder removes the temporary file it left.
+# with 130, 143 and 129 and a message (and a list of the complete Children that says so), SIGKILL
+# ends it on the spot; in every case each file named as a Child is whole and exact, and after
+# the signals it catches no temporary file is left.
+# After SIGKILL the next split into the same folder removes the temporary file it left, and with
+# --resume keeps the Children already whole and ends as one uninterrupted run.
 #
 #   tests/cli/stop-signals.sh <morlando-split>
 #
@@ -47,7 +49,7 @@ temporaries() { find "$work/out" -name '*.part' | wc -l; }  # the run's folder, 
 start_and_catch() {
     rm -rf "$work/out"
     mkdir -p "$work/out"
-    "$program" --every 0.01s --name "$work/out/k" "$work/take.wav" 2>"$work/stderr" &
+    "$program" --every 0.01s --name "$work/out/k" --list "$work/list.csv" "$work/take.wav" 2>"$work/stderr" &
     pid=$!
     for _ in $(seq 500); do [ -e "$work/out/k3.WAV" ] && break; sleep 0.01; done
     for _ in $(seq 200); do
@@ -75,6 +77,10 @@ for case in INT:130 TERM:143 HUP:129; do
          grep -q "^  no incomplete CHILD is left$" "$work/stderr"'
     check "SIG$signal: at least three Children, each whole, no temporary file" eval \
         '[ -e "$work/out/k3.WAV" ] && children_whole && [ "$(temporaries)" = 0 ]'
+    check "SIG$signal: the list holds the complete Children and says it was stopped" eval \
+        '[ "$(python3 -c "import csv, sys; rows = list(csv.reader(open(sys.argv[1], newline=\"\")))
+print(len(rows) - 2, rows[-1][-1])" "$work/list.csv")" = \
+           "$(find "$work/out" -maxdepth 1 -name "k*.WAV" | wc -l) stopped from outside: the Children listed are complete" ]'
 done
 
 caught=no
@@ -88,10 +94,19 @@ check "SIGKILL: every file named as a Child is whole" children_whole
 "$program" --every 0.01s --name "$work/out/k" --dry-run "$work/take.wav" >"$work/stdout"
 check "the dry run names the leftover" eval \
     'grep -q "\.part  leftover of a stopped run: the split removes it$" "$work/stdout"'
-"$program" --quiet --every 0.01s --name "$work/out/k" "$work/take.wav"
+before=$(find "$work/out" -maxdepth 1 -name 'k*.WAV' | wc -l)
+touch -d '2001-01-01' "$work/out/k1.WAV"
+"$program" --resume --every 0.01s --name "$work/out/k" "$work/take.wav" 2>"$work/stderr"
 status=$?
-check "the next split removes it and writes every Child" eval \
+check "the next split with --resume removes it and writes every Child" eval \
     '[ $status = 0 ] && [ "$(temporaries)" = 0 ] && [ -e "$work/out/k12000.WAV" ] && [ ! -e "$work/out/k12001.WAV" ]'
+check "--resume keeps the Children the killed run left, untouched, and says how many" eval \
+    'grep -q "^$before Children already whole, kept as they stood$" "$work/stderr" &&
+     [ "$(stat -c %y "$work/out/k1.WAV" | cut -c1-10)" = 2001-01-01 ] &&
+     [ "$(grep -c "  kept as it stood$" "$work/stderr")" = "$before" ]'
+mkdir "$work/whole"
+"$program" --quiet --every 0.01s --name "$work/whole/k" "$work/take.wav"
+check "after --resume the Children are those of one uninterrupted run" diff -rq "$work/out" "$work/whole"
 
 echo "$passed passed, $failed failed"
 [ $failed -eq 0 ]

@@ -2,8 +2,8 @@
 # morlando-split with its Mother on standard input, "-": piped with each data size a writer
 # leaves (true, 0, 0xFFFFFFFF) and as RF64, cut by --every, --at-silence and --at-cue, it gives
 # the Children of the same file byte for byte; a stream that ends inside a frame, a stop from
-# outside in the middle of a Child, a Child that cannot be written, and the lines a stream
-# cannot serve.
+# outside in the middle of a Child, a Child that cannot be written, padded names and the list of
+# the Children, and the lines a stream cannot serve.
 #
 #   tests/cli/stream.sh <morlando-split>
 #
@@ -80,6 +80,16 @@ same_children "true zero ffff" --at-silence --silence-min 500ms --min-piece 2s
 same_children "true zero ffff" --at-cue "$work/take.cue"
 same_children "true" --every 3s --from 2
 
+# Padded names and the list of the Children: the stream's are the file's.
+rm -rf "$work/file" "$work/stream"
+mkdir "$work/file" "$work/stream"
+"$program" --quiet --every 3s --digits 3 --list "$work/file.csv" --name "$work/file/k" "$work/true.wav"
+piped "$work/true.wav" | "$program" --quiet --every 3s --digits 3 --list "$work/stream.csv" --name "$work/stream/k" -
+check "--digits 3 --list: the stream's Children and list are the file's, k001.WAV to k003.WAV" eval \
+    'diff -r "$work/file" "$work/stream" >/dev/null && [ -e "$work/stream/k003.WAV" ] &&
+     [ "$(sed "s#/file/#/#" "$work/file.csv")" = "$(sed "s#/stream/#/#" "$work/stream.csv")" ] &&
+     [ "$(wc -l <"$work/stream.csv")" = 4 ]'
+
 # A stream that ends inside a frame: its whole frames are the Children, the last byte is told.
 head -c -1 "$work/zero.wav" >"$work/cut.wav"
 rm -rf "$work/file" "$work/stream"
@@ -145,6 +155,7 @@ done <<'LINES'
 --at-markers --name out/k -|--at-markers: not with - (a stream's markers follow its samples)
 --every 1s -|-: give --name PATH/STEM (a stream has no file name to name the Children after)
 --every 1s --name out/k --dry-run -|--dry-run: not with - (a stream is read once, by the split itself)
+--every 1s --digits auto --name out/k -|--digits auto: not with - (a stream has no last number to take the width of); give --digits N
 LINES
 
 echo "$passed passed, $failed failed"

@@ -13,6 +13,7 @@ struct NameCase {
     const char* stem;
     std::int32_t number;
     const char* expected;
+    std::uint32_t digits = 0;
 };
 
 class GiveName : public ::testing::Test {
@@ -35,11 +36,15 @@ TEST(ComposeChildName, StemNumberAndThreeLettersOfTheExtension)
         {"C:\\Takes\\song", 0, "C:\\Takes\\song.WAV"},
         {"C:\\Takes\\song", -5, "C:\\Takes\\song.WAV"},
         {"", 3, "3.WAV"},
+        // Padded so that names sort as the Children follow; a longer number keeps its digits.
+        {"take", 7, "take007.WAV", 3},
+        {"take", 60000, "take60000.WAV", 3},
+        {"take", 0, "take.WAV", 3},
     };
     for (const NameCase& c : cases) {
         SCOPED_TRACE(c.expected);
         std::string name = "left over from before";
-        composeChildName(name, c.stem, c.number, "WAV");
+        composeChildName(name, c.stem, c.number, "WAV", c.digits);
         EXPECT_EQ(name, c.expected);
     }
     std::string name;

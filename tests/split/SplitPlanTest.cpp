@@ -203,21 +203,6 @@ TEST(SplitPlan, CopyBlockIsTheDefaultWithoutOneAndAtMostEightMebibytes)
     }
 }
 
-TEST(SplitPlan, CommandLineWindowRulesAreTheWindows)
-{
-    MotherSource mother;
-    mother.sampleBytes = 3500;
-    CutChoice choice;
-    choice.pieceBytes = 1000;
-    choice.cutMode = CutMode::Count;
-    choice.childNumber = 1;
-    const SplitPlan window = planWindowSplit(mother, choice);
-    const SplitPlan line = planCommandLineSplit(mother, choice);
-    EXPECT_EQ(line.children, window.children);
-    EXPECT_EQ(line.unwritten, window.unwritten);
-    EXPECT_EQ(line.nextNumber, 5);
-}
-
 TEST(SplitPlan, SpanRulesLayTheMothersFramesEndToEnd)
 {
     EXPECT_EQ(framesOf({false, 0, 10, 1}, 48000), 480000u);

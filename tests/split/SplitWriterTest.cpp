@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <string>
@@ -21,7 +22,7 @@ constexpr std::uint32_t PIECE = 1000;
 // The real file layer, except that one step fails on the Child of the given number.
 class FailingFiles : public SplitFiles {
 public:
-    enum class Step { None, Undecidable, Create, Header, Samples, Read, Flush, ErrorState, Close };
+    enum class Step { None, Undecidable, Create, Header, Samples, Read, Flush, ErrorState, Sync, Close };
 
     FailingFiles(Step step, int error, std::string failingName)
         : step_(step), error_(error), failingName_(std::move(failingName))
@@ -75,6 +76,22 @@ public:
         return (stream == failing_ && step_ == Step::ErrorState) || SplitFiles::hasError(stream);
     }
 
+    bool syncToDisk(std::FILE* stream) override
+    {
+        ++syncs;
+        if (stream == failing_ && step_ == Step::Sync) {
+            errno = error_;
+            return false;
+        }
+        return SplitFiles::syncToDisk(stream);
+    }
+
+    bool syncFolder(const std::string& folder) override
+    {
+        ++folderSyncs;
+        return SplitFiles::syncFolder(folder);
+    }
+
     bool close(std::FILE* stream) override
     {
         const bool closed = SplitFiles::close(stream);
@@ -88,6 +105,8 @@ public:
     bool remove(const std::string& path) override { return !refuseRemove && SplitFiles::remove(path); }
 
     bool refuseRemove = false;
+    int syncs = 0;
+    int folderSyncs = 0;
 
 private:
     Step step_;
@@ -184,13 +203,15 @@ TEST_F(SplitWriter, EveryWayItStopsIsInItsOutcome)
         {"flush fails with a stray cause", Step::Flush, EINVAL, SplitStop::ChildCannotWrite, EINVAL, true, "samples 3"},
         {"error state without a cause", Step::ErrorState, 0, SplitStop::ChildCannotWrite, 0, true, "samples 3"},
         {"close fails", Step::Close, EIO, SplitStop::ChildCannotWrite, EIO, true, "samples 3"},
+        {"the disk cannot take it", Step::Sync, EIO, SplitStop::ChildCannotWrite, EIO, true, "samples 3"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const SplitPlan plan = planFourChildren();
         FailingFiles files(c.step, c.error, child(3));
         Events events;
-        const SplitOutcome outcome = writeSplit(plan, files, events);
+        SplitStopRequest never;
+        const SplitOutcome outcome = writeSplit(plan, files, events, never, WriteChoice{false, true});
         EXPECT_EQ(outcome.stop, c.stop);
         EXPECT_EQ(outcome.cause, c.cause);
         EXPECT_EQ(outcome.childAt, std::optional<std::size_t>(2));
@@ -200,12 +221,79 @@ TEST_F(SplitWriter, EveryWayItStopsIsInItsOutcome)
         EXPECT_FALSE(std::filesystem::exists(child(3)));
         EXPECT_FALSE(std::filesystem::exists(child(4)));
         EXPECT_EQ(events.told.back(), c.lastTold);
+        // Each flushed Child forced onto the disk before its close, its folder after its rename.
+        EXPECT_EQ(files.folderSyncs, 2);
+        EXPECT_EQ(files.syncs, c.step == Step::Sync || c.step == Step::Close ? 3 : 2);
         if (c.step == Step::Read) {
             EXPECT_EQ(outcome.bytesAsked, 1000u);
             EXPECT_EQ(outcome.bytesRead, 999u);
         }
         std::filesystem::remove(child(1));
         std::filesystem::remove(child(2));
+    }
+}
+
+// A rerun that resumes keeps what an earlier run left whole, untouched, and writes the rest: it
+// ends with the Children of one uninterrupted run.
+TEST_F(SplitWriter, AResumedSplitKeepsTheWholeChildrenAndWritesTheOthers)
+{
+    using Step = FailingFiles::Step;
+    const SplitPlan plan = planFourChildren();
+    SplitFiles real;
+    Events quiet;
+    ASSERT_TRUE(writeSplit(plan, real, quiet).finished());
+    std::vector<Bytes> whole;
+    for (int n = 1; n <= 4; ++n) {
+        whole.push_back(readWhole(child(n)));
+    }
+    const struct {
+        const char* what;
+        Step fault;         // of the earlier run, on the third Child
+        int spoiled;        // a Child changed after it, 0 for none
+        std::size_t offset; // where its one byte is cut off or changed
+        bool cut;
+        std::vector<int> kept;
+    } cases[] = {
+        {"after a full disk", Step::Samples, 0, 0, false, {1, 2}},
+        {"every Child there", Step::None, 0, 0, false, {1, 2, 3, 4}},
+        {"a file of another size", Step::None, 2, 1043, true, {1, 3, 4}},
+        {"a file of another header", Step::None, 4, 40, false, {1, 2, 3}},
+        {"other samples under the same header are not looked at", Step::None, 3, 500, false, {1, 2, 3, 4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (int n = 1; n <= 4; ++n) {
+            std::filesystem::remove(child(n));
+        }
+        FailingFiles earlier(c.fault, ENOSPC, child(3));
+        writeSplit(plan, earlier, quiet);
+        if (c.spoiled != 0) {
+            Bytes bytes = readWhole(child(c.spoiled));
+            bytes[c.offset] ^= 0x5a;
+            bytes.resize(c.cut ? c.offset : bytes.size());
+            folder.write("c" + std::to_string(c.spoiled) + ".WAV", bytes);
+        }
+        const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+        for (int n = 1; n <= 4; ++n) {
+            if (std::filesystem::exists(child(n))) {
+                std::filesystem::last_write_time(child(n), old);
+            }
+        }
+        Events events;
+        SplitStopRequest never;
+        const SplitOutcome outcome = writeSplit(plan, real, events, never, WriteChoice{true, false});
+        EXPECT_TRUE(outcome.finished());
+        EXPECT_EQ(outcome.childrenKept, 4u);
+        EXPECT_EQ(outcome.childrenResumed, c.kept.size());
+        for (int n = 1; n <= 4; ++n) {
+            SCOPED_TRACE(n);
+            const bool kept = std::find(c.kept.begin(), c.kept.end(), n) != c.kept.end();
+            EXPECT_EQ(std::filesystem::last_write_time(child(n)) == old, kept);
+            if (n != c.spoiled || !kept) {
+                EXPECT_EQ(readWhole(child(n)), whole[static_cast<std::size_t>(n - 1)]);
+            }
+            EXPECT_EQ(std::count(events.told.begin(), events.told.end(), "finished " + std::to_string(n)), kept ? 0 : 1);
+        }
     }
 }
 

@@ -6,7 +6,9 @@
 #include <io.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -146,6 +148,44 @@ ChildPlacement placeChild(const std::string& temporary, const std::string& path,
     placement.error = errnoOf(GetLastError());
     return placement;
 }
+
+// The Mother is looked at after the Child's own file, and only when that one has the Child's size.
+bool childStandsWhole(const std::string& path, const std::vector<std::uint8_t>& head, std::uint64_t fileBytes,
+                      const std::string& motherPath)
+{
+    HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    FileIdentity mother;
+    bool whole = GetFileInformationByHandle(file, &info) &&
+                 ((static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow) == fileBytes &&
+                 motherIdentity(motherPath, mother) &&
+                 !(FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow} == mother);
+    if (whole) {
+        std::vector<std::uint8_t> first(head.size());
+        DWORD got = 0;
+        whole = ReadFile(file, first.data(), static_cast<DWORD>(first.size()), &got, nullptr) && got == first.size() &&
+                first == head;
+    }
+    CloseHandle(file);
+    return whole;
+}
+
+bool syncChildToDisk(std::FILE* stream)
+{
+    const intptr_t handle = _get_osfhandle(_fileno(stream));
+    if (handle == -1 || !FlushFileBuffers(reinterpret_cast<HANDLE>(handle))) {
+        errno = errnoOf(GetLastError());
+        return false;
+    }
+    return true;
+}
+
+// The rename was asked to be on disk on return (write-through): the folder has nothing left to force.
+bool syncFolderToDisk(const std::string&) { return true; }
 
 bool makeRunFolder(const std::string& path)
 {

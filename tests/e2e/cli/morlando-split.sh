@@ -2,7 +2,7 @@
 # The console program morlando-split.exe under Wine: help, a split of a one-minute Mother into
 # 10-second Children checked against the Mother's bytes, by the window's rules and in the Mother's
 # own time, a 24-bit 48 kHz Mother cut at its own frames, a dry run that writes nothing, and the
-# refusals with their exit statuses. No display is needed.
+# refusals with their exit statuses, stops, and a full disk resumed. No display is needed.
 #
 #   tests/e2e/cli/morlando-split.sh <windows-build-dir>
 #
@@ -193,6 +193,25 @@ if mount -t tmpfs -o size=3m morlando-cli-small "$small" 2>/dev/null; then
         '[ $status -eq 1 ] && stderr_has "CHILD Wavfile cannot be written" &&
          stderr_has "split stopped, the incomplete CHILD was removed" && size_is "$small/kid1.WAV" 176444 &&
          [ -z "$(find "$small" -type f ! -size 176444c)" ]'
+    # Room made, the same split resumed (twice: the second finds every Child and replaces the list).
+    kept=$(find "$small" -name 'kid*.WAV' | wc -l)
+    mount -o remount,size=16m "$small"
+    small_dos='Z:'"$(printf %s "$small" | tr / '\\')"
+    every_second_whole() {
+        local n
+        for n in $(seq 60); do
+            same_slice "$small/kid$n.WAV" 44 "$work/take.wav" $((44 + (n - 1) * 176400)) 176400 || return 1
+        done
+    }
+    split --resume --sync --list "$small_dos\\kids.csv" --every 1s --name "$small_dos\\kid" take.wav
+    check "--resume after a full disk keeps the $kept Children written and writes the rest, those of one run" eval \
+        '[ $status -eq 0 ] && stderr_has "$kept Children already whole, kept as they stood" &&
+         [ "$(find "$small" -name "kid*.WAV" | wc -l)" = 60 ] && every_second_whole'
+    split --resume --list "$small_dos\\kids.csv" --every 1s --name "$small_dos\\kid" take.wav
+    last_row="$small_dos\\kid60.WAV,60,2601900,44100,59.000000,1.000000,176444,"
+    check "--resume with every Child there writes none; the list, replaced, lists all 60" eval \
+        '[ $status -eq 0 ] && stderr_has "60 Children already whole, kept as they stood" &&
+         [ "$(tr -d "\r" <"$small/kids.csv" | sed -n 61p)" = "$last_row" ]'
     umount "$small"
 else
     echo "SKIP a folder that fills up (cannot mount a tmpfs)"

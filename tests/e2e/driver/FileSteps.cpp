@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -185,6 +186,54 @@ void expectWholeChildren(Context& c, const Step& step)
     }
 }
 
+// The names of the files in a folder, in order; none when it cannot be read.
+std::vector<std::string> filesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            names.emplace_back(found.cFileName);
+        }
+    }
+    if (search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Two folders hold files of the same names, each the same bytes as its namesake: the Children of
+// one split made two ways.
+void expectSameFiles(Context& c, const Step& step)
+{
+    const std::vector<std::string> a = filesIn(step.args[0]);
+    const std::vector<std::string> b = filesIn(step.args[1]);
+    std::string listed;
+    for (const std::string& name : a) {
+        listed += " \"" + name + "\"";
+    }
+    c.log.line("  " + std::to_string(a.size()) + " files:" + listed);
+    if (a.empty() || a != b) {
+        std::string other;
+        for (const std::string& name : b) {
+            other += " \"" + name + "\"";
+        }
+        throw StepFailure("the folders hold other files:" + listed + " against" + other);
+    }
+    for (const std::string& name : a) {
+        const std::string pathA = step.args[0] + "\\" + name;
+        const std::string pathB = step.args[1] + "\\" + name;
+        const long long length = fileLength(pathA);
+        const std::size_t count = static_cast<std::size_t>(length) + 1;
+        if (length < 0 || fileLength(pathB) != length || readBytes(pathA, 0, count) != readBytes(pathB, 0, count)) {
+            throw StepFailure(name + " differs: " + std::to_string(length) + " against " +
+                              std::to_string(fileLength(pathB)) + " bytes");
+        }
+    }
+}
+
 }  // namespace
 
 const std::vector<StepKind>& fileSteps()
@@ -202,6 +251,7 @@ const std::vector<StepKind>& fileSteps()
          expectWholeChildren},
         {"expect-same-bytes", 5, 5, "expect-same-bytes <path A> <offset A> <path B> <offset B> <count>",
          expectSameBytes},
+        {"expect-same-files", 2, 2, "expect-same-files <folder A> <folder B>", expectSameFiles},
     };
     return steps;
 }

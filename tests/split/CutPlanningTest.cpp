@@ -1,16 +1,16 @@
-// morlando-split in the Mother's own time, over every sample format it cuts: the Children laid end
-// to end are the Mother's samples, each headed by the Mother's own fmt chunk.
-#include "cli/OwnTimePlan.h"
-#include "cli/ConsoleProgress.h"
+// The planning of a cut in the Mother's own time, over every sample format it cuts: the Children
+// laid end to end are the Mother's samples, each headed by the Mother's own fmt chunk; a Mother it
+// cannot cut is refused as a value, naming the file and the numbers read.
+#include "split/CutPlanning.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "split/SplitFiles.h"
+#include "split/SplitWriter.h"
 #include "support/ScratchFiles.h"
 #include "support/WavLayouts.h"
 
@@ -83,12 +83,24 @@ protected:
         return folder.write("mother.wav", mother_);
     }
 
-    int run(std::vector<std::string> args)
+    // The request planned for mother.wav, its Children named kid<N>.WAV, and written when planned.
+    PlannedCut run(CutRequest request)
     {
-        out.str({});
-        err.str({});
-        args.insert(args.end(), {"--name", folder.path("kid"), "--quiet", folder.path("mother.wav")});
-        return runCli(args, CliConsole{out, err, false});
+        request.stem = folder.path("kid");
+        PlannedCut cut = planCut(request, {folder.path("mother.wav"), std::nullopt});
+        if (cut.plan) {
+            SystemCopyFiles files;
+            SplitListener nobody;
+            SplitStopRequest never;
+            EXPECT_TRUE(writeSplit(*cut.plan, files, nobody, never).finished());
+        }
+        return cut;
+    }
+
+    // The caption and the text under it, as the front ends show a refusal or a warning.
+    static std::string said(const std::optional<CutMessage>& message)
+    {
+        return message ? std::string(message->caption) + "\n" + cutMessageText(*message) : std::string();
     }
 
     // Children kid1.WAV, kid2.WAV, ... of these frames, each "RIFF" and its size, "WAVE", the
@@ -125,38 +137,75 @@ protected:
     ScratchFolder folder;
     Bytes samples_;
     Bytes mother_;
-    std::ostringstream out;
-    std::ostringstream err;
 };
+
+CutRequest every(TimeLength length)
+{
+    CutRequest request;
+    request.rule = CutRule::Time;
+    request.every = length;
+    return request;
+}
+
+constexpr TimeLength TEN_SECONDS{false, 0, 10, 1};
 
 }  // namespace
 
 TEST_F(OwnTime, EveryFormatIsCutAtItsOwnFramesAndKeepsItsFmt)
 {
+    // A template of 10 s at 22 050 Hz mono, 16 bits: pieces of 10 s at the Mother's rate.
+    const Bytes like =
+        join({ascii("RIFF"), le32(36 + 441000), ascii("WAVE"), Format{"", 1, 1, 22050, 2, 16, 16}.chunk(),
+              ascii("data"), le32(441000), Bytes(441000, 0)});
+    CutRequest likeIt;
+    likeIt.rule = CutRule::Like;
+    likeIt.likePath = folder.write("like.wav", like);
+    CutRequest threePieces;
+    threePieces.rule = CutRule::Count;
+    threePieces.pieces = 3;
     for (const Format& format : FORMATS) {
         SCOPED_TRACE(format.what);
         const std::uint64_t second = format.rate;
         writeMother(format, 25 * second + 7);
-
-        ASSERT_EQ(run({"--every", "10s"}), EXIT_DONE) << err.str();
-        EXPECT_EQ(err.str(), "");
-        EXPECT_TRUE(childrenAre({10 * second, 10 * second, 5 * second + 7}, format));
-        removeChildren();
+        for (const CutRequest& request : {every(TEN_SECONDS), likeIt}) {
+            const PlannedCut cut = run(request);
+            ASSERT_TRUE(cut.plan) << said(cut.refusal);
+            EXPECT_FALSE(cut.unfinished);
+            EXPECT_TRUE(childrenAre({10 * second, 10 * second, 5 * second + 7}, format));
+            removeChildren();
+        }
 
         // Three pieces: two of a third of the frames, the last with the one frame over.
-        ASSERT_EQ(run({"--pieces", "3"}), EXIT_DONE) << err.str();
+        ASSERT_TRUE(run(threePieces).plan);
         const std::uint64_t third = (25 * second + 7) / 3;
         EXPECT_TRUE(childrenAre({third, third, 25 * second + 7 - 2 * third}, format));
         removeChildren();
+    }
+}
 
-        // A template of 10 s at 22 050 Hz mono, 16 bits: pieces of 10 s at the Mother's rate.
-        const Bytes like =
-            join({ascii("RIFF"), le32(36 + 441000), ascii("WAVE"), Format{"", 1, 1, 22050, 2, 16, 16}.chunk(),
-                  ascii("data"), le32(441000), Bytes(441000, 0)});
-        const std::string likePath = folder.write("like.wav", like);
-        ASSERT_EQ(run({"--like", likePath}), EXIT_DONE) << err.str();
-        EXPECT_TRUE(childrenAre({10 * second, 10 * second, 5 * second + 7}, format));
-        removeChildren();
+// "auto" pads to the last number's width, from the first piece written on.
+TEST_F(OwnTime, DigitsPadTheNumbersToAWidthOfTheirOwnOrOfTheLastOne)
+{
+    writeMother(FORMATS[0], 12 * FORMATS[0].rate);
+    const struct {
+        std::int32_t digits;
+        std::int32_t from;
+        const char* first;
+        const char* last;
+    } cases[] = {{DIGITS_OF_LAST_NUMBER, 0, "kid01.WAV", "kid12.WAV"},
+                 {DIGITS_OF_LAST_NUMBER, 10, "kid10.WAV", "kid12.WAV"},
+                 {4, 0, "kid0001.WAV", "kid0012.WAV"},
+                 {1, 0, "kid1.WAV", "kid12.WAV"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.digits);
+        CutRequest request = every(TimeLength{false, 0, 1, 1});
+        request.digits = c.digits;
+        request.from = c.from;
+        request.stem = folder.path("kid");
+        const PlannedCut cut = planCut(request, {folder.path("mother.wav"), std::nullopt});
+        ASSERT_TRUE(cut.plan) << said(cut.refusal);
+        EXPECT_EQ(childName(*cut.plan, cut.plan->children.front()), folder.path(c.first));
+        EXPECT_EQ(childName(*cut.plan, cut.plan->children.back()), folder.path(c.last));
     }
 }
 
@@ -172,11 +221,12 @@ TEST_F(OwnTime, UnfinishedHeadersAreReadToTheEndInWholeFrames)
         SCOPED_TRACE(c.what);
         // Half a frame after the last whole one: a recorder stopped in the middle of a frame.
         const std::string path = writeMother(cd, frames, c.sizeField, {0xAB, 0xCD});
-        ASSERT_EQ(run({"--every", "10s"}), EXIT_DONE) << err.str();
-        EXPECT_EQ(err.str(), "morlando-split: warning: the header's data size is not the file's\n  " + path +
-                                 "\n  data size in the header = " + std::to_string(c.sizeField) +
-                                 "\n  data size used = 4410028\n"
-                                 "  the samples are the bytes to the end of the file, in whole frames\n");
+        const PlannedCut cut = run(every(TEN_SECONDS));
+        ASSERT_TRUE(cut.plan) << said(cut.refusal);
+        EXPECT_EQ(said(cut.unfinished), "warning: the header's data size is not the file's\n" + path +
+                                            "\ndata size in the header = " + std::to_string(c.sizeField) +
+                                            "\ndata size used = 4410028\n"
+                                            "the samples are the bytes to the end of the file, in whole frames");
         EXPECT_TRUE(childrenAre({441000, 441000, 220507}, cd));
         removeChildren();
     }
@@ -184,10 +234,11 @@ TEST_F(OwnTime, UnfinishedHeadersAreReadToTheEndInWholeFrames)
     // A data chunk of size 0 followed by a chunk is empty, not unfinished: nothing to cut.
     const Bytes list = join({ascii("LIST"), le32(4), ascii("INFO")});
     const std::string path = writeMother(cd, 0, 0, list);
-    EXPECT_EQ(run({"--every", "10s"}), EXIT_REFUSED);
-    EXPECT_EQ(err.str(), "morlando-split: MOTHER Wavfile holds no whole frame\n  " + path +
-                             "\n  data size used = 0\n  block align = 4\n");
-    EXPECT_FALSE(std::filesystem::exists(folder.path("kid1.WAV")));
+    const PlannedCut cut = run(every(TEN_SECONDS));
+    EXPECT_FALSE(cut.plan);
+    EXPECT_EQ(said(cut.refusal),
+              "MOTHER Wavfile holds no whole frame\n" + path + "\ndata size used = 0\nblock align = 4");
+    EXPECT_FALSE(cut.unfinished);
 }
 
 TEST_F(OwnTime, AnRf64MotherByItsDs64AndAMotherOfOneFrameGiveEveryFrame)
@@ -201,14 +252,15 @@ TEST_F(OwnTime, AnRf64MotherByItsDs64AndAMotherOfOneFrameGiveEveryFrame)
         {ascii("ds64"), le32(28), le32(riff), le32(0), le32(samples_.size()), le32(0), le32(frames), le32(0), le32(0)});
     folder.write("mother.wav", join({ascii("RF64"), le32(0xFFFFFFFF), ascii("WAVE"), ds64, fmt, ascii("data"),
                                      le32(0xFFFFFFFF), samples_}));
-    ASSERT_EQ(run({"--every", "10s"}), EXIT_DONE) << err.str();
-    EXPECT_EQ(err.str(), "");
+    const PlannedCut cut = run(every(TEN_SECONDS));
+    ASSERT_TRUE(cut.plan) << said(cut.refusal);
+    EXPECT_FALSE(cut.unfinished);
     EXPECT_TRUE(childrenAre({480000, 480000, 240007}, format));
     removeChildren();
 
     // A Mother of one frame gives one Child of that frame.
     writeMother(format, 1);
-    ASSERT_EQ(run({"--every", "480000f"}), EXIT_DONE) << err.str();
+    ASSERT_TRUE(run(every({true, 480000, 0, 1})).plan);
     EXPECT_TRUE(childrenAre({1}, format));
 }
 
@@ -220,36 +272,20 @@ TEST_F(OwnTime, OtherFormatsAreRefusedByTheirTagAndNothingIsWritten)
     };
     const Case cases[] = {
         {{"ADPCM", 2, 2, 44100, 2048, 4, 18},
-         "format tag = 2\n  channels = 2\n  bits per sample = 4\n"
-         "  samples per second = 44100\n  block align = 2048\n"},
+         "format tag = 2\nchannels = 2\nbits per sample = 4\nsamples per second = 44100\nblock align = 2048\n"},
         {{"block align 0", 1, 2, 48000, 0, 24, 16},
-         "format tag = 1\n  channels = 2\n  bits per sample = 24\n"
-         "  samples per second = 48000\n  block align = 0\n"},
+         "format tag = 1\nchannels = 2\nbits per sample = 24\nsamples per second = 48000\nblock align = 0\n"},
         {{"extensible MPEG layer 3", 0xFFFE, 2, 48000, 8, 32, 40, 3, 0x55},
-         "format tag = 65534\n  sub-format tag = 85\n  channels = 2\n  bits per sample = 32\n"
-         "  samples per second = 48000\n  block align = 8\n"},
+         "format tag = 65534\nsub-format tag = 85\nchannels = 2\nbits per sample = 32\n"
+         "samples per second = 48000\nblock align = 8\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.format.what);
         const std::string path = writeMother(c.format, 100);
-        EXPECT_EQ(run({"--every", "10s"}), EXIT_REFUSED);
-        EXPECT_EQ(err.str(), "morlando-split: MOTHER samples are in a format the split cannot cut\n  " + path + "\n  " +
-                                 c.lines +
-                                 "  wanted: PCM of 8, 16, 24 or 32 bits or IEEE float of 32 or 64 bits, with a block "
-                                 "align that holds every channel's sample\n");
-        EXPECT_FALSE(std::filesystem::exists(folder.path("kid1.WAV")));
+        const PlannedCut cut = run(every(TEN_SECONDS));
+        EXPECT_FALSE(cut.plan);
+        EXPECT_EQ(said(cut.refusal), "MOTHER samples are in a format the split cannot cut\n" + path + "\n" + c.lines +
+                                         "wanted: PCM of 8, 16, 24 or 32 bits or IEEE float of 32 or 64 bits, with a "
+                                         "block align that holds every channel's sample");
     }
-}
-
-TEST_F(OwnTime, DryRunGivesFramesAndDurationsInTheMothersTime)
-{
-    writeMother(FORMATS[2], 25 * 48000 + 7);  // 24-bit stereo 48 kHz
-    ASSERT_EQ(run({"--every", "10s", "--dry-run"}), EXIT_DONE) << err.str();
-    const std::string kid = folder.path("kid");
-    EXPECT_EQ(out.str(), kid + "1.WAV  2880044 bytes  480000 frames  10 s  from 0 s (frame 0)\n" + kid +
-                             "2.WAV  2880044 bytes  480000 frames  10 s  from 10 s (frame 480000)\n" + kid +
-                             "3.WAV  1440086 bytes  240007 frames  5.000146 s  from 20 s (frame 960000)\n");
-    EXPECT_FALSE(std::filesystem::exists(kid + "1.WAV"));
-    EXPECT_EQ(framesAsSeconds(12000, 48000), "0.25 s");
-    EXPECT_EQ(framesAsSeconds(95999999, 96000000), "1 s");  // 0.99999999 s to the nearest millionth
 }
