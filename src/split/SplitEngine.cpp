@@ -18,7 +18,7 @@ namespace {
 class DialogProgress : public SplitListener {
 public:
     DialogProgress(const AppState& state, SplitTools& tools, const SplitTexts& texts, const SplitPlan& plan)
-        : plan_(plan), progress_{tools.surface, {state.thickGreyPen, state.thickRedPen, tools.thickGreenPen}},
+        : plan_(plan), progress_{tools.surface, {state.thickGreyPen, state.thickRedPen, tools.thickGreenPen}, 0, 0, {}},
           texts_(texts),
           pieceBytes_(static_cast<std::uint32_t>(wholeFramesOf(state.motherOwnHeader, state.pieceBytes))),
           motherDataBytes_(state.motherDataBytes), dataAt_(state.motherReadOffset), blockBytes_(plan.blockBytes)

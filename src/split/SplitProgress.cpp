@@ -14,9 +14,11 @@ void drawTrack(DrawingSurface& surface, PenRef pen, int y, int length)
     surface.lineTo(BAR_LEFT + length, y);
 }
 
+// Nothing is cleared before a text is drawn: its blanks wipe out what a longer line left.
 void drawPercentText(SplitProgress& progress, const std::string& progressText)
 {
-    progress.surface.textOut(PERCENT_TEXT_X, PERCENT_TEXT_Y, drawnPercentText(progressText));
+    progress.percentShown = paddedOver(progress.surface, drawnPercentText(progressText), progress.percentShown);
+    progress.surface.textOut(PERCENT_TEXT_X, PERCENT_TEXT_Y, progress.percentShown);
 }
 
 }  // namespace
@@ -41,6 +43,21 @@ std::string_view drawnPercentText(std::string_view progressText)
         return {};
     }
     return progressText.substr(0, static_cast<std::size_t>(marker - 1));
+}
+
+std::string paddedOver(DrawingSurface& surface, std::string_view line, std::string_view standing)
+{
+    std::string padded(line);
+    const int wanted = surface.textWidth(standing);
+    for (int width = surface.textWidth(padded); width < wanted;) {
+        padded += ' ';
+        const int wider = surface.textWidth(padded);
+        if (wider <= width) {
+            break;  // a font without width for a blank: no number of them would do
+        }
+        width = wider;
+    }
+    return padded;
 }
 
 void drawEmptyTracks(DrawingSurface& surface, PenRef greyPen)

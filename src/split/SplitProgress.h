@@ -27,12 +27,14 @@ struct SplitPens {
 };
 
 // The surface and pens of one split, and the progress memory that serves both tracks and the
-// percentage text: the bar position and the whole percentage last handled.
+// percentage text: the bar position and the whole percentage last handled, and the percentage
+// line that stands on the dialog.
 struct SplitProgress {
     DrawingSurface& surface;
     SplitPens pens;
     int lastBarPos = 0;
     int lastBarPercent = 0;
+    std::string percentShown;
 };
 
 // The bar position of done out of total: the quotient in single precision, times 800, truncated.
@@ -42,6 +44,10 @@ int barPosition(std::uint64_t done, std::uint64_t total);
 // before the blank that precedes the "@".
 std::string formatPercentText(const char* format, unsigned percent);
 std::string_view drawnPercentText(std::string_view progressText);
+
+// The line followed by as many blanks as make it at least as wide as the one that stands there,
+// so that drawing it leaves nothing of the earlier one.
+std::string paddedOver(DrawingSurface& surface, std::string_view line, std::string_view standing);
 
 // Both empty tracks, the Child track first, as the dialog paints them.
 void drawEmptyTracks(DrawingSurface& surface, PenRef greyPen);

@@ -97,7 +97,7 @@ TEST_F(SplitDrawings, TracksNamesAndPercentagesOfAOneMinuteSplit)
     const std::vector<std::string> expectedTexts = {
         "40,80:" + child("kid", 1), "370,60:Gesammt =  16 %", "40,80:" + child("kid", 2), "370,60:Gesammt =  33 %",
         "40,80:" + child("kid", 3), "370,60:Gesammt =  50 %", "40,80:" + child("kid", 4), "370,60:Gesammt =  66 %",
-        "40,80:" + child("kid", 5), "370,60:Gesammt =  83 %", "370,60:sum = 100 %",
+        "40,80:" + child("kid", 5), "370,60:Gesammt =  83 %", "370,60:sum = 100 %       ",
     };
     EXPECT_EQ(drawn.texts, expectedTexts);
 

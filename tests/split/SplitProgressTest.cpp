@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "support/FakePlatform.h"
 
 namespace {
@@ -14,7 +17,7 @@ class Progress : public ::testing::Test {
 protected:
     FakePlatform fake;
     std::unique_ptr<DrawingSurface> surface = fake.beginDrawing(FakePlatform::DIALOG);
-    SplitProgress progress{*surface, {GREY, RED, GREEN}};
+    SplitProgress progress{*surface, {GREY, RED, GREEN}, 0, 0, {}};
 
     // The drawings as "pen" / "x1,y1-x2,y2" / "text@x,y:..." words, for compact comparison.
     std::vector<std::string> drawn() const
@@ -109,6 +112,26 @@ TEST_F(Progress, FinalStepFillsTheTotalTrackOnce)
     finalStep(progress, "sum = % 3.u %% @");
     EXPECT_EQ(drawn(), (std::vector<std::string>{"green", "40,20-840,20", "text@370,60:sum = 100 %"}));
     EXPECT_EQ(progress.lastBarPos, 800);
+}
+
+TEST_F(Progress, APercentageLineCoversTheLongerOneBeforeItWithBlanks)
+{
+    // The fake font: 6 pixels a character, 3 a blank. "Gesammt =  83 %" is 78 pixels wide,
+    // "sum = 100 %" 57: seven blanks, not the four that would match the characters.
+    progress.lastBarPercent = 66;
+    totalStep(progress, 8820000, 10583932, "Gesammt = % 3.u %% @");
+    totalStep(progress, 8820001, 10583932, "Gesammt = % 3.u %% @");  // 83 % again: nothing drawn
+    finalStep(progress, "sum = % 3.u %% @");
+    // A shorter line after it is padded to the widest that stands there, the padded one included.
+    progress.lastBarPos = 0;
+    progress.lastBarPercent = 0;
+    totalStep(progress, 1764000, 10583932, "sum = % 3.u %% @");
+    const std::vector<std::string> words = drawn();
+    std::vector<std::string> texts;
+    std::copy_if(words.begin(), words.end(), std::back_inserter(texts),
+                 [](const std::string& w) { return w.rfind("text@", 0) == 0; });
+    EXPECT_EQ(texts, (std::vector<std::string>{"text@370,60:Gesammt =  83 %", "text@370,60:sum = 100 %       ",
+                                               "text@370,60:sum =  16 %        "}));
 }
 
 TEST_F(Progress, ResetAndNameOfAChild)
