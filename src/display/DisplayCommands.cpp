@@ -11,6 +11,7 @@
 #include "ui/Messages.h"
 #include "ui/Texts.h"
 #include "wav/MotherFacts.h"
+#include "wav/MotherTime.h"
 
 namespace {
 
@@ -69,8 +70,10 @@ void previewCuts(CommandContext& ctx)
         return;
     }
     const ClientRect client = ctx.ui.clientRect(ctx.mainWindow);
-    const std::uint32_t frames = state.motherDataBytes / BYTES_PER_FRAME;
-    const std::uint32_t pieceFrames = state.pieceBytes / BYTES_PER_FRAME;
+    // Counted in the Mother's own frames, as its Children are cut.
+    const std::uint32_t frameBytes = motherTimeOf(state.motherOwnHeader).frameBytes;
+    const std::uint32_t frames = state.motherDataBytes / frameBytes;
+    const std::uint32_t pieceFrames = state.pieceBytes / frameBytes;
     if (client.right > 0) {
         // The lines are on screen before the box opens: the surface is given back first.
         const std::unique_ptr<DrawingSurface> surface = ctx.ui.beginDrawing(ctx.mainWindow);
