@@ -46,8 +46,8 @@ int columnOf(std::uint64_t counter, double xScale)
 }
 
 // Reads the next frame and adds its samples to the traces; false when the stream had already ended.
-bool drawNextFrame(DrawingSurface& surface, std::FILE* samples, const SampleLayout& layout, Trace& first,
-                   Trace& second, int x)
+bool drawNextFrame(DrawingSurface& surface, std::FILE* samples, const SampleLayout& layout, Trace& first, Trace& second,
+                   int x)
 {
     if (std::feof(samples) != 0) {
         return false;
