@@ -12,24 +12,30 @@
 #                "in N s" of its last line)
 #   console      the whole process under Wine, from its start to its end
 #   start only   a start of the console that does no work (--version)
+#   X server     the processor time the X server spent while a window split ran (its drawing of
+#                the dialog, which on a machine of few cores competes with the split itself)
 #
 # The ratio that compares like with like is window / console own; the ratio to the whole console
 # process adds what the console spends around the split (its start, the look at the Mother, its
 # end under Wine), which the window spends before START and after its box.
 #
-# Figures only; no time is asserted.
+# --before adds an earlier morlando.exe as one more contender, so that a change of the window is
+# timed before and after in the same run. Figures only; no time is asserted.
 #
-#   bench/window-vs-console-wine.sh <windows-build-dir> [--mib N] [--rounds N]
+#   bench/window-vs-console-wine.sh <windows-build-dir> [--mib N] [--rounds N] [--before PATH/morlando.exe]
 set -u
-build=${1:?usage: $0 <windows-build-dir> [--mib N] [--rounds N]}
+usage="usage: $0 <windows-build-dir> [--mib N] [--rounds N] [--before PATH/morlando.exe]"
+build=${1:?$usage}
 shift
 mib=500
 rounds=3
+before=
 while [ $# -gt 0 ]; do
     case $1 in
     --mib) mib=$2; shift 2 ;;
     --rounds) rounds=$2; shift 2 ;;
-    *) echo "usage: $0 <windows-build-dir> [--mib N] [--rounds N]" >&2; exit 2 ;;
+    --before) before=$(cd "$(dirname "$2")" && pwd)/$(basename "$2"); shift 2 ;;
+    *) echo "$usage" >&2; exit 2 ;;
     esac
 done
 build=$(cd "$build" && pwd) || exit 2
@@ -59,12 +65,15 @@ children=$(((data - 68) / 1764000))
 sync
 
 now() { date +%s.%N; }
+xvfb=$(cat "$build/e2e/session/xvfb.pid")
+ticks=$(getconf CLK_TCK)
+xcpu() { awk -v t="$ticks" '{printf "%.3f", ($14 + $15) / t}' "/proc/$xvfb/stat"; }
 since() { awk -v a="$1" -v b="$(now)" 'BEGIN {printf "%.3f", b - a}'; }
 
-# The window: LOAD, "cut to SECs" 10, Give Name, SPLIT TO CHILDREN, START; its own time read back
-# from the log of the driver.
+# The window (the program given): LOAD, "cut to SECs" 10, Give Name, SPLIT TO CHILDREN, START; its
+# own time read back from the log of the driver.
 window_round() {
-    local out=$1 name=window-vs-console-$2
+    local program=$1 out=$2 name=window-vs-console-$3
     cat >"$scenarios/$name.scn" <<SCENARIO
 start
 menu IDM_LOAD
@@ -89,8 +98,14 @@ ok
 menu IDM_EXIT
 expect-exit 0
 SCENARIO
-    "$session" run "$build" "$scenarios/$name.scn" >/dev/null || return 1
-    grep -oE 'text " [0-9]+\.[0-9]{2} "' "$build/e2e/logs/$name.log" | tail -1 | grep -oE '[0-9]+\.[0-9]{2}'
+    mkdir -p "$work/driven"
+    local x0
+    x0=$(xcpu)
+    wine "$build/e2e/morlando-driver.exe" --program "$(windows_path "$program")" \
+        --scenario "$(windows_path "$scenarios/$name.scn")" --log "$(windows_path "$work/$name.log")" \
+        --work "$(windows_path "$work/driven")" >"$work/driver.out" 2>&1 </dev/null || return 1
+    echo "$(grep -oE 'text " [0-9]+\.[0-9]{2} "' "$work/$name.log" | tail -1 | grep -oE '[0-9]+\.[0-9]{2}')" \
+        "$(awk -v a="$x0" -v b="$(xcpu)" 'BEGIN {printf "%.2f", b - a}')"
 }
 
 console_round() {
@@ -124,19 +139,24 @@ same_children() {
     done
 }
 
-declare -a windows consoles owns idles
+declare -a windows befores consoles owns idles xs xbefores
 verdict=
 for round in $(seq 1 "$rounds"); do
     # Each goes first in every other round, so that neither always follows the other's writing.
-    order="window console"
-    [ $((round % 2)) = 0 ] && order="console window"
+    order="window console${before:+ before}"
+    [ $((round % 2)) = 0 ] && order="${before:+before }console window"
     for who in $order; do
         out=$work/out-$who-$round
         mkdir -p "$out"
         sync
         if [ $who = window ]; then
-            t=$(window_round "$out" "$round") || { echo "the window's round $round failed"; exit 1; }
-            windows+=("$t")
+            t=$(window_round "$build/morlando.exe" "$out" "$round") || { echo "the window's round $round failed"; exit 1; }
+            windows+=("${t% *}")
+            xs+=("${t#* }")
+        elif [ $who = before ]; then
+            t=$(window_round "$before" "$out" "before-$round") || { echo "the earlier window's round $round failed"; exit 1; }
+            befores+=("${t% *}")
+            xbefores+=("${t#* }")
         else
             t=$(console_round "$out") || { echo "the console's round $round failed: $(cat "$work/console.err")"; exit 1; }
             consoles+=("${t% *}")
@@ -159,12 +179,20 @@ best() { printf '%s\n' "$@" | sort -g | head -1; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
 
 printf '%s MiB Mother into %s Children of 10 s under Wine, %s rounds (%s)\n\n' "$mib" "$children" "$rounds" "$verdict"
-printf '| %-12s | %8s | %8s | %s\n' "" "best (s)" "median" "every round"
-printf '| %-12s | %8s | %8s | %s\n' "window" "$(best "${windows[@]}")" "$(median "${windows[@]}")" "${windows[*]}"
-printf '| %-12s | %8s | %8s | %s\n' "console own" "$(best "${owns[@]}")" "$(median "${owns[@]}")" "${owns[*]}"
-printf '| %-12s | %8s | %8s | %s\n' "console" "$(best "${consoles[@]}")" "$(median "${consoles[@]}")" "${consoles[*]}"
-printf '| %-12s | %8s | %8s | %s\n' "start only" "$(best "${idles[@]}")" "$(median "${idles[@]}")" "${idles[*]}"
+printf '| %-13s | %8s | %8s | %s\n' "" "best (s)" "median" "every round"
+printf '| %-13s | %8s | %8s | %s\n' "window" "$(best "${windows[@]}")" "$(median "${windows[@]}")" "${windows[*]}"
+[ -n "$before" ] &&
+    printf '| %-13s | %8s | %8s | %s\n' "window before" "$(best "${befores[@]}")" "$(median "${befores[@]}")" "${befores[*]}"
+printf '| %-13s | %8s | %8s | %s\n' "console own" "$(best "${owns[@]}")" "$(median "${owns[@]}")" "${owns[*]}"
+printf '| %-13s | %8s | %8s | %s\n' "console" "$(best "${consoles[@]}")" "$(median "${consoles[@]}")" "${consoles[*]}"
+printf '| %-13s | %8s | %8s | %s\n' "X server" "$(best "${xs[@]}")" "$(median "${xs[@]}")" "${xs[*]}"
+[ -n "$before" ] &&
+    printf '| %-13s | %8s | %8s | %s\n' "X before" "$(best "${xbefores[@]}")" "$(median "${xbefores[@]}")" "${xbefores[*]}"
+printf '| %-13s | %8s | %8s | %s\n' "start only" "$(best "${idles[@]}")" "$(median "${idles[@]}")" "${idles[*]}"
 printf '\nwindow / console own:  best %s, median %s\n' "$(ratio "$(best "${windows[@]}")" "$(best "${owns[@]}")")" \
     "$(ratio "$(median "${windows[@]}")" "$(median "${owns[@]}")")"
 printf 'window / console:      best %s, median %s\n' "$(ratio "$(best "${windows[@]}")" "$(best "${consoles[@]}")")" \
     "$(ratio "$(median "${windows[@]}")" "$(median "${consoles[@]}")")"
+[ -n "$before" ] &&
+    printf 'before / console own:  best %s, median %s\n' "$(ratio "$(best "${befores[@]}")" "$(best "${owns[@]}")")" \
+        "$(ratio "$(median "${befores[@]}")" "$(median "${owns[@]}")")"

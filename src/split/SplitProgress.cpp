@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <optional>
 
 #include "ui/StringOps.h"
 
@@ -19,6 +20,22 @@ void drawPercentText(SplitProgress& progress, const std::string& progressText)
 {
     progress.percentShown = paddedOver(progress.surface, drawnPercentText(progressText), progress.percentShown);
     progress.surface.textOut(PERCENT_TEXT_X, PERCENT_TEXT_Y, progress.percentShown);
+}
+
+// What a Child step does to the progress memory, and the position it draws the track to when the
+// whole percentage changes.
+std::optional<int> childStepMemory(SplitProgress& progress, int position)
+{
+    if (position == progress.lastBarPos) {
+        return std::nullopt;
+    }
+    std::optional<int> line;
+    if (position / POSITIONS_PER_PERCENT != progress.lastBarPercent) {
+        line = position;
+        progress.lastBarPercent = position / POSITIONS_PER_PERCENT;
+    }
+    progress.lastBarPos = position;
+    return line;
 }
 
 }  // namespace
@@ -78,15 +95,23 @@ void drawChildName(SplitProgress& progress, std::string_view name)
 
 void childStep(SplitProgress& progress, std::uint32_t writtenBytes, std::uint32_t pieceBytes)
 {
-    const int position = barPosition(writtenBytes, pieceBytes);
-    if (position == progress.lastBarPos) {
-        return;
+    if (const std::optional<int> line = childStepMemory(progress, barPosition(writtenBytes, pieceBytes))) {
+        drawTrack(progress.surface, progress.pens.green, CHILD_TRACK_Y, *line);
     }
-    if (position / POSITIONS_PER_PERCENT != progress.lastBarPercent) {
-        drawTrack(progress.surface, progress.pens.green, CHILD_TRACK_Y, position);
-        progress.lastBarPercent = position / POSITIONS_PER_PERCENT;
+}
+
+void childStepsThrough(SplitProgress& progress, std::uint64_t& blockEnd, std::uint32_t blockBytes,
+                       std::uint64_t writtenBytes, std::uint32_t pieceBytes)
+{
+    std::optional<int> line;
+    for (; blockEnd <= writtenBytes; blockEnd += blockBytes) {
+        if (const std::optional<int> drawn = childStepMemory(progress, barPosition(blockEnd, pieceBytes))) {
+            line = drawn;
+        }
     }
-    progress.lastBarPos = position;
+    if (line) {
+        drawTrack(progress.surface, progress.pens.green, CHILD_TRACK_Y, *line);
+    }
 }
 
 void childClosingStep(SplitProgress& progress, std::uint32_t writtenBytes, std::uint32_t pieceBytes)

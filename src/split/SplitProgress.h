@@ -55,6 +55,13 @@ void drawEmptyTracks(DrawingSurface& surface, PenRef greyPen);
 void resetChildTrack(SplitProgress& progress);
 void drawChildName(SplitProgress& progress, std::string_view name);
 void childStep(SplitProgress& progress, std::uint32_t writtenBytes, std::uint32_t pieceBytes);
+
+// The Child steps of every block that ends at blockEnd, blockEnd + blockBytes, ... up to
+// writtenBytes, which one transfer brought at once; blockEnd moves past them. The progress memory
+// is left as the steps one by one leave it, but of the lines they would draw in that instant only
+// the last is drawn: it covers the others, each from the track's start to a position short of its.
+void childStepsThrough(SplitProgress& progress, std::uint64_t& blockEnd, std::uint32_t blockBytes,
+                       std::uint64_t writtenBytes, std::uint32_t pieceBytes);
 void childClosingStep(SplitProgress& progress, std::uint32_t writtenBytes, std::uint32_t pieceBytes);
 void totalStep(SplitProgress& progress, std::uint64_t doneBytes, std::uint32_t motherDataBytes,
                const char* afterEachChild);

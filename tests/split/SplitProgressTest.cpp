@@ -80,6 +80,25 @@ TEST_F(Progress, ChildTrackRedrawsOnlyWhenTheWholePercentageChanges)
     EXPECT_EQ(progress.lastBarPercent, 2);
 }
 
+TEST_F(Progress, TheStepsOfOneTransferDrawOnlyTheLastLineTheyWould)
+{
+    std::uint64_t blockEnd = 1000;
+    childStepsThrough(progress, blockEnd, 1000, 2500, 100000);  // 1 %, then 2 %: one line, to 2 %
+    EXPECT_EQ(blockEnd, 3000u);
+    EXPECT_EQ(progress.lastBarPos, 16);
+    EXPECT_EQ(progress.lastBarPercent, 2);
+    childStepsThrough(progress, blockEnd, 1000, 2999, 100000);  // no block ends: nothing
+    childStepsThrough(progress, blockEnd, 1000, 5100, 100000);  // 3 %, 4 %, 5 %: to 5 % only
+    EXPECT_EQ(drawn(), (std::vector<std::string>{"green", "40,40-56,40", "green", "40,40-80,40"}));
+    EXPECT_EQ(blockEnd, 6000u);
+    // Blocks that stay within the percentage last drawn draw nothing, but the position moves on.
+    progress.lastBarPercent = 6;
+    childStepsThrough(progress, blockEnd, 100, 6300, 100000);  // positions 48, 48, 49 and 50
+    EXPECT_EQ(drawn().size(), 4u);
+    EXPECT_EQ(progress.lastBarPos, 50);
+    EXPECT_EQ(progress.lastBarPercent, 6);
+}
+
 TEST_F(Progress, ClosingStepDrawsAnyNewPositionAndKeepsThePercentage)
 {
     progress.lastBarPos = 799;
