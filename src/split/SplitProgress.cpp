@@ -93,13 +93,6 @@ void drawChildName(SplitProgress& progress, std::string_view name)
     progress.surface.textOut(CHILD_NAME_X, CHILD_NAME_Y, name);
 }
 
-void childStep(SplitProgress& progress, std::uint32_t writtenBytes, std::uint32_t pieceBytes)
-{
-    if (const std::optional<int> line = childStepMemory(progress, barPosition(writtenBytes, pieceBytes))) {
-        drawTrack(progress.surface, progress.pens.green, CHILD_TRACK_Y, *line);
-    }
-}
-
 void childStepsThrough(SplitProgress& progress, std::uint64_t& blockEnd, std::uint32_t blockBytes,
                        std::uint64_t writtenBytes, std::uint32_t pieceBytes)
 {

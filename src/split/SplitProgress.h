@@ -54,9 +54,8 @@ void drawEmptyTracks(DrawingSurface& surface, PenRef greyPen);
 
 void resetChildTrack(SplitProgress& progress);
 void drawChildName(SplitProgress& progress, std::string_view name);
-void childStep(SplitProgress& progress, std::uint32_t writtenBytes, std::uint32_t pieceBytes);
-
-// The Child steps of every block that ends at blockEnd, blockEnd + blockBytes, ... up to
+// The Child step after each whole copy block: the track is drawn when the whole percentage changes.
+// These are the steps of every block that ends at blockEnd, blockEnd + blockBytes, ... up to
 // writtenBytes, which one transfer brought at once; blockEnd moves past them. The progress memory
 // is left as the steps one by one leave it, but of the lines they would draw in that instant only
 // the last is drawn: it covers the others, each from the track's start to a position short of its.

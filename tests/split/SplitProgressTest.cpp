@@ -71,10 +71,11 @@ TEST_F(Progress, EmptyTracksChildFirstThenTotal)
 
 TEST_F(Progress, ChildTrackRedrawsOnlyWhenTheWholePercentageChanges)
 {
-    childStep(progress, 1000, 100000);  // position 8: 1 %
-    childStep(progress, 1100, 100000);  // position 8 again: nothing
-    childStep(progress, 1200, 100000);  // position 9, still 1 %: remembered, not drawn
-    childStep(progress, 2000, 100000);  // position 16: 2 %
+    std::uint64_t blockEnd = 1000;                             // blocks of 100 bytes
+    childStepsThrough(progress, blockEnd, 100, 1000, 100000);  // position 8: 1 %
+    childStepsThrough(progress, blockEnd, 100, 1100, 100000);  // position 8 again: nothing
+    childStepsThrough(progress, blockEnd, 100, 1200, 100000);  // position 9, still 1 %: remembered, not drawn
+    childStepsThrough(progress, blockEnd, 100, 2000, 100000);  // on to position 16: 2 %
     EXPECT_EQ(drawn(), (std::vector<std::string>{"green", "40,40-48,40", "green", "40,40-56,40"}));
     EXPECT_EQ(progress.lastBarPos, 16);
     EXPECT_EQ(progress.lastBarPercent, 2);
