@@ -103,7 +103,12 @@ SCENARIO
     x0=$(xcpu)
     wine "$build/e2e/morlando-driver.exe" --program "$(windows_path "$program")" \
         --scenario "$(windows_path "$scenarios/$name.scn")" --log "$(windows_path "$work/$name.log")" \
-        --work "$(windows_path "$work/driven")" >"$work/driver.out" 2>&1 </dev/null || return 1
+        --work "$(windows_path "$work/driven")" >"$work/driver.out" 2>&1 </dev/null || {
+        cp "$work/$name.log" "$build/e2e/logs/" 2>/dev/null
+        grep -m1 -E 'FAIL at|SCENARIO ERROR' "$work/$name.log" >&2
+        echo "log: $build/e2e/logs/$name.log" >&2
+        return 1
+    }
     echo "$(grep -oE 'text " [0-9]+\.[0-9]{2} "' "$work/$name.log" | tail -1 | grep -oE '[0-9]+\.[0-9]{2}')" \
         "$(awk -v a="$x0" -v b="$(xcpu)" 'BEGIN {printf "%.2f", b - a}')"
 }
