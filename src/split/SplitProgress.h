@@ -1,6 +1,6 @@
 // What a split draws on its dialog: the Child track, the total track, the Child's name and the
-// percentage text. Tracks are redrawn only when a whole percentage changes, so a Child costs at
-// most about a hundred lines however many blocks it has.
+// percentage text. Tracks are redrawn only when a whole percentage changes, and the Child track once
+// for all the blocks of one transfer, so a Child costs a few lines however many blocks it has.
 #pragma once
 
 #include <cstdint>
