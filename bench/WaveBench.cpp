@@ -42,6 +42,7 @@ public:
     void moveTo(int, int) override {}
     void lineTo(int, int) override { ++counts_.lines; }
     void textOut(int, int, std::string_view) override {}
+    int textWidth(std::string_view) override { return 0; }
 
 private:
     Counts& counts_;

@@ -10,6 +10,7 @@
 #include "ui/Messages.h"
 #include "ui/Texts.h"
 #include "wav/MotherFacts.h"
+#include "wav/MotherTime.h"
 
 namespace {
 
@@ -47,8 +48,8 @@ void warnOfUnfinishedHeader(CommandContext& ctx, const DataExtent& extent)
                  numberLine(text::USED_DATA_SIZE_LABEL, extent.usedDataSize));
 }
 
-// Cut times count 16-bit stereo frames at 44 100 Hz; a Mother of another format is still cut by
-// those bytes, so the user is told first what it holds and that its Children keep it.
+// Cut times count 16-bit stereo frames at 44 100 Hz; a Mother of another format is cut in its
+// own time and frames, so the user is told first what it holds and that its Children keep it.
 void warnOfOtherFormat(CommandContext& ctx, const WavFormat& format)
 {
     if (isCutFormat(format)) {
@@ -65,8 +66,8 @@ void warnOfOtherFormat(CommandContext& ctx, const WavFormat& format)
 
 void showDuration(CommandContext& ctx, std::uint32_t dataSize)
 {
-    // Whole seconds first: the minutes shown never count a started second.
-    const auto seconds = static_cast<float>(dataSize / BYTES_PER_SECOND);
+    // Whole seconds of the Mother's own time first: the minutes shown never count a started second.
+    const auto seconds = static_cast<float>(dataSize / motherTimeOf(ctx.state.motherOwnHeader).bytesPerSecond);
     const float minutes = seconds / SECONDS_PER_MINUTE;
     showReal(ctx.ui, ctx.mainWindow, text::DURATION_MINUTES, minutes);
 }

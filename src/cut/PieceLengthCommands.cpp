@@ -36,9 +36,9 @@ TimeCutTexts timeCutTexts(TimeUnit unit)
 // Sizes are unsigned but shown as signed, as the box for a signed number shows them.
 std::int32_t asSigned(std::uint32_t value) { return static_cast<std::int32_t>(value); }
 
-void refuseTooManyUnits(CommandContext& ctx, TimeUnit unit)
+void refuseTooManyUnits(CommandContext& ctx, TimeUnit unit, const MotherTime& time)
 {
-    const std::string largest = text::LARGEST_ACCEPTED_LABEL + std::to_string(largestUnitCount(unit)) + " ";
+    const std::string largest = text::LARGEST_ACCEPTED_LABEL + std::to_string(largestUnitCount(unit, time)) + " ";
     showText(ctx.ui, ctx.mainWindow, text::TIME_TOO_LONG, largest);
 }
 
@@ -58,14 +58,17 @@ void cutByTime(CommandContext& ctx, TimeUnit unit)
     if (units == 0) {
         return;
     }
-    if (units > largestUnitCount(unit)) {
-        refuseTooManyUnits(ctx, unit);
+    AppState& state = ctx.state;
+    const MotherTime time = motherTimeOf(state.motherOwnHeader);
+    if (units > largestUnitCount(unit, time)) {
+        refuseTooManyUnits(ctx, unit, time);
         return;
     }
-    AppState& state = ctx.state;
     showInt(ctx.ui, ctx.mainWindow, texts.unitsCaption, asSigned(units));
-    state.pieceBytes = units * bytesPerUnit(unit);
-    showUnsigned(ctx.ui, ctx.mainWindow, texts.piecesCaption, state.motherDataBytes / state.pieceBytes);
+    // A time shorter than one of the Mother's frames gives no piece, as too many pieces do.
+    state.pieceBytes = static_cast<std::uint32_t>(timePieceBytes(units, unit, time));  // checked to fit
+    const std::uint32_t pieces = state.pieceBytes == 0 ? 0 : state.motherDataBytes / state.pieceBytes;
+    showUnsigned(ctx.ui, ctx.mainWindow, texts.piecesCaption, pieces);
     state.cutMode = CutMode::Time;
 }
 
@@ -77,7 +80,8 @@ void cutByCount(CommandContext& ctx)
     }
     AppState& state = ctx.state;
     const std::uint32_t rawBytes = state.motherDataBytes / count;
-    const std::uint32_t pieceBytes = countPieceBytes(state.motherDataBytes, count);
+    const std::uint32_t frameBytes = motherTimeOf(state.motherOwnHeader).frameBytes;
+    const std::uint32_t pieceBytes = countPieceBytes(state.motherDataBytes, count, frameBytes);
     showUnsigned(ctx.ui, ctx.mainWindow, text::ROUNDED_OFF, rawBytes - pieceBytes);
     state.pieceBytes = pieceBytes;
     state.cutMode = CutMode::Count;

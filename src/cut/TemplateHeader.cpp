@@ -1,6 +1,7 @@
 #include "cut/TemplateHeader.h"
 
 #include "core/AppState.h"
+#include "cut/PieceLength.h"
 #include "cut/TemplateRefusal.h"
 #include "ui/Messages.h"
 #include "wav/TemplateWav.h"
@@ -17,6 +18,11 @@ bool takeTemplateHeader(CommandContext& ctx)
         return false;
     }
     state.headerBuf = read.childHeader;
+    // Of a Mother in another format, pieces as long in time as the template's data, in its own
+    // bytes; 16-bit stereo 44 100 Hz takes the template's bytes as they are.
     state.pieceBytes = read.pieceBytes;
+    if (state.motherOwnHeader) {
+        state.pieceBytes = pieceBytesLike(read.pieceBytes, read.format.byteRate, motherTimeOf(state.motherOwnHeader));
+    }
     return true;
 }

@@ -45,14 +45,19 @@ int columnOf(std::uint64_t counter, double xScale)
     return static_cast<int>(x < FARTHEST_X ? x : FARTHEST_X);
 }
 
-// Reads the next sample and adds it to the trace; false when the stream had already ended.
-bool drawNextSample(DrawingSurface& surface, std::FILE* samples, Trace& trace, int x)
+// Reads the next frame and adds its samples to the traces; false when the stream had already ended.
+bool drawNextFrame(DrawingSurface& surface, std::FILE* samples, const SampleLayout& layout, Trace& first, Trace& second,
+                   int x)
 {
     if (std::feof(samples) != 0) {
         return false;
     }
-    if (const std::optional<int> value = readDrawableSample(samples)) {
-        trace.add(surface, Point{x, *value / VERTICAL_DIVISOR});
+    const DrawableFrame frame = readDrawableFrame(samples, layout);
+    if (frame.first) {
+        first.add(surface, Point{x, *frame.first / VERTICAL_DIVISOR});
+    }
+    if (frame.second) {
+        second.add(surface, Point{x, *frame.second / VERTICAL_DIVISOR});
     }
     return true;
 }
@@ -60,17 +65,16 @@ bool drawNextSample(DrawingSurface& surface, std::FILE* samples, Trace& trace, i
 }  // namespace
 
 void drawWaveFull(DrawingSurface& surface, const WavePens& pens, const WaveArea& area, std::FILE* samples,
-                  std::uint32_t dataBytes)
+                  const SampleLayout& layout, std::uint32_t placedBytes)
 {
-    const double xScale = static_cast<double>(dataBytes) / area.width;
-    Trace left{pens.yellow, area.lowerBaseline, std::nullopt};
-    Trace right{pens.blue, area.upperBaseline, std::nullopt};
-    // The counter is the data offset plus one. Below 200 data bytes the limit wraps round to near
+    const double xScale = static_cast<double>(placedBytes) / area.width;
+    Trace first{pens.yellow, area.lowerBaseline, std::nullopt};
+    Trace second{pens.blue, area.upperBaseline, std::nullopt};
+    // The counter is the frame's place plus one. Below 200 bytes the limit wraps round to near
     // 2^32, and only the end of the stream ends the drawing.
-    const std::uint32_t limit = dataBytes - UNDRAWN_TAIL_BYTES;
+    const std::uint32_t limit = placedBytes - UNDRAWN_TAIL_BYTES;
     for (std::uint64_t counter = 1; counter < limit; counter += BYTES_PER_FRAME) {
-        const int x = columnOf(counter, xScale);
-        if (!drawNextSample(surface, samples, left, x) || !drawNextSample(surface, samples, right, x)) {
+        if (!drawNextFrame(surface, samples, layout, first, second, columnOf(counter, xScale))) {
             return;
         }
     }

@@ -38,23 +38,23 @@ void drawFan(DrawingSurface& surface, PenRef pen, int baseline, int fromX, int t
 class SampledDrawing {
 public:
     SampledDrawing(DrawingSurface& surface, const WavePens& pens, const WaveArea& area, std::FILE* mother,
-                   std::uint32_t dataBytes, std::uint64_t dataStart)
-        : surface_(surface), pens_(pens), area_(area), mother_(mother),
-          scale_(sampledScale(framesPerPixelOf(dataBytes / BYTES_PER_FRAME, area.width))), dataStart_(dataStart)
+                   const SampleLayout& layout, std::uint32_t placedFrames, std::uint64_t dataStart)
+        : surface_(surface), pens_(pens), area_(area), mother_(mother), layout_(layout),
+          scale_(sampledScale(framesPerPixelOf(placedFrames, area.width))), dataStart_(dataStart)
     {
     }
 
     void run(std::uint64_t dataEnd)
     {
-        for (std::uint64_t pos = dataStart_; pos + BYTES_PER_FRAME <= dataEnd; pos += scale_.strideBytes) {
+        const std::uint64_t frameBytes = layout_.frameBytes;
+        const std::uint64_t stride = std::uint64_t{scale_.strideBytes} / BYTES_PER_FRAME * frameBytes;
+        for (std::uint64_t pos = dataStart_; pos + frameBytes <= dataEnd; pos += stride) {
             if (beyondRightEdge() || std::feof(mother_) != 0 || !seekTo(pos)) {
                 return;
             }
-            leftSample(pos);
-            if (std::feof(mother_) != 0) {
-                return;
-            }
-            rightSample();
+            const DrawableFrame frame = readDrawableFrame(mother_, layout_);
+            leftSample(frame.first, pos);
+            rightSample(frame.second);
         }
     }
 
@@ -65,7 +65,7 @@ private:
         if (pos != streamPos_ && !seekFile(mother_, pos)) {
             return false;
         }
-        streamPos_ = pos + BYTES_PER_FRAME;  // where both reads of the frame leave it
+        streamPos_ = pos + layout_.frameBytes;  // where the frame's reading leaves it
         return true;
     }
 
@@ -74,15 +74,18 @@ private:
     // to its end for nothing.
     bool beyondRightEdge() const { return prevX_ >= area_.width; }
 
-    // Columns are placed as if the samples followed a bare 44-byte header, so that chunks before
-    // the data move nothing: every layout of the same samples draws the same picture.
-    std::uint64_t canonicalPosition(std::uint64_t pos) const { return WAV_HEADER_BYTES + (pos - dataStart_); }
+    // Columns are placed as if the frames were of 16-bit stereo after a bare 44-byte header, so that
+    // neither the format nor chunks before the data move anything: the same frames draw the same
+    // picture in every layout and format.
+    std::uint64_t canonicalPosition(std::uint64_t pos) const
+    {
+        return WAV_HEADER_BYTES + (pos - dataStart_) / layout_.frameBytes * BYTES_PER_FRAME;
+    }
 
     bool closesColumn() const { return group_ == scale_.samplesPerColumn; }
 
-    void leftSample(std::uint64_t pos)
+    void leftSample(std::optional<int> value, std::uint64_t pos)
     {
-        const std::optional<int> value = readDrawableSample(mother_);
         if (!value) {
             return;
         }
@@ -95,9 +98,8 @@ private:
 
     // Only accepted right samples count towards a column; the right channel draws to the column
     // its left sample worked out, or to column 0 before any was.
-    void rightSample()
+    void rightSample(std::optional<int> value)
     {
-        const std::optional<int> value = readDrawableSample(mother_);
         if (!value) {
             return;
         }
@@ -115,6 +117,7 @@ private:
     WavePens pens_;
     WaveArea area_;
     std::FILE* mother_;
+    SampleLayout layout_;
     SampledScale scale_;
     std::uint64_t dataStart_;
     std::uint64_t streamPos_ = ~std::uint64_t{0};
@@ -128,7 +131,8 @@ private:
 }  // namespace
 
 void drawWaveSampled(DrawingSurface& surface, const WavePens& pens, const WaveArea& area, std::FILE* mother,
-                     std::uint32_t dataBytes, std::uint64_t dataStart, std::uint64_t dataEnd)
+                     const SampleLayout& layout, std::uint32_t placedFrames, std::uint64_t dataStart,
+                     std::uint64_t dataEnd)
 {
-    SampledDrawing(surface, pens, area, mother, dataBytes, dataStart).run(dataEnd);
+    SampledDrawing(surface, pens, area, mother, layout, placedFrames, dataStart).run(dataEnd);
 }

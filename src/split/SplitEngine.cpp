@@ -15,12 +15,13 @@
 namespace {
 
 // The tracks and percentages of the dialog, drawn from what the writer tells. Each full Child
-// resets its track, shows its name, a step at the end of every whole copy block and a closing
-// step, then moves the total track; the short last Child only fills the total track.
+// resets its track, shows its name, a step at the end of every whole copy block (drawn once for
+// all the blocks of one transfer) and a closing step, then moves the total track; the short last
+// Child only fills the total track.
 class DialogProgress : public SplitListener {
 public:
     DialogProgress(const AppState& state, SplitTools& tools, const SplitTexts& texts, const SplitPlan& plan)
-        : plan_(plan), progress_{tools.surface, {state.thickGreyPen, state.thickRedPen, tools.thickGreenPen}},
+        : plan_(plan), progress_{tools.surface, {state.thickGreyPen, state.thickRedPen, tools.thickGreenPen}, 0, 0, {}},
           texts_(texts),
           pieceBytes_(static_cast<std::uint32_t>(wholeFramesOf(state.motherOwnHeader, state.pieceBytes))),
           everyChildFull_(state.cutMode == CutMode::Marks),
@@ -47,8 +48,8 @@ public:
 
     void bytesCopied(const PlannedChild& child, std::uint64_t copied) override
     {
-        for (; isFull(child) && blockEnd_ <= copied; blockEnd_ += blockBytes_) {
-            childStep(progress_, static_cast<std::uint32_t>(blockEnd_), pieceOf(child));
+        if (isFull(child)) {
+            childStepsThrough(progress_, blockEnd_, blockBytes_, copied, pieceOf(child));
         }
     }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <optional>
 
 #include "ui/StringOps.h"
 
@@ -14,9 +15,27 @@ void drawTrack(DrawingSurface& surface, PenRef pen, int y, int length)
     surface.lineTo(BAR_LEFT + length, y);
 }
 
+// Nothing is cleared before a text is drawn: its blanks wipe out what a longer line left.
 void drawPercentText(SplitProgress& progress, const std::string& progressText)
 {
-    progress.surface.textOut(PERCENT_TEXT_X, PERCENT_TEXT_Y, drawnPercentText(progressText));
+    progress.percentShown = paddedOver(progress.surface, drawnPercentText(progressText), progress.percentShown);
+    progress.surface.textOut(PERCENT_TEXT_X, PERCENT_TEXT_Y, progress.percentShown);
+}
+
+// What a Child step does to the progress memory, and the position it draws the track to when the
+// whole percentage changes.
+std::optional<int> childStepMemory(SplitProgress& progress, int position)
+{
+    if (position == progress.lastBarPos) {
+        return std::nullopt;
+    }
+    std::optional<int> line;
+    if (position / POSITIONS_PER_PERCENT != progress.lastBarPercent) {
+        line = position;
+        progress.lastBarPercent = position / POSITIONS_PER_PERCENT;
+    }
+    progress.lastBarPos = position;
+    return line;
 }
 
 }  // namespace
@@ -43,6 +62,21 @@ std::string_view drawnPercentText(std::string_view progressText)
     return progressText.substr(0, static_cast<std::size_t>(marker - 1));
 }
 
+std::string paddedOver(DrawingSurface& surface, std::string_view line, std::string_view standing)
+{
+    std::string padded(line);
+    const int wanted = surface.textWidth(standing);
+    for (int width = surface.textWidth(padded); width < wanted;) {
+        padded += ' ';
+        const int wider = surface.textWidth(padded);
+        if (wider <= width) {
+            break;  // a font without width for a blank: no number of them would do
+        }
+        width = wider;
+    }
+    return padded;
+}
+
 void drawEmptyTracks(DrawingSurface& surface, PenRef greyPen)
 {
     drawTrack(surface, greyPen, CHILD_TRACK_Y, BAR_LENGTH);
@@ -59,17 +93,18 @@ void drawChildName(SplitProgress& progress, std::string_view name)
     progress.surface.textOut(CHILD_NAME_X, CHILD_NAME_Y, name);
 }
 
-void childStep(SplitProgress& progress, std::uint32_t writtenBytes, std::uint32_t pieceBytes)
+void childStepsThrough(SplitProgress& progress, std::uint64_t& blockEnd, std::uint32_t blockBytes,
+                       std::uint64_t writtenBytes, std::uint32_t pieceBytes)
 {
-    const int position = barPosition(writtenBytes, pieceBytes);
-    if (position == progress.lastBarPos) {
-        return;
+    std::optional<int> line;
+    for (; blockEnd <= writtenBytes; blockEnd += blockBytes) {
+        if (const std::optional<int> drawn = childStepMemory(progress, barPosition(blockEnd, pieceBytes))) {
+            line = drawn;
+        }
     }
-    if (position / POSITIONS_PER_PERCENT != progress.lastBarPercent) {
-        drawTrack(progress.surface, progress.pens.green, CHILD_TRACK_Y, position);
-        progress.lastBarPercent = position / POSITIONS_PER_PERCENT;
+    if (line) {
+        drawTrack(progress.surface, progress.pens.green, CHILD_TRACK_Y, *line);
     }
-    progress.lastBarPos = position;
 }
 
 void childClosingStep(SplitProgress& progress, std::uint32_t writtenBytes, std::uint32_t pieceBytes)

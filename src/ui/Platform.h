@@ -39,6 +39,8 @@ public:
     virtual void moveTo(int x, int y) = 0;
     virtual void lineTo(int x, int y) = 0;
     virtual void textOut(int x, int y, std::string_view text) = 0;
+    // How many pixels wide the text stands in the context's font.
+    virtual int textWidth(std::string_view text) = 0;
 };
 
 // A modal dialog's behaviour apart from its window: the dialog's procedure calls these, and a

@@ -74,8 +74,8 @@ inline constexpr char MOTHER_HEADER_UNFINISHED[] = " MOTHER header is unfinished
 inline constexpr char HEADER_DATA_SIZE_LABEL[] = "data size in the header = ";
 inline constexpr char USED_DATA_SIZE_LABEL[] = "data size used = ";
 inline constexpr char CHILDREN_KEEP_FORMAT[] =
-    "cut times count 16-bit stereo 44 100 Hz; the CHILDREN keep this format, cut in whole frames (a LIKE wave gives "
-    "its own header)";
+    "lengths and cut times count this file's own time, in its whole frames; the CHILDREN keep this format (a LIKE "
+    "wave gives its own header)";
 
 // Cut by time: the question, the caption over the number of units, the caption over the number
 // of whole pieces, for hundredths, tenths, quarters, halves and whole seconds.

@@ -3,6 +3,8 @@
 #include <bit>
 #include <cmath>
 
+#include "wav/WavHeader.h"
+
 namespace {
 
 constexpr std::uint16_t PCM_TAG = 1;
@@ -22,8 +24,8 @@ std::uint64_t readLe(const std::uint8_t* bytes, unsigned count)
 double signedFraction(std::uint64_t raw, unsigned bits)
 {
     const std::uint64_t half = std::uint64_t{1} << (bits - 1);
-    const double magnitude = raw >= half ? static_cast<double>((half << 1) - raw) : static_cast<double>(raw);
-    return magnitude / static_cast<double>(half);
+    const double value = raw >= half ? -static_cast<double>((half << 1) - raw) : static_cast<double>(raw);
+    return value / static_cast<double>(half);
 }
 
 std::optional<SampleKind> kindOf(std::uint16_t tag, std::uint32_t sampleBytes)
@@ -61,16 +63,30 @@ std::optional<SampleLayout> sampleLayoutOf(const WavFormat& format)
     return SampleLayout{*kind, format.channels, sampleBytes, format.blockAlign};
 }
 
-double sampleMagnitude(const std::uint8_t* sample, SampleKind kind)
+std::optional<SampleLayout> sampleLayoutOfHeader(const HeaderBytes& header)
+{
+    WavFormat format;
+    format.formatTag = readLe16(&header[FORMAT_TAG_AT]);
+    format.channels = readLe16(&header[CHANNELS_AT]);
+    format.sampleRate = readLe32(&header[SAMPLE_RATE_AT]);
+    format.byteRate = readLe32(&header[BYTE_RATE_AT]);
+    format.blockAlign = readLe16(&header[BLOCK_ALIGN_AT]);
+    format.bitsPerSample = readLe16(&header[BITS_PER_SAMPLE_AT]);
+    return sampleLayoutOf(format);
+}
+
+double sampleValue(const std::uint8_t* sample, SampleKind kind)
 {
     switch (kind) {
-    case SampleKind::Unsigned8: return std::fabs(static_cast<double>(sample[0]) - 128.0) / 128.0;
+    case SampleKind::Unsigned8: return (static_cast<double>(sample[0]) - 128.0) / 128.0;
     case SampleKind::Signed16: return signedFraction(readLe(sample, 2), 16);
     case SampleKind::Signed24: return signedFraction(readLe(sample, 3), 24);
     case SampleKind::Signed32: return signedFraction(readLe(sample, 4), 32);
     case SampleKind::Float32:
-        return std::fabs(static_cast<double>(std::bit_cast<float>(static_cast<std::uint32_t>(readLe(sample, 4)))));
-    case SampleKind::Float64: return std::fabs(std::bit_cast<double>(readLe(sample, 8)));
+        return static_cast<double>(std::bit_cast<float>(static_cast<std::uint32_t>(readLe(sample, 4))));
+    case SampleKind::Float64: return std::bit_cast<double>(readLe(sample, 8));
     }
     return 0.0;
 }
+
+double sampleMagnitude(const std::uint8_t* sample, SampleKind kind) { return std::fabs(sampleValue(sample, kind)); }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/AudioFormat.h"
 #include "wav/WavChunks.h"
 
 enum class SampleKind { Unsigned8, Signed16, Signed24, Signed32, Float32, Float64 };
@@ -25,7 +26,13 @@ struct SampleLayout {
 // None for another format, no channels, or a block align that cannot hold a sample per channel.
 std::optional<SampleLayout> sampleLayoutOf(const WavFormat& format);
 
-// The sample's distance from silence as a fraction of full scale: an integer sample of n bits
-// over 2^(n-1), so the most negative value is exactly 1; a float sample as it stands. Not a
-// number stays not a number.
+// The layout of the fixed 44-byte header's format fields, as sampleLayoutOf a fmt chunk.
+std::optional<SampleLayout> sampleLayoutOfHeader(const HeaderBytes& header);
+
+// The sample as a fraction of full scale, with its sign: an integer sample of n bits over 2^(n-1),
+// so the most negative value is exactly -1 (an 8-bit one centred on 128); a float sample as it
+// stands. Not a number stays not a number.
+double sampleValue(const std::uint8_t* sample, SampleKind kind);
+
+// The sample's distance from silence: the value without its sign.
 double sampleMagnitude(const std::uint8_t* sample, SampleKind kind);

@@ -119,19 +119,40 @@ TEST_F(MotherLoad, SamplesAreTheDataChunkWhereverItStands)
     }
 }
 
-TEST_F(MotherLoad, DurationCountsWholeSecondsOnly)
+TEST_F(MotherLoad, DurationCountsWholeSecondsOfTheMothersOwnTime)
 {
     struct Case {
+        const char* name;
+        Bytes fmtBody;  // the 16 bytes of its fmt chunk
         std::uint32_t dataSize;
         const char* shown;
     };
-    const std::array cases = {Case{15876000, " 1.50 "}, Case{17640000, " 1.67 "}, Case{176399, " 0.00 "}};
+    const Bytes cd = {0x01, 0, 0x02, 0, 0x44, 0xAC, 0, 0, 0x10, 0xB1, 0x02, 0, 0x04, 0, 0x10, 0};
+    const std::array cases = {
+        Case{"90 s", cd, 15876000, " 1.50 "},
+        Case{"100 s", cd, 17640000, " 1.67 "},
+        Case{"under a second", cd, 176399, " 0.00 "},
+        // 288 000 bytes a second: 25 s, where 176 400 would count 40 s.
+        Case{"24-bit 48 kHz",
+             {0x01, 0, 0x02, 0, 0x80, 0xBB, 0, 0, 0x00, 0x65, 0x04, 0, 0x06, 0, 0x18, 0},
+             7200000,
+             " 0.42 "},
+        // 88 200 bytes a second: 60 s.
+        Case{"mono", {0x01, 0, 0x01, 0, 0x44, 0xAC, 0, 0, 0x88, 0x58, 0x01, 0, 0x02, 0, 0x10, 0}, 5292000, " 1.00 "},
+        // 8 000 bytes a second: 89 whole seconds and most of one more.
+        Case{"8-bit 8 kHz", {0x01, 0, 0x01, 0, 0x40, 0x1F, 0, 0, 0x40, 0x1F, 0, 0, 0x01, 0, 0x08, 0}, 719999, " 1.48 "},
+    };
     for (const Case& c : cases) {
-        SCOPED_TRACE("data size " + std::to_string(c.dataSize));
+        SCOPED_TRACE(c.name);
         fake.boxes.clear();
-        load(c.dataSize, 44 + std::uint64_t{c.dataSize}, "m" + std::to_string(c.dataSize) + ".wav");
-        ASSERT_EQ(1u, fake.boxes.size());
-        EXPECT_EQ(c.shown, fake.boxes[0].text);
+        const Bytes size = {static_cast<std::uint8_t>(c.dataSize), static_cast<std::uint8_t>(c.dataSize >> 8),
+                            static_cast<std::uint8_t>(c.dataSize >> 16), static_cast<std::uint8_t>(c.dataSize >> 24)};
+        Bytes file = join({riffWave(0, 0), ascii("fmt "), {0x10, 0, 0, 0}, c.fmtBody, ascii("data"), size});
+        file.resize(file.size() + c.dataSize, 0x11);
+        loadPath(folder.write(std::string(c.name) + ".wav", file));
+        ASSERT_EQ(1, state.motherChosen);
+        EXPECT_EQ("duration minutes = ", fake.boxes.back().caption);
+        EXPECT_EQ(c.shown, fake.boxes.back().text);
     }
 }
 
@@ -188,8 +209,8 @@ TEST_F(MotherLoad, OtherFormatsLoadAfterABoxSayingWhatTheyHold)
         if (!std::string(c.holds).empty()) {
             EXPECT_EQ(" MOTHER Wavfile is not 16-bit stereo 44100 Hz PCM ", fake.boxes[0].caption);
             EXPECT_EQ(path + c.holds +
-                          "\ncut times count 16-bit stereo 44 100 Hz; the CHILDREN keep this format, cut in whole "
-                          "frames (a LIKE wave gives its own header)",
+                          "\nlengths and cut times count this file's own time, in its whole frames; the CHILDREN "
+                          "keep this format (a LIKE wave gives its own header)",
                       fake.boxes[0].text);
         }
         EXPECT_EQ("duration minutes = ", fake.boxes.back().caption);

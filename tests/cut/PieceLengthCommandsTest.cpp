@@ -9,6 +9,7 @@
 #include "support/FakePlatform.h"
 #include "support/ScratchFiles.h"
 #include "support/WavLayouts.h"
+#include "wav/WavChunks.h"
 #include "wav/WavHeader.h"
 
 namespace {
@@ -37,6 +38,12 @@ protected:
     CommandContext ctx{state, fake, FakePlatform::MAIN_WINDOW};
 };
 
+// A piece of three units, and the most units, of a Mother in its own time.
+struct OwnTime {
+    std::uint32_t threeUnits;
+    std::uint32_t largest;
+};
+
 struct TimeCase {
     TimeUnit unit;
     const char* question;
@@ -44,19 +51,34 @@ struct TimeCase {
     const char* piecesCaption;
     std::uint32_t bytes;
     std::uint32_t largest;
+    OwnTime stereo24At48k;  // 288 000 bytes a second, 6-byte frames
+    OwnTime mono16At22k;    // 44 100 bytes a second, 2-byte frames: 3 x 441 bytes round down to 1 322
 };
 
+// clang-format off
 const std::array TIME_CASES = {
     TimeCase{TimeUnit::Hundredths, "0.01 sec =  * ", " time selected  (0.01 sec):", " wave-number around : ", 1764,
-             2434788},
-    TimeCase{TimeUnit::Tenths, "0.1 sec =  * ",
-             " One wave will have (0.1 sec):", " wave-number will be around   : ", 17640, 243478},
+             2434788, {8640, 1491308}, {1322, 9739154}},
+    TimeCase{TimeUnit::Tenths, "0.1 sec =  * ", " One wave will have (0.1 sec):", " wave-number will be around   : ",
+             17640, 243478, {86400, 149130}, {13230, 973915}},
     TimeCase{TimeUnit::Quarters, " (0.25 sec ) =  * ", " wave time (0.25 sec):", " wave-number will be around: ", 44100,
-             97391},
+             97391, {216000, 59652}, {33074, 389566}},
     TimeCase{TimeUnit::Halves, " (0.5 sec ) =  * ", " wave time (0.5 sec):", " wave-number will be around : ", 88200,
-             48695},
-    TimeCase{TimeUnit::Seconds, " (sec) =  * ", " selected (sec):", "  wave-number will be around  : ", 176400, 24347},
+             48695, {432000, 29826}, {66150, 194783}},
+    TimeCase{TimeUnit::Seconds, " (sec) =  * ", " selected (sec):", "  wave-number will be around  : ", 176400, 24347,
+             {864000, 14913}, {132300, 97391}},
 };
+// clang-format on
+
+// The header LOAD keeps for a Mother of another format: its own fmt fields, sizes 0.
+HeaderBytes ownHeader(std::uint16_t channels, std::uint32_t rate, std::uint16_t bits)
+{
+    const auto frame = static_cast<std::uint16_t>(channels * bits / 8);
+    return canonicalHeaderOf(WavFormat{1, channels, rate, rate * frame, frame, bits, 0}, 0);
+}
+
+// 25 s of 24-bit stereo 48 kHz less the 68 bytes never cut.
+constexpr std::uint32_t OWN_DATA_BYTES = 7199932;
 
 }  // namespace
 
@@ -135,6 +157,53 @@ TEST_F(PieceLengthCommands, LargestTimeFitsAndOneMoreIsRefused)
     }
 }
 
+TEST_F(PieceLengthCommands, OfAMotherOfAnotherFormatEachUnitCountsItsOwnTimeInWholeFrames)
+{
+    struct Format {
+        const char* name;
+        HeaderBytes header;
+        OwnTime TimeCase::*expected;
+    };
+    const std::array formats = {Format{"24-bit 48 kHz", ownHeader(2, 48000, 24), &TimeCase::stereo24At48k},
+                                Format{"mono 22 050 Hz", ownHeader(1, 22050, 16), &TimeCase::mono16At22k}};
+    state.motherDataBytes = OWN_DATA_BYTES;
+    for (const Format& f : formats) {
+        state.motherOwnHeader = f.header;
+        for (const TimeCase& c : TIME_CASES) {
+            SCOPED_TRACE(std::string(f.name) + c.unitsCaption);
+            const OwnTime& own = c.*f.expected;
+            fake.boxes.clear();
+            fake.answer(3);
+            cutByTime(ctx, c.unit);
+            EXPECT_EQ(own.threeUnits, state.pieceBytes);
+            expectBox(1, c.piecesCaption, "Wert = " + std::to_string(OWN_DATA_BYTES / own.threeUnits) + " ");
+
+            fake.answer(own.largest);
+            cutByTime(ctx, c.unit);
+            EXPECT_GT(state.pieceBytes, 4294967296u - 288000u);
+            presetCut();
+            fake.boxes.clear();
+            fake.answer(own.largest + 1);
+            cutByTime(ctx, c.unit);
+            EXPECT_EQ(1234u, state.pieceBytes);
+            expectBox(0, " number too big: piece would be 4 GB or more ",
+                      "largest number = " + std::to_string(own.largest) + " ");
+        }
+    }
+}
+
+TEST_F(PieceLengthCommands, ATimeShorterThanAFrameGivesNoPiece)
+{
+    // 4 000 bytes a second in frames of 64 bytes: a hundredth is 40 bytes, not one frame.
+    state.motherOwnHeader = canonicalHeaderOf(WavFormat{1, 32, 1000, 4000, 64, 16, 0}, 0);
+    state.motherDataBytes = OWN_DATA_BYTES;
+    fake.answer(1);
+    cutByTime(ctx, TimeUnit::Hundredths);
+    EXPECT_EQ(0u, state.pieceBytes);
+    expectBox(1, " wave-number around : ", "Wert = 0 ");
+    EXPECT_EQ(CutMode::Time, state.cutMode);
+}
+
 TEST_F(PieceLengthCommands, CountRoundsEachPieceDownToWholeFrames)
 {
     state.motherDataBytes = 1000003;
@@ -146,6 +215,17 @@ TEST_F(PieceLengthCommands, CountRoundsEachPieceDownToWholeFrames)
     expectBox(0, "Vraw - posist  = ", "Wert = 2 ");
     EXPECT_EQ(333332u, state.pieceBytes);
     EXPECT_EQ(CutMode::Count, state.cutMode);
+}
+
+TEST_F(PieceLengthCommands, CountOfAMotherOfAnotherFormatRoundsToItsOwnFrames)
+{
+    state.motherOwnHeader = ownHeader(2, 48000, 24);
+    state.motherDataBytes = OWN_DATA_BYTES;
+    fake.answer(3);
+    cutByCount(ctx);
+    // 2 399 977 bytes a piece, 2 399 976 in whole frames of 6 bytes.
+    expectBox(0, "Vraw - posist  = ", "Wert = 1 ");
+    EXPECT_EQ(2399976u, state.pieceBytes);
 }
 
 TEST_F(PieceLengthCommands, CountOfOneKeepsTheWholeMother)
@@ -318,6 +398,37 @@ TEST_F(TemplateCut, OtherLayoutsGiveTheirDataSizeAndAFixedHeaderOfTheirFormat)
         EXPECT_EQ(2000u, state.pieceBytes);
         EXPECT_EQ(CutMode::Template, state.cutMode);
         EXPECT_EQ(c.carried, state.headerBuf);
+    }
+    EXPECT_TRUE(fake.boxes.empty());
+}
+
+TEST_F(TemplateCut, OfAMotherOfAnotherFormatPiecesLastAsLongAsTheTemplatesData)
+{
+    struct Case {
+        const char* name;
+        Bytes fmtBody;
+        std::uint32_t dataSize;
+        std::uint32_t pieceBytes;  // of a 24-bit stereo 48 kHz Mother
+    };
+    const std::array cases = {
+        // One second of 16-bit stereo 44 100 Hz.
+        Case{"cd", {0x01, 0, 0x02, 0, 0x44, 0xAC, 0, 0, 0x10, 0xB1, 0x02, 0, 0x04, 0, 0x10, 0}, 176400, 288000},
+        // Its own format: the bytes, rounded down to whole frames.
+        Case{"own", {0x01, 0, 0x02, 0, 0x80, 0xBB, 0, 0, 0x00, 0x65, 0x04, 0, 0x06, 0, 0x18, 0}, 1000, 996},
+        // Half a second of 8-bit mono 8 kHz.
+        Case{"8k", {0x01, 0, 0x01, 0, 0x40, 0x1F, 0, 0, 0x40, 0x1F, 0, 0, 0x01, 0, 0x08, 0}, 4000, 144000},
+    };
+    state.motherOwnHeader = ownHeader(2, 48000, 24);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Bytes size = {static_cast<std::uint8_t>(c.dataSize), static_cast<std::uint8_t>(c.dataSize >> 8),
+                            static_cast<std::uint8_t>(c.dataSize >> 16), 0};
+        fake.pick(folder.write(std::string(c.name) + ".wav",
+                               join({riffWave(0, 0), ascii("fmt "), {0x10, 0, 0, 0}, c.fmtBody, ascii("data"), size})));
+        cutLikeTemplate(ctx);
+        EXPECT_EQ(c.pieceBytes, state.pieceBytes);
+        EXPECT_EQ(c.dataSize, headerDataSize(state.headerBuf));  // the header carried is the template's
+        EXPECT_EQ(CutMode::Template, state.cutMode);
     }
     EXPECT_TRUE(fake.boxes.empty());
 }

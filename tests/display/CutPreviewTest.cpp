@@ -1,6 +1,9 @@
 #include "display/DisplayCommands.h"
 
+#include <optional>
+
 #include "display/DisplayFixture.h"
+#include "wav/WavChunks.h"
 
 namespace {
 
@@ -103,7 +106,10 @@ TEST_F(CutPreview, EachColumnIsDrawnOnceAndEveryPieceCounted)
         int width;
         std::vector<int> columns;
         const char* count;
+        std::optional<HeaderBytes> motherOwnHeader = std::nullopt;  // a Mother of another format
     };
+    // 16-bit mono 44 100 Hz: frames of 2 bytes.
+    const HeaderBytes mono = canonicalHeaderOf(WavFormat{1, 1, 44100, 88200, 2, 16, 0}, 0);
     const Case cases[] = {
         // 1000 frames, 10 a pixel: 333 boundaries of 3 frames (13 bytes), one line in each column.
         {"tiny piece", 4000, 13, 100, everyColumn, " 333.00 "},
@@ -111,6 +117,8 @@ TEST_F(CutPreview, EachColumnIsDrawnOnceAndEveryPieceCounted)
         // 1999 frames over 1000 pixels: one frame a pixel, the late boundaries past the right edge.
         {"1999 frames", 7996, 2000, 1000, {500, 1000, 1500}, " 3.00 "},
         {"no Mother", 0, 400, 100, {}, " 0.00 "},
+        // 1000 frames of its own, 10 a pixel, pieces of 101: 9 whole ones (500 and 50 of 4 bytes would give 10).
+        {"2-byte frames", 2000, 202, 100, {10, 20, 30, 40, 50, 60, 70, 80, 90}, " 9.00 ", mono},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -119,6 +127,7 @@ TEST_F(CutPreview, EachColumnIsDrawnOnceAndEveryPieceCounted)
         fake.client = ClientRect{0, 0, c.width, 50};
         state.motherDataBytes = c.dataBytes;
         state.pieceBytes = c.pieceBytes;
+        state.motherOwnHeader = c.motherOwnHeader;
         previewCuts(ctx);
         EXPECT_EQ(columns(), c.columns);
         expectCount(c.count);

@@ -389,6 +389,56 @@ TEST_F(SplitEngine, AMotherOfAnotherFormatIsCutAtWholeFramesAndItsChildrenCarryI
     }
 }
 
+TEST_F(SplitEngine, AMotherOfAnotherFormatIsCutByItsOwnTimeFromTheMenu)
+{
+    // 25 s of 24-bit stereo 48 kHz: 7 200 000 sample bytes, 7 199 932 of them cuttable.
+    const std::array<std::uint8_t, 44> own = {
+        'R', 'I', 'F',  'F',  0, 0, 0,    0,    'W',  'A', 'V', 'E', 'f', 'm', 't', ' ', 16,  0,   0, 0, 1, 0,
+        2,   0,   0x80, 0xBB, 0, 0, 0x00, 0x65, 0x04, 0,   6,   0,   24,  0,   'd', 'a', 't', 'a', 0, 0, 0, 0};
+    const Bytes fmt = join({ascii("fmt "), {16, 0, 0, 0}, Bytes(own.begin() + 20, own.begin() + 36)});
+    loadMotherFile(join({riffWave(0, 0), fmt, ascii("data"), {0x00, 0xDD, 0x6D, 0x00}, samples(7200000)}));
+    struct Case {
+        const char* stem;
+        int command;
+        std::uint32_t answer;
+        std::uint32_t pattern;
+        int first;            // the first Child written
+        std::uint32_t whole;  // the bytes of each whole piece
+        std::uint32_t last;   // the short Child after the whole ones; 0: none
+    };
+    const std::array cases = {
+        // Ten seconds are 480 000 frames; the rest, less 64 bytes, is 239 978 frames.
+        Case{"sec_", IDM_CUT_SECONDS, 10, 0, 1, 2880000, 1439868},
+        Case{"from2_", IDM_CUT_SECONDS, 10, 2, 2, 2880000, 1439868},
+        Case{"three_", IDM_CUT_COUNT, 3, 0, 1, 2399976, 0},
+        Case{"tenths_", IDM_CUT_TENTHS, 125, 0, 1, 3600000, 3599868},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stem);
+        fake.pick(motherPath);
+        ASSERT_TRUE(dispatchCommand(ctx, IDM_LOAD));
+        fake.answer(c.pattern);
+        ASSERT_TRUE(dispatchCommand(ctx, IDM_PATTERN));
+        fake.answer(c.answer);
+        ASSERT_TRUE(dispatchCommand(ctx, c.command));
+        nameChildren(c.stem);
+        startNewSplit();
+        const int wholeCount = static_cast<int>(7199932 / c.whole);
+        for (int n = 1; n < c.first; ++n) {
+            EXPECT_FALSE(exists(child(c.stem, n))) << n;
+        }
+        for (int n = c.first; n <= wholeCount; ++n) {
+            ASSERT_TRUE(childHolds(child(c.stem, n), c.whole, 44 + (n - 1) * std::uint64_t{c.whole}, own)) << n;
+        }
+        if (c.last != 0) {
+            ASSERT_TRUE(
+                childHolds(child(c.stem, wholeCount + 1), c.last, 44 + wholeCount * std::uint64_t{c.whole}, own));
+        }
+        EXPECT_FALSE(exists(child(c.stem, wholeCount + (c.last != 0 ? 2 : 1))));
+        fake.boxes.clear();
+    }
+}
+
 TEST_F(SplitEngine, AnUnfinishedHeaderIsCutUpToTheEndOfTheFile)
 {
     for (const std::uint8_t stated : {std::uint8_t{0x00}, std::uint8_t{0xFF}}) {

@@ -12,6 +12,15 @@ public:
     {
         out_.push_back({"text", nullptr, x, y, std::string(text)});
     }
+    // A proportional font: a blank is narrower than any other character.
+    int textWidth(std::string_view text) override
+    {
+        int width = 0;
+        for (const char c : text) {
+            width += c == ' ' ? FakePlatform::BLANK_WIDTH : FakePlatform::CHARACTER_WIDTH;
+        }
+        return width;
+    }
 
 private:
     std::vector<RecordedDrawing>& out_;

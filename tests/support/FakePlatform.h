@@ -39,6 +39,9 @@ public:
     static inline WindowRef const MAIN_WINDOW = reinterpret_cast<WindowRef>(0x1000);
     static inline WindowRef const DIALOG = reinterpret_cast<WindowRef>(0x3000);
     static inline PenRef const DIALOG_PEN = reinterpret_cast<PenRef>(0x4000);
+    // The widths of the surfaces' font, in pixels.
+    static constexpr int CHARACTER_WIDTH = 6;
+    static constexpr int BLANK_WIDTH = 3;
 
     // Scripts. An empty pick queue answers every file dialog with a cancel; an empty prompt queue
     // answers 0, as Enter on an empty field does; an empty dialog queue answers with Escape.

@@ -17,6 +17,13 @@ void DcSurface::textOut(int x, int y, std::string_view text)
     TextOutA(dc_, x, y, text.data(), static_cast<int>(text.size()));
 }
 
+int DcSurface::textWidth(std::string_view text)
+{
+    SIZE size{};
+    GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
 void DcSurface::restorePen()
 {
     if (originalPen_ != nullptr) {

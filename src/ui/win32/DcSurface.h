@@ -17,6 +17,7 @@ public:
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void textOut(int x, int y, std::string_view text) override;
+    int textWidth(std::string_view text) override;
 
 protected:
     HDC dc() const { return dc_; }
