@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <utility>
 
 #include "cut/PieceLength.h"
@@ -15,6 +16,7 @@
 #include "split/SpanRules.h"
 #include "ui/Messages.h"
 #include "wav/MotherFacts.h"
+#include "wav/MotherTime.h"
 #include "wav/SampleFormat.h"
 #include "wav/TemplateWav.h"
 
@@ -64,18 +66,27 @@ std::optional<LoadedMother> loadMother(const std::string& path, PlannedCut& cut)
     return LoadedMother{motherSourceOf(path, *facts), motherOwnHeaderOf(facts->layout.format)};
 }
 
-// The piece length as the cut commands set it; false after saying why it cannot be had.
-bool choosePiece(CutChoice& choice, const CutRequest& request, const MotherSource& mother, PlannedCut& cut)
+// The piece length as the cut commands set it, in the Mother's own time as they count it for a
+// Mother of another format; false after saying why it cannot be had.
+bool choosePiece(CutChoice& choice, const CutRequest& request, const LoadedMother& loaded, PlannedCut& cut)
 {
+    const MotherSource& mother = loaded.source;
+    const MotherTime time = motherTimeOf(loaded.ownHeader);
     const auto motherDataBytes = static_cast<std::uint32_t>(mother.sampleBytes);  // a Mother's sizes are 32-bit
     choice.defaultFields = !request.carryLikeHeader;
     switch (request.rule) {
-    case CutRule::Time:
-        choice.pieceBytes = request.hundredths * bytesPerUnit(TimeUnit::Hundredths);
+    case CutRule::Time: {
+        const std::uint64_t pieceBytes = timePieceBytes(request.hundredths, TimeUnit::Hundredths, time);
+        if (pieceBytes > std::numeric_limits<std::uint32_t>::max()) {
+            cut.refusal = cutMessage(cuttext::PIECE_TOO_LONG, mother.path);
+            return false;
+        }
+        choice.pieceBytes = static_cast<std::uint32_t>(pieceBytes);
         choice.cutMode = CutMode::Time;
         return true;
+    }
     case CutRule::Count:
-        choice.pieceBytes = countPieceBytes(motherDataBytes, request.pieces);
+        choice.pieceBytes = countPieceBytes(motherDataBytes, request.pieces, time.frameBytes);
         choice.cutMode = CutMode::Count;
         if (choice.pieceBytes == 0) {
             cut.refusal = cutMessage(cuttext::TOO_MANY_PIECES, mother.path,
@@ -88,7 +99,9 @@ bool choosePiece(CutChoice& choice, const CutRequest& request, const MotherSourc
         if (!read) {
             return false;
         }
-        choice.pieceBytes = read->pieceBytes;
+        // 16-bit stereo 44 100 Hz takes the template's bytes as they are.
+        choice.pieceBytes =
+            loaded.ownHeader ? pieceBytesLike(read->pieceBytes, read->format.byteRate, time) : read->pieceBytes;
         choice.templateHeader = read->childHeader;
         choice.cutMode = CutMode::Template;
         return true;
@@ -107,7 +120,7 @@ PlannedCut planWindowRules(const CutRequest& request, const CutMother& mother)
     PlannedCut cut;
     const std::optional<LoadedMother> loaded = mother.loaded ? mother.loaded : loadMother(mother.path, cut);
     CutChoice choice;
-    if (!loaded || !choosePiece(choice, request, loaded->source, cut)) {
+    if (!loaded || !choosePiece(choice, request, *loaded, cut)) {
         return cut;
     }
     choice.childStem = request.stem;

@@ -103,6 +103,7 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
          {"--at-silence", "--silence-db", "-50", "--silence-min", "400ms"},
          IDM_SPLIT_TO_CHILDREN,
          SameSplit::Marked},
+        {"every 2 s of another format", {"--every", "2s"}, IDM_SPLIT_TO_CHILDREN, SameSplit::Other},
         {"like a template from piece 20 in blocks of 500",
          {"--like", likePath, "--from", "20", "--block", "500"},
          IDM_ALLSPLIT},
@@ -168,9 +169,9 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
     EXPECT_EQ(std::filesystem::file_size(child("cw0", 6)), 1763912u);
     EXPECT_EQ(childrenOf("cw1").size(), 6u);
     EXPECT_FALSE(exists(child("cw1", 7)));
-    EXPECT_FALSE(exists(child("cw7", 1)));
-    EXPECT_TRUE(childHolds(child("cw7", 20), 441000, 44 + 19 * 441000ull, like));
-    EXPECT_TRUE(exists(child("cw7", 24)));
+    EXPECT_FALSE(exists(child("cw8", 1)));
+    EXPECT_TRUE(childHolds(child("cw8", 20), 441000, 44 + 19 * 441000ull, like));
+    EXPECT_TRUE(exists(child("cw8", 24)));
     // At the marks, named by them after the first: markers, labels and the CUE sheet alike.
     for (const char* stem : {"w3", "w4", "w5"}) {
         EXPECT_EQ(childrenOf(stem), (std::vector<std::string>{folder.path(stem + std::string("1.WAV")),
@@ -187,6 +188,11 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
               (std::vector<std::uint8_t>{1, 0, 2,  0, 0x80, 0xBB, 0,   0,   0x00, 0x65, 0x04, 0,
                                          6, 0, 24, 0, 'd',  'a',  't', 'a', 0x6E, 0x3A, 0x09, 0}));
     EXPECT_TRUE(std::equal(fifth.begin() + 44, fifth.end(), otherFile.begin() + 44 + 4 * 604782));
+    // 2 s in the Mother's own time, 288 000 bytes a second: five Children of 96 000 frames, and the
+    // rest of the 3 023 932 bytes offered, 64 bytes shorter, as the sixth.
+    EXPECT_EQ(childrenOf("cw7").size(), 6u);
+    EXPECT_EQ(std::filesystem::file_size(child("cw7", 5)), 44u + 576000u);
+    EXPECT_EQ(std::filesystem::file_size(child("cw7", 6)), 44u + 143868u);
 }
 
 TEST_F(CliRun, NamesChildrenAfterTheMotherAndTellsEachOneWhenNotOnATerminal)
