@@ -1,7 +1,8 @@
 #!/bin/bash
 # morlando-split's list of the Children (--list, CSV and JSON, read back by Python's own csv and
-# json parsers) and its padded numbers (--digits), as a script that takes the Children on sees
-# them: one table of runs, each with the rows its list must hold.
+# json parsers), its padded numbers (--digits) and several Mothers resumed two at a time, as a
+# script that takes the Children on sees them: one table of runs, each with the rows its list
+# must hold.
 #
 #   tests/cli/child-lists.sh <morlando-split>
 #
@@ -108,6 +109,17 @@ print(sum(__import__("os").path.exists(r["file"]) for r in rows), len(rows))' "$
     [[ $args == --dry-run* ]] || check "$name: every file listed stands" eval '[ "${standing% *}" = "${standing#* }" ]'
 done
 check "a dry run writes no Child" eval '! ls "$work"/dry* 2>/dev/null'
+
+# The several Mothers again, two at a time, resumed: what stands is kept, what is missing written,
+# and the list is the same.
+several=$(rows "$work/l.csv")
+touch -d 2001-01-01 "$work/d/take2.WAV"
+rm "$work/d/b1.WAV"
+"$program" --quiet --resume --jobs 2 --every 10s --into "$work/d" --list "$work/l.csv" "$work/take.wav" "$work/b.wav"
+status=$?
+check "--resume --jobs 2 of several Mothers: the Children kept untouched, the missing one written, the same list" \
+    eval '[ $status = 0 ] && [ "$(stat -c %y "$work/d/take2.WAV" | cut -c1-10)" = 2001-01-01 ] &&
+          [ -e "$work/d/b1.WAV" ] && [ "$(rows "$work/l.csv")" = "$several" ]'
 check "no temporary list is left" eval '! ls "$work"/l.*.part 2>/dev/null'
 
 "$program" --quiet --every 1s --list "$work/missing/l.csv" "$work/take.wav" 2>"$work/stderr"
