@@ -163,15 +163,7 @@ int runStream(const CliOptions& options, const CliConsole& console)
         console.err << consoleMessage(planned.refusal->caption, cutMessageText(*planned.refusal));
         return EXIT_REFUSED;
     }
-    SpanChoice choice;
-    choice.childStem = request.stem;
-    choice.from = request.from;
-    choice.copyBufferBytes = request.blockBytes;
-    SplitPlan plan = planSpans(*planned.mother, {}, choice);
-    plan.digits = request.digits > 0 ? static_cast<std::uint32_t>(request.digits) : 0;
-    if (request.metadata && (head.metadata.bext || head.metadata.ixml || !head.metadata.markers.empty())) {
-        plan.carried = head.metadata;
-    }
+    const SplitPlan& plan = *planned.plan;
     StreamJob job{head.sampleBytes, request.from, {}, {}};
     if (console.input != nullptr) {
         job.motherFile = console.input->file != nullptr ? console.input->file() : "";

@@ -121,5 +121,14 @@ PlannedStream planStreamCut(const CutRequest& request, const StreamHead& head)
         planned.rule = streamRuleOf(request, *planned.mother, planned, cut);
     }
     planned.refusal = std::move(cut.refusal);
+    if (!planned.rule) {
+        return planned;
+    }
+    SplitPlan plan = planSpans(*planned.mother, {}, {request.stem, 1, request.from, request.blockBytes});
+    plan.digits = request.digits > 0 ? static_cast<std::uint32_t>(request.digits) : 0;
+    if (request.metadata && (head.metadata.bext || head.metadata.ixml || !head.metadata.markers.empty())) {
+        plan.carried = head.metadata;
+    }
+    planned.plan = std::move(plan);
     return planned;
 }

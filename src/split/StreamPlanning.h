@@ -15,6 +15,9 @@
 
 struct PlannedStream {
     std::optional<MotherSource> mother;  // named "-", its samples from the head's last byte on
+    // The plan the stream writer names and heads its Children by: the stem, the digits, the fmt
+    // and the metadata before the samples they carry; no Children, which the rule tells.
+    std::optional<SplitPlan> plan;
     std::unique_ptr<StreamRule> rule;    // none when refused
     const StreamSilenceCuts* silence = nullptr;  // inside the rule, when it cuts at silences: what it found
     std::optional<CutMessage> refusal;
