@@ -287,7 +287,7 @@ std::string cutMessageText(const CutMessage& message)
 }
 
 // The width every number of the plan is padded to: the one asked, or the last number's own.
-std::uint32_t digitsOf(const CutRequest& request, const SplitPlan& plan)
+static std::uint32_t digitsOf(const CutRequest& request, const SplitPlan& plan)
 {
     if (request.digits != DIGITS_OF_LAST_NUMBER) {
         return static_cast<std::uint32_t>(request.digits);
