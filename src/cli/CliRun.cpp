@@ -38,15 +38,23 @@ int stoppedFromOutside(const SplitOutcome& outcome, const CliConsole& console)
     return console.stop->status();
 }
 
+// What became of the Mother, for the summary of several and for the list (its rows made only
+// when a list is asked for: tens of thousands of Children would cost their names for nothing).
+void tell(const SplitPlan& plan, const SplitOutcome& outcome, const CliOptions& options, const CliConsole& console)
+{
+    if (console.tally != nullptr) {
+        *console.tally = {true, outcome.childrenKept, outcome.stop,
+                          options.listPath ? listedChildren(plan, outcome.childrenKept) : std::vector<ListedChild>{}};
+    }
+}
+
 // The plan's lines up to the first Child that would be the Mother, which stops it as a split would,
 // then the leftovers of stopped runs that the split would remove first.
-int dryRun(const SplitPlan& plan, const CliConsole& console)
+int dryRun(const SplitPlan& plan, const CliOptions& options, const CliConsole& console)
 {
     SplitFiles files;
     const SplitOutcome outcome = checkSplit(plan, files);
-    if (console.tally != nullptr) {
-        *console.tally = {true, outcome.childrenKept, outcome.stop, listedChildren(plan, outcome.childrenKept)};
-    }
+    tell(plan, outcome, options, console);
     listPlan(console.out, plan, outcome.childrenKept);
     for (const std::string& leftover : leftoversOf(plan.stem)) {
         console.out << leftover << clitext::LEFTOVER << "\n";
@@ -62,9 +70,7 @@ int split(const SplitPlan& plan, const CliOptions& options, const CliConsole& co
     SplitStopRequest never;
     const SplitOutcome outcome =
         writeSplit(plan, files, progress, console.stop ? *console.stop : never, WriteChoice{options.resume, options.sync});
-    if (console.tally != nullptr) {
-        *console.tally = {true, outcome.childrenKept, outcome.stop, listedChildren(plan, outcome.childrenKept)};
-    }
+    tell(plan, outcome, options, console);
     if (outcome.stop == SplitStop::Stopped) {
         progress.interrupt();
         return stoppedFromOutside(outcome, console);
@@ -101,7 +107,7 @@ int runParsed(const CliOptions& options, const CliConsole& console)
     if (!plan) {
         return EXIT_REFUSED;
     }
-    return options.dryRun ? dryRun(*plan, console) : split(*plan, options, console);
+    return options.dryRun ? dryRun(*plan, options, console) : split(*plan, options, console);
 }
 
 }  // namespace
