@@ -1,5 +1,6 @@
 #include "split/SplitFiles.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,6 +8,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // Where names are looked up exactly, asking first costs little and keeps the Mother safe: no
@@ -44,25 +47,49 @@ ChildPlacement placeChild(const std::string& temporary, const std::string& path,
     return placement;
 }
 
-// The Mother is looked at after the Child's own file, and only when that one has the Child's size.
+std::optional<FileKey> fileKeyOf(const std::string& path)
+{
+    struct stat file {};
+    if (::stat(path.c_str(), &file) != 0) {
+        return std::nullopt;
+    }
+    return FileKey{static_cast<std::uint64_t>(file.st_dev), static_cast<std::uint64_t>(file.st_ino)};
+}
+
 bool childStandsWhole(const std::string& path, const std::vector<std::uint8_t>& head, std::uint64_t fileBytes,
-                      const std::string& motherPath)
+                      const FileKey& mother)
 {
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {
         return false;
     }
     struct stat child {};
-    struct stat mother {};
     bool whole = ::fstat(descriptor, &child) == 0 && S_ISREG(child.st_mode) &&
-                 static_cast<std::uint64_t>(child.st_size) == fileBytes && ::stat(motherPath.c_str(), &mother) == 0 &&
-                 (mother.st_dev != child.st_dev || mother.st_ino != child.st_ino);
+                 static_cast<std::uint64_t>(child.st_size) == fileBytes &&
+                 !(FileKey{static_cast<std::uint64_t>(child.st_dev), static_cast<std::uint64_t>(child.st_ino)} == mother);
     if (whole) {
         std::vector<std::uint8_t> first(head.size());
         whole = ::pread(descriptor, first.data(), first.size(), 0) == static_cast<ssize_t>(first.size()) && first == head;
     }
     ::close(descriptor);
     return whole;
+}
+
+std::vector<std::string> namesInFolder(const std::string& folder)
+{
+    std::vector<std::string> names;
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) {
+        return names;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name(entry->d_name);
+        if (name != "." && name != "..") {
+            names.emplace_back(name);
+        }
+    }
+    ::closedir(listing);
+    return names;
 }
 
 bool syncChildToDisk(std::FILE* stream) { return ::fsync(::fileno(stream)) == 0; }

@@ -64,10 +64,12 @@ bool SplitFiles::close(std::FILE* stream) { return std::fclose(stream) == 0; }
 
 bool SplitFiles::remove(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
+std::optional<FileKey> SplitFiles::keyOf(const std::string& path) { return fileKeyOf(path); }
+
 bool SplitFiles::holds(const std::string& path, const std::vector<std::uint8_t>& head, std::uint64_t fileBytes,
-                       const std::string& motherPath)
+                       const FileKey& mother)
 {
-    return childStandsWhole(path, head, fileBytes, motherPath);
+    return childStandsWhole(path, head, fileBytes, mother);
 }
 
 bool SplitFiles::syncToDisk(std::FILE* stream) { return syncChildToDisk(stream); }

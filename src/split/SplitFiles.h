@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,24 @@ struct ChildPlacement {
 ChildCreation createTemporaryChild(const std::string& path, const std::string& motherPath,
                                    const std::string& temporary);
 ChildPlacement placeChild(const std::string& temporary, const std::string& path, const std::string& motherPath);
-// Whether a file other than the Mother stands under the Child's name with exactly these first
-// bytes and this length: one open and a look at it, as cheap as the system allows, since a resumed
-// run asks it of every Child.
+// What tells one file from another on its system: its device or volume and its number there.
+struct FileKey {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    friend bool operator==(const FileKey&, const FileKey&) = default;
+};
+// The key of the file a path names; none when it cannot be looked at.
+std::optional<FileKey> fileKeyOf(const std::string& path);
+// Whether a file other than the one of the Mother's key stands under the Child's name with
+// exactly these first bytes and this length: one open and a look at it, as cheap as the system
+// allows, since a resumed run asks it of every Child.
 bool childStandsWhole(const std::string& path, const std::vector<std::uint8_t>& head, std::uint64_t fileBytes,
-                      const std::string& motherPath);
+                      const FileKey& mother);
+// The names of the entries of a folder ("." and ".." left out), read as the system lists them:
+// a folder of tens of thousands of Children is read once a split, for the leftovers of killed
+// runs, and the system's own listing costs a fraction of a path made of each name. None when the
+// folder cannot be read.
+std::vector<std::string> namesInFolder(const std::string& folder);
 // Forces what the system holds of a written, flushed file onto the disk, and the entries of a
 // folder (a rename in it) likewise; false when the system says it could not.
 bool syncChildToDisk(std::FILE* stream);
@@ -87,10 +101,12 @@ public:
     // here even then, so a Child is flushed and checked before it is closed.
     virtual bool close(std::FILE* stream);
     virtual bool remove(const std::string& path);
+    // The key of the file a path names (the Mother's, looked at once a split).
+    virtual std::optional<FileKey> keyOf(const std::string& path);
     // Whether a file other than the Mother stands under the name with exactly these bytes first
     // and this length in all.
     virtual bool holds(const std::string& path, const std::vector<std::uint8_t>& head, std::uint64_t fileBytes,
-                       const std::string& motherPath);
+                       const FileKey& mother);
     // The file's bytes forced onto the disk (after a flush), and the folder's entries after a rename.
     virtual bool syncToDisk(std::FILE* stream);
     virtual bool syncFolder(const std::string& folder);

@@ -1,6 +1,7 @@
 #include "split/SplitWriter.h"
 
 #include <cerrno>
+#include <optional>
 #include <vector>
 
 #include "core/FileIo.h"
@@ -275,8 +276,15 @@ private:
         if (!choice_.resume) {
             return false;
         }
+        if (!motherKeyRead_) {
+            motherKey_ = files_.keyOf(plan_.mother.path);
+            motherKeyRead_ = true;
+        }
+        if (!motherKey_) {
+            return false;  // a Mother that cannot be told apart keeps nothing: every Child is written
+        }
         const std::vector<std::uint8_t> header = childFileHeader(plan_, child);
-        return files_.holds(childName(plan_, child), header, header.size() + child.sampleBytes, plan_.mother.path);
+        return files_.holds(childName(plan_, child), header, header.size() + child.sampleBytes, *motherKey_);
     }
 
     // Only for a caller that ends the process without returning here.
@@ -354,6 +362,8 @@ private:
     SplitListener& listener_;
     SplitStopRequest& stop_;
     const WriteChoice choice_;
+    std::optional<FileKey> motherKey_;  // looked at once, at the first Child a resumed split asks of
+    bool motherKeyRead_ = false;
     SplitOutcome outcome_;
     std::FILE* motherStream_ = nullptr;
     std::uint64_t motherAt_ = 0;  // the next Mother byte the Child being written takes

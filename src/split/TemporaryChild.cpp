@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "split/SplitFiles.h"
+
 namespace {
 
 constexpr char SUFFIX[] = ".part";
@@ -85,11 +87,10 @@ try {
     const std::string stemName = stemPath.filename().string();
     const fs::path folder = stemPath.has_parent_path() ? stemPath.parent_path() : fs::path(".");
     std::vector<std::string> leftovers;
-    std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
-        const std::optional<std::uint32_t> writer = writerOfRunFolder(entry->path().filename().string(), stemName);
+    for (const std::string& name : namesInFolder(folder.string())) {
+        const std::optional<std::uint32_t> writer = writerOfRunFolder(name, stemName);
         if (writer && (*writer == thisProcessId() || !processRuns(*writer))) {
-            leftovers.push_back((stemPath.has_parent_path() ? entry->path() : entry->path().filename()).string());
+            leftovers.push_back((stemPath.has_parent_path() ? folder / name : fs::path(name)).string());
         }
     }
     return leftovers;

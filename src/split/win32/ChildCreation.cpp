@@ -149,9 +149,17 @@ ChildPlacement placeChild(const std::string& temporary, const std::string& path,
     return placement;
 }
 
-// The Mother is looked at after the Child's own file, and only when that one has the Child's size.
+std::optional<FileKey> fileKeyOf(const std::string& path)
+{
+    FileIdentity identity;
+    if (!motherIdentity(path, identity)) {
+        return std::nullopt;
+    }
+    return FileKey{identity.volume, (static_cast<std::uint64_t>(identity.indexHigh) << 32) | identity.indexLow};
+}
+
 bool childStandsWhole(const std::string& path, const std::vector<std::uint8_t>& head, std::uint64_t fileBytes,
-                      const std::string& motherPath)
+                      const FileKey& mother)
 {
     HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -159,11 +167,10 @@ bool childStandsWhole(const std::string& path, const std::vector<std::uint8_t>& 
         return false;
     }
     BY_HANDLE_FILE_INFORMATION info{};
-    FileIdentity mother;
     bool whole = GetFileInformationByHandle(file, &info) &&
                  ((static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow) == fileBytes &&
-                 motherIdentity(motherPath, mother) &&
-                 !(FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow} == mother);
+                 !(FileKey{info.dwVolumeSerialNumber,
+                           (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow} == mother);
     if (whole) {
         std::vector<std::uint8_t> first(head.size());
         DWORD got = 0;
@@ -172,6 +179,24 @@ bool childStandsWhole(const std::string& path, const std::vector<std::uint8_t>& 
     }
     CloseHandle(file);
     return whole;
+}
+
+std::vector<std::string> namesInFolder(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE listing = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (listing == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..") {
+            names.push_back(name);
+        }
+    } while (FindNextFileA(listing, &found));
+    FindClose(listing);
+    return names;
 }
 
 bool syncChildToDisk(std::FILE* stream)
