@@ -11,13 +11,6 @@ constexpr int BAR_WIDTH = 30;
 constexpr double BYTES_PER_MB = 1e6;
 constexpr double REDRAW_SECONDS = 0.1;
 
-std::string formatted(const char* pattern, double value)
-{
-    char text[64] = {};
-    std::snprintf(text, sizeof text, pattern, value);
-    return text;
-}
-
 std::uint64_t samplesFromFirstChild(const SplitPlan& plan)
 {
     if (plan.children.empty()) {
@@ -28,6 +21,13 @@ std::uint64_t samplesFromFirstChild(const SplitPlan& plan)
 }
 
 }  // namespace
+
+std::string formatted(const char* pattern, double value)
+{
+    char text[64] = {};
+    std::snprintf(text, sizeof text, pattern, value);
+    return text;
+}
 
 std::string secondsInMother(std::uint64_t sampleOffset)
 {

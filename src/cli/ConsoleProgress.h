@@ -55,6 +55,9 @@ private:
 // window's rules its start in seconds of 16-bit stereo 44 100 Hz and in bytes.
 void listPlan(std::ostream& out, const SplitPlan& plan, std::size_t count);
 
+// One number as a printf pattern for one double writes it ("%.1f").
+std::string formatted(const char* pattern, double value);
+
 // "12.34 s": a time in the Mother, from its first sample byte.
 std::string secondsInMother(std::uint64_t sampleOffset);
 

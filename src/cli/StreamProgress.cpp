@@ -1,24 +1,18 @@
 #include "cli/StreamProgress.h"
 
-#include <cstdio>
 #include <string>
+
+#include "cli/ConsoleProgress.h"
 
 namespace {
 
 constexpr double BYTES_PER_MB = 1e6;
 constexpr double REDRAW_SECONDS = 0.1;
 
-std::string formatted(const char* pattern, double value)
-{
-    char text[64] = {};
-    std::snprintf(text, sizeof text, pattern, value);
-    return text;
-}
-
 }  // namespace
 
-StreamProgress::StreamProgress(std::ostream& out, bool terminal, const SplitPlan& plan)
-    : out_(out), terminal_(terminal), plan_(plan), started_(std::chrono::steady_clock::now())
+StreamProgress::StreamProgress(std::ostream& out, bool terminal, const SplitPlan& plan, bool keepFinished)
+    : out_(out), terminal_(terminal), plan_(plan), started_(std::chrono::steady_clock::now()), keepFinished_(keepFinished)
 {
 }
 
@@ -41,7 +35,9 @@ void StreamProgress::childFinished(const PlannedChild& child)
     written_ += bytes;
     current_ = 0;
     ++kept_;
-    finished_.push_back(child);
+    if (keepFinished_) {
+        finished_.push_back(child);
+    }
     if (terminal_) {
         draw();
     } else {

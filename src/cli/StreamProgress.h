@@ -14,7 +14,9 @@
 
 class StreamProgress : public SplitListener {
 public:
-    StreamProgress(std::ostream& out, bool terminal, const SplitPlan& plan);
+    // The Children finished are kept only for a list of them: a stream that never ends would
+    // otherwise hold one more for each Child.
+    StreamProgress(std::ostream& out, bool terminal, const SplitPlan& plan, bool keepFinished = false);
 
     void bytesCopied(const PlannedChild& child, std::uint64_t copied) override;
     void childFinished(const PlannedChild& child) override;
@@ -29,13 +31,14 @@ public:
 
 private:
     void draw();
-    std::vector<PlannedChild> finished_;
     double seconds() const;
 
     std::ostream& out_;
     bool terminal_;
     const SplitPlan& plan_;
     std::chrono::steady_clock::time_point started_;
+    bool keepFinished_;
+    std::vector<PlannedChild> finished_;
     std::uint64_t written_ = 0;  // bytes of the Children finished
     std::uint64_t current_ = 0;  // sample bytes of the Child last told of, not finished yet
     std::size_t kept_ = 0;

@@ -170,13 +170,17 @@ int runStream(const CliOptions& options, const CliConsole& console)
         job.move = console.input->move;
     }
     std::ostream nowhere(nullptr);
-    StreamProgress progress(options.quiet ? nowhere : console.err, console.errIsTerminal, plan);
+    StreamProgress progress(options.quiet ? nowhere : console.err, console.errIsTerminal, plan,
+                            options.listPath.has_value());
     StreamFiles files;
     const StreamOutcome outcome = writeStream(plan, job, *planned.rule, source, files, progress, stop);
     if (planned.silence != nullptr && planned.silence->silences() == 0 && !options.quiet && outcome.split.finished()) {
         console.out << cuttext::NO_SILENCE;
     }
     const int status = told(plan, outcome, head, progress, console);
+    if (!options.listPath) {
+        return status;
+    }
     SplitPlan written = plan;
     written.children = progress.finished();
     const MotherTally tally{true, written.children.size(), outcome.split.stop,

@@ -26,6 +26,16 @@ inline constexpr std::int32_t DIGITS_OF_LAST_NUMBER = -1;
 // Every number of a Child (a 32-bit one) fits in this many digits.
 inline constexpr std::int32_t MOST_DIGITS = 10;
 
+// The width a Child's number is padded to, of a plan whose last number is `lastNumber`: the
+// digits asked, that number's own for DIGITS_OF_LAST_NUMBER, 0 (the number as it is) for none.
+inline std::uint32_t paddedWidth(std::int32_t digits, std::int32_t lastNumber)
+{
+    if (digits != DIGITS_OF_LAST_NUMBER) {
+        return digits > 0 ? static_cast<std::uint32_t>(digits) : 0;
+    }
+    return static_cast<std::uint32_t>(std::to_string(lastNumber).size());
+}
+
 struct CutRequest {
     CutRule rule = CutRule::None;
     // The window's margin, trim, units and 44-byte headers, rather than the Mother's own time.

@@ -286,17 +286,14 @@ std::string cutMessageText(const CutMessage& message)
     return where + message.lines;
 }
 
-// The width every number of the plan is padded to: the one asked, or the last number's own.
+// The width every number of the plan is padded to.
 static std::uint32_t digitsOf(const CutRequest& request, const SplitPlan& plan)
 {
-    if (request.digits != DIGITS_OF_LAST_NUMBER) {
-        return static_cast<std::uint32_t>(request.digits);
-    }
     std::int32_t last = 0;
     for (const PlannedChild& child : plan.children) {
         last = std::max(last, child.number);
     }
-    return static_cast<std::uint32_t>(std::to_string(last).size());
+    return paddedWidth(request.digits, last);
 }
 
 PlannedCut planCut(const CutRequest& request, const CutMother& mother)

@@ -116,8 +116,8 @@ std::optional<ChildSpans> spansAtMarks(const CutRequest& request, const MotherSo
     if (spans) {
         // The zeros a padded number is written with count against the name's length as well.
         std::int32_t number = request.firstNumber;
-        const std::size_t last = std::to_string(number + static_cast<std::int32_t>(spans->size()) - 1).size();
-        const std::size_t digits = request.digits == DIGITS_OF_LAST_NUMBER ? last : static_cast<std::size_t>(request.digits);
+        const std::size_t digits =
+            paddedWidth(request.digits, number + static_cast<std::int32_t>(spans->size()) - 1);
         for (ChildSpan& span : *spans) {
             const std::size_t shown = std::to_string(number).size();
             const std::string padded = request.stem + std::string(digits > shown ? digits - shown : 0, '0');

@@ -125,7 +125,7 @@ PlannedStream planStreamCut(const CutRequest& request, const StreamHead& head)
         return planned;
     }
     SplitPlan plan = planSpans(*planned.mother, {}, {request.stem, 1, request.from, request.blockBytes});
-    plan.digits = request.digits > 0 ? static_cast<std::uint32_t>(request.digits) : 0;
+    plan.digits = paddedWidth(request.digits, 0);  // a stream has no last number: the width asked
     if (request.metadata && (head.metadata.bext || head.metadata.ixml || !head.metadata.markers.empty())) {
         plan.carried = head.metadata;
     }
