@@ -24,11 +24,11 @@
 #include <system_error>
 #include <vector>
 
-#include "split/MotherRefusal.h"
-#include "split/SplitFiles.h"
-#include "split/SplitMessages.h"
-#include "split/SplitPlan.h"
-#include "split/SplitWriter.h"
+#include "planning/MotherRefusal.h"
+#include "writing/SplitFiles.h"
+#include "writing/SplitMessages.h"
+#include "planning/SplitPlan.h"
+#include "writing/SplitWriter.h"
 #include "wav/MotherFacts.h"
 #include "wav/WavHeader.h"
 

@@ -35,8 +35,8 @@ if(folder_count LESS 2)
     message(FATAL_ERROR "${table_file}'s Floors section holds no floor table")
 endif()
 
-# What each folder may include, read from its "May include" words; the folders named after
-# "but" are the ones it may not.
+# What each folder may include, read from its "May include" words; the folders and files named
+# after "but" are the ones it may not.
 foreach(folder IN LISTS folders)
     set(may "${may_${folder}}")
     set(but "")
@@ -45,6 +45,7 @@ foreach(folder IN LISTS folders)
         set(but "${CMAKE_MATCH_2}")
     endif()
     set(allowed_${folder} ${folder})
+    set(but_${folder} "${but}")
     foreach(other IN LISTS folders)
         set(floor ${floor_${other}})
         if(((may MATCHES "everything below" AND floor LESS floor_${folder})
@@ -97,7 +98,10 @@ foreach(source IN LISTS sources)
         if(to STREQUAL from)
             continue()
         endif()
-        if(NOT to IN_LIST allowed_${from})
+        string(FIND "${but_${from}}" "`${target}`" named_but)
+        if(NOT named_but EQUAL -1)
+            list(APPEND faults "${source} includes \"${included}\": ${from} may include ${may_${from}}")
+        elseif(NOT to IN_LIST allowed_${from})
             list(APPEND faults
                  "${source} includes \"${included}\": ${from} (floor ${floor_${from}}) may include ${may_${from}}")
         endif()

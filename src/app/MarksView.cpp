@@ -8,7 +8,7 @@
 #include "core/AppState.h"
 #include "display/DisplayCommands.h"
 #include "display/MarkLines.h"
-#include "split/MarksCommands.h"
+#include "splitwindow/MarksCommands.h"
 #include "ui/Messages.h"
 #include "ui/Texts.h"
 

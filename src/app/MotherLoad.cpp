@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/AppState.h"
-#include "split/MotherRefusal.h"
-#include "split/SplitPlan.h"
+#include "planning/MotherRefusal.h"
+#include "planning/SplitPlan.h"
 #include "ui/FilePicker.h"
 #include "ui/Messages.h"
 #include "ui/Texts.h"

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "cut/PieceLength.h"
-#include "split/SplitPlan.h"
+#include "planning/SplitPlan.h"
 
 namespace {
 

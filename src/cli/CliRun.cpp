@@ -11,13 +11,13 @@
 #include "cli/MotherBatch.h"
 #include "cli/StreamRun.h"
 #include "res/version.h"
-#include "split/CutPlanning.h"
-#include "split/CutTexts.h"
-#include "split/SplitFiles.h"
-#include "split/SplitMessages.h"
-#include "split/SplitPlan.h"
-#include "split/SplitWriter.h"
-#include "split/TemporaryChild.h"
+#include "planning/CutPlanning.h"
+#include "planning/CutTexts.h"
+#include "writing/SplitFiles.h"
+#include "writing/SplitMessages.h"
+#include "planning/SplitPlan.h"
+#include "writing/SplitWriter.h"
+#include "writing/TemporaryChild.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "cli/StandardInput.h"
-#include "split/SplitStopRequest.h"
-#include "split/ChildList.h"
-#include "split/SplitWriter.h"
+#include "writing/SplitStopRequest.h"
+#include "writing/ChildList.h"
+#include "writing/SplitWriter.h"
 
 // Exit statuses: the Children written (or planned), a refusal or failure, a wrong command line.
 inline constexpr int EXIT_DONE = 0;

@@ -1,7 +1,7 @@
 // What morlando-split asks of the system it runs on, apart from the standard library.
 #pragma once
 
-#include "split/SplitStopRequest.h"
+#include "writing/SplitStopRequest.h"
 
 bool standardErrorIsTerminal();
 

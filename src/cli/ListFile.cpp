@@ -7,7 +7,7 @@
 
 #include "cli/CliTexts.h"
 #include "cli/ConsoleMessage.h"
-#include "split/ChildList.h"
+#include "writing/ChildList.h"
 
 int withList(const CliOptions& options, const CliConsole& console, const std::vector<const MotherTally*>& tallies,
              int status)

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "split/StreamSplit.h"
+#include "writing/StreamSplit.h"
 
 struct StandardInput {
     StreamSource read;

@@ -9,8 +9,8 @@
 #include <ostream>
 #include <vector>
 
-#include "split/SplitPlan.h"
-#include "split/SplitWriter.h"
+#include "planning/SplitPlan.h"
+#include "writing/SplitWriter.h"
 
 class StreamProgress : public SplitListener {
 public:

@@ -8,9 +8,9 @@
 #include "cli/ConsoleMessage.h"
 #include "cli/StreamProgress.h"
 #include "cli/StreamTexts.h"
-#include "split/CutTexts.h"
-#include "split/SplitMessages.h"
-#include "split/StreamPlanning.h"
+#include "planning/CutTexts.h"
+#include "writing/SplitMessages.h"
+#include "planning/StreamPlanning.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "split/SplitFixture.h"
+#include "splitwindow/SplitFixture.h"
 #include "support/MarkedMother.h"
 #include "support/Processes.h"
 

@@ -1,6 +1,6 @@
 #include "app/win32/SplitStops.h"
 
-#include "split/SplitStopRequest.h"
+#include "writing/SplitStopRequest.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "app/win32/InfoDialog.h"
 #include "cut/win32/NumberPromptDialog.h"
 #include "res/resource.h"
-#include "split/win32/SplitDialog.h"
+#include "splitwindow/win32/SplitDialog.h"
 #include "ui/win32/DcSurface.h"
 #include "ui/win32/OffscreenSurface.h"
 

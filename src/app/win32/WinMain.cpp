@@ -11,7 +11,7 @@
 #include "app/win32/Win32Platform.h"
 #include "core/AppState.h"
 #include "res/resource.h"
-#include "split/SplitStopRequest.h"
+#include "writing/SplitStopRequest.h"
 #include "ui/win32/Pens.h"
 
 namespace {

@@ -1,7 +1,0 @@
-#include "split/SplitStopRequest.h"
-
-SplitStopRequest& splitStopRequest()
-{
-    static SplitStopRequest request;
-    return request;
-}

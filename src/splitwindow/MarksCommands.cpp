@@ -1,0 +1,91 @@
+#include "splitwindow/MarksCommands.h"
+
+#include <string>
+
+#include "cut/NumberPrompt.h"
+#include "ui/FilePicker.h"
+#include "ui/Messages.h"
+#include "ui/Texts.h"
+
+namespace {
+
+constexpr std::uint64_t MILLISECONDS_PER_SECOND = 1000;
+
+// The marks request a command asks for, in the record's fields.
+struct MarksChoice {
+    CutRule rule = CutRule::None;
+    std::string path;
+    std::uint32_t belowDb = 0;
+    std::uint32_t shortestMs = 0;
+};
+
+CutRequest requestOf(const MarksChoice& marks, const CutRecord& cut, const NamesAndPicks& names)
+{
+    CutRequest request;
+    request.rule = marks.rule;
+    request.marksPath = marks.path;
+    request.silenceDb = -static_cast<double>(marks.belowDb);
+    request.silenceMin = TimeLength{false, 0, marks.shortestMs, MILLISECONDS_PER_SECOND};
+    request.from = cut.startPattern;
+    request.firstNumber = names.childNumber;
+    request.stem = names.childStem;
+    request.blockBytes = cut.copyBufferBytes;
+    return request;
+}
+
+// Plans the marks for the loaded Mother. A plan becomes the record's cut and its Children are
+// counted in a box; a refusal is shown as the command line tells it, and the record stays.
+void takeMarks(CommandContext& ctx, const MarksChoice& marks)
+{
+    AppState& state = ctx.state;
+    const PlannedCut cut = planCut(requestOf(marks, state, state), {state.motherPath, std::nullopt});
+    if (!cut.plan) {
+        showText(ctx.ui, ctx.mainWindow, cut.refusal->caption, cutMessageText(*cut.refusal));
+        return;
+    }
+    state.cutMode = CutMode::Marks;
+    state.marksRule = marks.rule;
+    state.marksPath = marks.path;
+    state.silenceBelowDb = marks.belowDb;
+    state.silenceMs = marks.shortestMs;
+    showUnsigned(ctx.ui, ctx.mainWindow, text::MARKS_CHILDREN, static_cast<std::uint32_t>(cut.plan->children.size()));
+}
+
+// A file of marks picked into a path of its own: a cancelled pick leaves the record as it was.
+void takeMarksFile(CommandContext& ctx, CutRule rule, const char* extension, const char* caption)
+{
+    MarksChoice marks{rule, ctx.state.marksPath};
+    Flag chosen = 0;
+    pickFile(ctx.ui, ctx.mainWindow, marks.path, extension, caption, chosen);
+    if (chosen != 0) {
+        takeMarks(ctx, marks);
+    }
+}
+
+}  // namespace
+
+void cutAtMarkers(CommandContext& ctx) { takeMarks(ctx, {CutRule::Markers, ctx.state.marksPath}); }
+
+void cutAtLabels(CommandContext& ctx) { takeMarksFile(ctx, CutRule::Labels, text::EXT_TXT, text::PICK_LABELS); }
+
+void cutAtCueSheet(CommandContext& ctx) { takeMarksFile(ctx, CutRule::Cue, text::EXT_CUE, text::PICK_CUE_SHEET); }
+
+void cutAtSilences(CommandContext& ctx)
+{
+    MarksChoice marks{CutRule::Silence, ctx.state.marksPath};
+    marks.belowDb = askNumber(ctx, text::ASK_SILENCE_DB);
+    if (marks.belowDb == 0) {
+        return;
+    }
+    marks.shortestMs = askNumber(ctx, text::ASK_SILENCE_MS);
+    if (marks.shortestMs == 0) {
+        return;
+    }
+    takeMarks(ctx, marks);
+}
+
+PlannedCut planMarksOfRecord(const MotherRecord& mother, const CutRecord& cut, const NamesAndPicks& names)
+{
+    const MarksChoice marks{cut.marksRule, cut.marksPath, cut.silenceBelowDb, cut.silenceMs};
+    return planCut(requestOf(marks, cut, names), {mother.motherPath, std::nullopt});
+}

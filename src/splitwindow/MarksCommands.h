@@ -1,0 +1,17 @@
+// The commands of the Marks menu: each sets the cut where the recording says (its markers, a
+// label list, a CUE sheet, its silences), as the time commands set a length, after saying how
+// many Children it gives, or why the Mother cannot be cut so.
+#pragma once
+
+#include "core/AppState.h"
+#include "planning/CutPlanning.h"
+#include "ui/Platform.h"
+
+void cutAtMarkers(CommandContext& ctx);
+void cutAtLabels(CommandContext& ctx);
+void cutAtCueSheet(CommandContext& ctx);
+void cutAtSilences(CommandContext& ctx);
+
+// The record's cut at its marks, by the command line's rules: the marks request with the
+// record's first piece, numbering, stem and copy block, for the Mother LOAD took, read afresh.
+PlannedCut planMarksOfRecord(const MotherRecord& mother, const CutRecord& cut, const NamesAndPicks& names);

@@ -1,0 +1,7 @@
+#include "writing/SplitStopRequest.h"
+
+SplitStopRequest& splitStopRequest()
+{
+    static SplitStopRequest request;
+    return request;
+}
