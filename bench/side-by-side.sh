@@ -14,8 +14,9 @@
 # --before adds an earlier build as one more contender, so that a change is timed before and after
 # in the same run. --silences makes the Mother takes of 9 s of sound between 1.5 s of silence and
 # cuts it at its silences instead (--at-silence; SoX's silence effect as its peer when installed).
-# Without --split it builds an optimised morlando-split in /tmp/morlando-bench-build. The work
-# folder (about (1 + rounds x contenders) times the Mother on disk) is removed at the end.
+# Without --split it times morlando-split as the Debian package holds it: the release preset's
+# optimised build in build/release, built first. The work folder (about (1 + rounds x
+# contenders) times the Mother on disk) is removed at the end.
 set -u
 
 rounds=3
@@ -41,11 +42,9 @@ done
 
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 if [ -z "$program" ]; then
-    build=/tmp/morlando-bench-build
-    cmake -S "$source_dir" -B "$build" -DMORLANDO_TARGET=native -DCMAKE_BUILD_TYPE=Release \
-        "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" >/dev/null &&
-        cmake --build "$build" --target morlando-split -j2 >/dev/null || exit 2
-    program=$build/morlando-split
+    # The program the Debian package holds (before it is stripped): the release preset's build.
+    (cd "$source_dir" && cmake --preset release >/dev/null && cmake --build --preset release >/dev/null) || exit 2
+    program=$source_dir/build/release/morlando-split
 fi
 
 work=$dir/morlando-side-by-side-$$

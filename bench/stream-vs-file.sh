@@ -10,9 +10,10 @@
 #
 #   bench/stream-vs-file.sh [--rounds N] [--mib N] [--large-gib N] [--dir PATH] [--split PATH]
 #
-# --large-gib 0 leaves the large stream out. Without --split it builds an optimised
-# morlando-split in /tmp/morlando-bench-build. The work folder (about 1 + 2 x rounds times the
-# Mother, then --large-gib GiB of Children for a moment) is removed at the end.
+# --large-gib 0 leaves the large stream out. Without --split it times morlando-split as the
+# Debian package holds it: the release preset's optimised build in build/release, built first.
+# The work folder (about 1 + 2 x rounds times the Mother, then --large-gib GiB of Children for a
+# moment) is removed at the end.
 set -u
 
 rounds=3
@@ -33,11 +34,9 @@ done
 
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 if [ -z "$program" ]; then
-    build=/tmp/morlando-bench-build
-    cmake -S "$source_dir" -B "$build" -DMORLANDO_TARGET=native -DCMAKE_BUILD_TYPE=Release \
-        "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" >/dev/null &&
-        cmake --build "$build" --target morlando-split -j2 >/dev/null || exit 2
-    program=$build/morlando-split
+    # The program the Debian package holds (before it is stripped): the release preset's build.
+    (cd "$source_dir" && cmake --preset release >/dev/null && cmake --build --preset release >/dev/null) || exit 2
+    program=$source_dir/build/release/morlando-split
 fi
 [ -x /usr/bin/time ] || { echo "needs /usr/bin/time (GNU time) for the peak memory" >&2; exit 2; }
 

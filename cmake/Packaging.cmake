@@ -2,7 +2,12 @@
 #
 #   windows build:  cpack           the portable zip
 #                   cpack -G NSIS   the installer (template: cmake/NSIS.template.in)
-#   native build:   cpack -G DEB    the Debian package of morlando-split, nothing else of the build
+#   release build:  cpack -G DEB    the Debian package of morlando-split, nothing else of the build
+#
+# The release build is the native sources optimised (-O2, NDEBUG), configured by the release
+# preset in a folder of its own: users get the fast program, and the tests keep their Debug
+# build. Its build preset makes only morlando-split and the packaging documents, and the preset
+# keeps installing (which cpack does) from building everything else of the native build.
 
 # The version text of res/version.h ("1.0") names the packages; the installer's file version
 # needs all three numbers.
@@ -36,7 +41,7 @@ if(MORLANDO_TARGET STREQUAL "windows")
     set(CPACK_NSIS_MUI_UNIICON ${CMAKE_SOURCE_DIR}/res/morlando.ico)
     set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 elseif(MORLANDO_TARGET STREQUAL "native")
-    # The native build holds tests and benchmarks too: the package takes only this component.
+    # The native sources hold tests and benchmarks too: the package takes only this component.
     set(component split)
     set(doc_dir share/doc/morlando-split)
     set(packaging_dir ${CMAKE_BINARY_DIR}/packaging)

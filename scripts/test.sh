@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the native tests of the portable
-# core and the Debian package of morlando-split, the same tests again under the address and
+# core, the Debian package of morlando-split made from an optimised build of its own (only the
+# program and its documents are built there), the same tests again under the address and
 # undefined-behaviour sanitizers, every fuzz target for about a minute in all, then the
 # end-to-end tests that drive the real morlando.exe and the console morlando-split.exe under
 # Wine, and install and remove the Windows installer there.
@@ -12,7 +13,10 @@ scripts/install-deps.sh
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
-tests/packaging/deb.sh build/native
+
+cmake --preset release >/dev/null
+cmake --build --preset release
+tests/packaging/deb.sh build/release
 
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize

@@ -86,7 +86,7 @@ std::string helpText()
            "                      44 100 Hz header instead of the template's\n"
            "  -q, --quiet         say nothing but errors and warnings\n"
            "  -h, --help          this text\n"
-           "  --version           the program's version\n"
+           "  --version           the program's version and how it was built\n"
            "\n"
            "Examples:\n"
            "  morlando-split --every 10s take.wav           take1.WAV, take2.WAV, ... of 10 s\n"

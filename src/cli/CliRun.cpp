@@ -4,6 +4,7 @@
 #include <ostream>
 #include <utility>
 
+#include "cli/BuildText.h"
 #include "cli/CliOptions.h"
 #include "cli/CliTexts.h"
 #include "cli/ConsoleMessage.h"
@@ -125,7 +126,7 @@ int runCli(const std::vector<std::string>& args, const CliConsole& console)
         return EXIT_DONE;
     }
     if (options.version) {
-        console.out << "morlando-split " MORLANDO_VERSION_TEXT "\n";
+        console.out << "morlando-split " MORLANDO_VERSION_TEXT "\n" << buildLine(thisBuild()) << "\n";
         return EXIT_DONE;
     }
     if (readsStream(options)) {

@@ -1,4 +1,5 @@
 #include "cli/CliRun.h"
+#include "cli/BuildText.h"
 #include "cli/ConsoleProgress.h"
 
 #include <gtest/gtest.h>
@@ -447,5 +448,7 @@ TEST_F(CliRun, AWrongLineGetsTheUsageAndHelpAndVersionAnswer)
         EXPECT_NE(out.str().find(shown), std::string::npos) << shown;
     }
     EXPECT_EQ(run({"--version"}), EXIT_DONE);
-    EXPECT_EQ(out.str(), "morlando-split 1.0\n");
+    // The version, then how this very build was made (the tests' build: not the one packaged).
+    EXPECT_EQ(out.str(), "morlando-split 1.0\n" + buildLine(thisBuild()) + "\n");
+    EXPECT_EQ(out.str().rfind("morlando-split 1.0\nbuild: ", 0), 0u) << out.str();
 }

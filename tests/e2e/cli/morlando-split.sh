@@ -66,7 +66,9 @@ check "--help exits 0 and lists the options with examples" \
     eval '[ $status -eq 0 ] && stdout_has "--every LENGTH" && stdout_has "morlando-split --every 10s take.wav"'
 
 split --version
-check "--version" eval '[ $status -eq 0 ] && [ "$(cat "$out/stdout.txt")" = "morlando-split 1.0" ]'
+# The exe of the zip and the installer: the release build, optimised, without assertions.
+check "--version: the version and an optimised build" eval '[ $status -eq 0 ] && [ "$(cat "$out/stdout.txt")" = "morlando-split 1.0
+build: Release, optimised, assertions off" ]'
 
 split --window-rules --every 10s --dry-run take.wav
 check "--dry-run lists six Children and writes nothing" \
