@@ -1,5 +1,6 @@
 #include "planning/MarksSpans.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
@@ -114,14 +115,21 @@ std::optional<ChildSpans> spansAtMarks(const CutRequest& request, const MotherSo
 {
     std::optional<ChildSpans> spans = spansOfRule(request, mother, cut);
     if (spans) {
-        // The zeros a padded number is written with count against the name's length as well.
-        std::int32_t number = request.firstNumber;
-        const std::size_t digits =
-            paddedWidth(request.digits, number + static_cast<std::int32_t>(spans->size()) - 1);
-        for (ChildSpan& span : *spans) {
+        // The zeros a padded number is written with count against the name's length as well. The
+        // numbers wrap at the top of the range as the plan's do, and are padded to the largest.
+        const auto numberOf = [&request](std::size_t i) {
+            return static_cast<std::int32_t>(static_cast<std::uint32_t>(request.firstNumber) + i);
+        };
+        std::int32_t largest = 0;
+        for (std::size_t i = 0; i < spans->size(); ++i) {
+            largest = std::max(largest, numberOf(i));
+        }
+        const std::size_t digits = paddedWidth(request.digits, largest);
+        for (std::size_t i = 0; i < spans->size(); ++i) {
+            const std::int32_t number = numberOf(i);
             const std::size_t shown = std::to_string(number).size();
             const std::string padded = request.stem + std::string(digits > shown ? digits - shown : 0, '0');
-            span.title = fittedTitle(padded, number++, span.title, NAME_LIMITS);
+            (*spans)[i].title = fittedTitle(padded, number, (*spans)[i].title, NAME_LIMITS);
         }
     }
     return spans;

@@ -22,6 +22,13 @@ CutRequest requestOf(CutRule rule, const std::string& marksPath = {})
     return request;
 }
 
+// Numbered from this number on, as the window numbers on after a start pattern near the top.
+CutRequest numberedFrom(CutRequest request, std::int32_t firstNumber)
+{
+    request.firstNumber = firstNumber;
+    return request;
+}
+
 CutRequest silences(TimeLength shortest, double db = -50.0)
 {
     CutRequest request = requestOf(CutRule::Silence);
@@ -65,6 +72,12 @@ TEST(MarksSpans, CutsAtMarkersLabelsCueSheetsAndSilencesAndCarriesTheMothersTime
         {"markers", requestOf(CutRule::Markers), named, {0, 2000, 6000, 10000}},
         {"labels", requestOf(CutRule::Labels, labels), named, {0, 2000, 6000, 10000}},
         {"CUE sheet", requestOf(CutRule::Cue, sheet), named, {0, 2000, 6000, 10000}},
+        // Past the top of the range the numbers wrap as the window's do, and a Child numbered
+        // below 1 is named without its number.
+        {"labels numbered on past the top of the range",
+         numberedFrom(requestOf(CutRule::Labels, labels), 2147483646),
+         {"kid2147483646.WAV", "kid2147483647-intro_ one.WAV", "kid-b.WAV"},
+         {0, 2000, 6000, 10000}},
         {"silences of 400 ms",
          silences({false, 0, 2, 5}),
          {"kid1.WAV", "kid2.WAV", "kid3.WAV"},
