@@ -17,9 +17,9 @@
 #include "FuzzSupport.h"
 #include "core/CutRequest.h"
 #include "marks/ChildTitle.h"
-#include "split/CutPlanning.h"
-#include "split/CutTexts.h"
-#include "split/MarksSpans.h"
+#include "planning/CutPlanning.h"
+#include "planning/CutTexts.h"
+#include "planning/MarksSpans.h"
 #include "support/ScratchFiles.h"
 
 namespace marksfuzz {

@@ -19,7 +19,7 @@
 #include "FuzzSupport.h"
 #include "cli/CliRun.h"
 #include "cli/StandardInput.h"
-#include "split/CutTexts.h"
+#include "planning/CutTexts.h"
 #include "support/ScratchFiles.h"
 #include "wav/MotherFacts.h"
 #include "wav/SampleFormat.h"
