@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include <cerrno>
 #include <cstdint>
 #include <limits>
 
@@ -54,6 +55,7 @@ std::FILE* openFileForReading(const std::string& path)
 {
     std::error_code ignored;
     if (std::filesystem::is_directory(pathOfName(path), ignored)) {
+        errno = EISDIR;  // the cause a caller tells
         return nullptr;
     }
     return std::fopen(path.c_str(), "rb");

@@ -15,7 +15,7 @@ std::filesystem::path pathOfName(const std::string& name);
 std::string nameOfPath(const std::filesystem::path& path);
 
 // Opens a file for reading in binary mode; none when it cannot be opened or is a folder, which
-// some runtimes open as if it were a file of unbounded length.
+// some runtimes open as if it were a file of unbounded length (errno is then EISDIR).
 std::FILE* openFileForReading(const std::string& path);
 
 // Moves the stream to a byte offset from the start of the file; false when the runtime refuses.
