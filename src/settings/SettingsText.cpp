@@ -1,5 +1,7 @@
 #include "settings/SettingsText.h"
 
+#include "ui/StringOps.h"
+
 long findKey(std::string_view key, std::string_view text, std::string& value)
 {
     std::size_t lineStart = 0;
@@ -64,4 +66,9 @@ std::optional<std::string> settingsRecord(const std::string& lines)
     std::string record = lines;
     record.resize(SETTINGS_RECORD_BYTES, '\0');
     return record;
+}
+
+std::string valueAsUtf8(const std::string& value, const std::function<std::string(std::string_view)>& fromLegacy)
+{
+    return isUtf8(value) ? value : fromLegacy(value);
 }

@@ -84,6 +84,9 @@ public:
 
     virtual void deletePen(PenRef pen) = 0;
     virtual void destroyWindow(WindowRef window) = 0;
+    // Bytes in the system's legacy code page (Windows-1252 on a Western system: what files of the
+    // time before UTF-8 hold) as UTF-8.
+    virtual std::string fromLegacyCodePage(std::string_view bytes) = 0;
 };
 
 // What every command works with: the record, the window system and the main window that owns

@@ -157,6 +157,7 @@ inline constexpr char SETTINGS_CANNOT_OPEN[] = " SETTINGS file cannot be opened 
 inline constexpr char SETTINGS_CANNOT_READ[] = " SETTINGS file cannot be read ";
 inline constexpr char SETTINGS_TOO_BIG[] = " SETTINGS file is larger than 64 KB: nothing loaded ";
 inline constexpr char SETTINGS_TOO_LONG[] = " SETTINGS do not fit in 1024 bytes: nothing saved ";
+inline constexpr char SETTINGS_PATH_TOO_LONG[] = " SETTINGS path is longer than 255 bytes: nothing saved ";
 inline constexpr char SETTINGS_CANNOT_WRITE[] = " SETTINGS file cannot be written: nothing saved ";
 inline constexpr char BYTES_NEEDED_LABEL[] = "bytes needed = ";
 

@@ -11,6 +11,7 @@
 #include "split/win32/SplitDialog.h"
 #include "ui/win32/DcSurface.h"
 #include "ui/win32/OffscreenSurface.h"
+#include "ui/win32/WideText.h"
 
 namespace {
 
@@ -95,3 +96,5 @@ std::unique_ptr<DrawingSurface> Win32Platform::beginOffscreenDrawing(WindowRef w
 void Win32Platform::deletePen(PenRef pen) { DeleteObject(static_cast<HPEN>(pen)); }
 
 void Win32Platform::destroyWindow(WindowRef window) { DestroyWindow(asWindow(window)); }
+
+std::string Win32Platform::fromLegacyCodePage(std::string_view bytes) { return utf8OfLegacy(bytes); }

@@ -19,6 +19,7 @@ public:
     std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef window) override;
     void deletePen(PenRef pen) override;
     void destroyWindow(WindowRef window) override;
+    std::string fromLegacyCodePage(std::string_view bytes) override;
 
 private:
     HINSTANCE instance_;
