@@ -56,3 +56,13 @@ bool isUtf8(std::string_view text)
     }
     return true;
 }
+
+std::size_t utf16Length(std::string_view utf8)
+{
+    std::size_t length = 0;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        length += (byte & 0xC0) == 0x80 ? 0 : byte >= 0xF0 ? 2 : 1;
+    }
+    return length;
+}

@@ -14,3 +14,7 @@ void cutFileNameAtDot(std::string& path);
 // Whether the bytes are well-formed UTF-8: no stray or missing continuation byte, no overlong
 // form, no UTF-16 surrogate, nothing beyond U+10FFFF.
 bool isUtf8(std::string_view text);
+
+// How many UTF-16 letters the UTF-8 text makes, as Windows counts a name's length: one for each
+// letter, two for one beyond U+FFFF (a lead byte of four).
+std::size_t utf16Length(std::string_view utf8);

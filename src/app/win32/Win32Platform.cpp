@@ -3,7 +3,8 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include <array>
+#include <algorithm>
+#include <vector>
 
 #include "app/win32/InfoDialog.h"
 #include "cut/win32/NumberPromptDialog.h"
@@ -35,25 +36,32 @@ private:
 
 }  // namespace
 
+// The wide dialog: its buffer of maxFile UTF-16 letters takes any name the system accepts whole,
+// where as many ANSI bytes hold a third of a name of three-byte UTF-8 letters.
 std::optional<std::string> Win32Platform::openFileDialog(const FileDialogRequest& request)
 {
-    std::array<char, MAX_PATH> name{};
-    request.initialName.copy(name.data(), name.size() - 1);
+    std::vector<wchar_t> name(std::max<std::size_t>(request.maxFile, 1), L'\0');
+    const std::wstring initial = wideOf(request.initialName);
+    if (initial.size() < name.size()) {
+        std::copy(initial.begin(), initial.end(), name.begin());
+    }
+    const std::wstring filter = wideOf(request.filter);  // its NULs converted with the rest
+    const std::wstring title = wideOf(request.title);
 
-    OPENFILENAMEA ofn{};
+    OPENFILENAMEW ofn{};
     // The structure without its trailing reserved fields, the size every version understands.
-    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
     ofn.hwndOwner = asWindow(request.owner);
-    ofn.lpstrFilter = request.filter.c_str();
+    ofn.lpstrFilter = filter.c_str();
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = name.data();
-    ofn.nMaxFile = request.maxFile;
-    ofn.lpstrTitle = request.title.c_str();
+    ofn.nMaxFile = static_cast<DWORD>(name.size());
+    ofn.lpstrTitle = title.c_str();
     ofn.Flags = request.flags;
-    if (!GetOpenFileNameA(&ofn)) {
+    if (!GetOpenFileNameW(&ofn)) {
         return std::nullopt;
     }
-    return std::string(name.data());
+    return utf8Of(name.data());
 }
 
 void Win32Platform::messageBox(WindowRef owner, std::string_view caption, std::string_view text)
