@@ -66,7 +66,8 @@ std::optional<std::string> Win32Platform::openFileDialog(const FileDialogRequest
 
 void Win32Platform::messageBox(WindowRef owner, std::string_view caption, std::string_view text)
 {
-    MessageBoxA(asWindow(owner), std::string(text).c_str(), std::string(caption).c_str(), MB_OK);
+    // Wide, as the drawings: a box naming a file shows its name in any script.
+    MessageBoxW(asWindow(owner), wideOf(text).c_str(), wideOf(caption).c_str(), MB_OK);
 }
 
 std::uint32_t Win32Platform::promptNumber(WindowRef owner, std::string_view question)
