@@ -99,3 +99,5 @@ std::string FakePlatform::fromLegacyCodePage(std::string_view bytes)
     legacyConversions.pop_front();
     return converted;
 }
+
+int FakePlatform::dotsPerInch(WindowRef) { return dpi; }

@@ -49,6 +49,7 @@ public:
     std::deque<std::optional<std::uint32_t>> promptAnswers;  // none: CANCEL
     std::deque<DialogAnswer> dialogAnswers;
     ClientRect client{0, 0, 1008, 541};
+    int dpi = BASE_DOTS_PER_INCH;
     // The legacy code page's conversions, each answering one call; none: the bytes as they are.
     std::deque<std::string> legacyConversions;
 
@@ -73,6 +74,7 @@ public:
     std::uint32_t promptNumber(WindowRef owner, std::string_view question) override;
     void runDialog(WindowRef owner, int dialogId, DialogHandler& handler) override;
     ClientRect clientRect(WindowRef window) override;
+    int dotsPerInch(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef window) override;
     void deletePen(PenRef pen) override;

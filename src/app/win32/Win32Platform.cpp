@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/win32/DisplayScale.h"
 #include "app/win32/InfoDialog.h"
 #include "cut/win32/NumberPromptDialog.h"
 #include "res/resource.h"
@@ -91,6 +92,8 @@ ClientRect Win32Platform::clientRect(WindowRef window)
     GetClientRect(asWindow(window), &rect);
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
+
+int Win32Platform::dotsPerInch(WindowRef window) { return windowDotsPerInch(asWindow(window)); }
 
 std::unique_ptr<DrawingSurface> Win32Platform::beginDrawing(WindowRef window)
 {

@@ -15,6 +15,7 @@ public:
     std::uint32_t promptNumber(WindowRef owner, std::string_view question) override;
     void runDialog(WindowRef owner, int dialogId, DialogHandler& handler) override;
     ClientRect clientRect(WindowRef window) override;
+    int dotsPerInch(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef window) override;
     void deletePen(PenRef pen) override;
