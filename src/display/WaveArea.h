@@ -11,10 +11,10 @@
 inline constexpr int VERTICAL_DIVISOR = 122;
 
 struct WaveArea {
-    int width = 0;          // the client rectangle's right edge
-    int height = 0;         // its bottom edge
-    int upperBaseline = 0;  // the right channel's, drawn yellow
-    int lowerBaseline = 0;  // the left channel's, drawn blue
+    int width = 0;                           // the client rectangle's right edge
+    int height = 0;                          // its bottom edge
+    int upperBaseline = 0;                   // the right channel's, drawn yellow
+    int lowerBaseline = 0;                   // the left channel's, drawn blue
     int verticalDivisor = VERTICAL_DIVISOR;  // sample units per pixel
 };
 

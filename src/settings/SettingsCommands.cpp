@@ -125,7 +125,8 @@ void saveSettings(CommandContext& ctx)
                  state.settingsPath + numberLine(text::BYTES_NEEDED_LABEL, lines.size()));
         return;
     }
-    for (const std::string* value : {&state.motherPath, &state.likeSettingPath, &kind}) {
+    const std::string* const values[] = {&state.motherPath, &state.likeSettingPath, &kind};
+    for (const std::string* value : values) {
         if (value->size() > SETTINGS_VALUE_MAX_BYTES) {
             showText(ctx.ui, ctx.mainWindow, text::SETTINGS_PATH_TOO_LONG, *value);
             return;

@@ -24,8 +24,8 @@ bool isUtf8(std::string_view text)
     while (at < text.size()) {
         const auto lead = static_cast<unsigned char>(text[at]);
         std::size_t length = 0;
-        unsigned char low = 0x80;  // the bounds of the first continuation byte
-        unsigned char high = 0xBF;
+        unsigned low = 0x80;  // the bounds of the first continuation byte
+        unsigned high = 0xBF;
         if (lead < 0x80) {
             ++at;
             continue;
@@ -47,8 +47,8 @@ bool isUtf8(std::string_view text)
             return false;
         }
         for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[at + k]);
-            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) {
+            const unsigned next = static_cast<unsigned char>(text[at + k]);
+            if (next < (k == 1 ? low : 0x80u) || next > (k == 1 ? high : 0xBFu)) {
                 return false;
             }
         }
@@ -62,7 +62,7 @@ std::size_t utf16Length(std::string_view utf8)
     std::size_t length = 0;
     for (const char c : utf8) {
         const auto byte = static_cast<unsigned char>(c);
-        length += (byte & 0xC0) == 0x80 ? 0 : byte >= 0xF0 ? 2 : 1;
+        length += (byte & 0xC0) == 0x80 ? std::size_t{0} : byte >= 0xF0 ? std::size_t{2} : std::size_t{1};
     }
     return length;
 }

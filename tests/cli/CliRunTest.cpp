@@ -355,9 +355,11 @@ TEST_F(CliRun, BytesThatAreNoMotherAreRefusedAlikeFromAFileAndFromStandardInput)
     }
     const std::vector<Case> cases = {
         {"100 000 random bytes", noise, "MOTHER Wavfile is not a RIFF WAVE file\n  %s\n"},
-        {"20 random bytes", {noise.begin(), noise.begin() + 20},
+        {"20 random bytes",
+         {noise.begin(), noise.begin() + 20},
          "MOTHER Wavfile is shorter than its 44-byte header\n  %s\n  header bytes read = 20\n"},
-        {"12 bytes of a RIFF WAVE", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'},
+        {"12 bytes of a RIFF WAVE",
+         {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'},
          "MOTHER Wavfile is shorter than its 44-byte header\n  %s\n  header bytes read = 12\n"},
     };
     for (const Case& c : cases) {
@@ -387,7 +389,8 @@ TEST_F(CliRun, BytesThatAreNoMotherAreRefusedAlikeFromAFileAndFromStandardInput)
 
     std::filesystem::create_directory(folder.path("takes.wav"));
     EXPECT_EQ(run({"--every", "10s", folder.path("takes.wav")}), EXIT_REFUSED);
-    EXPECT_EQ(err.str(), "morlando-split: MOTHER Wavfile is a folder, not a file\n  " + folder.path("takes.wav") + "\n");
+    EXPECT_EQ(err.str(),
+              "morlando-split: MOTHER Wavfile is a folder, not a file\n  " + folder.path("takes.wav") + "\n");
     EXPECT_FALSE(exists(folder.path("kid1.WAV")));
 }
 

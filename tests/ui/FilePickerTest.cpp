@@ -78,8 +78,8 @@ TEST(PickFile, ANameOf259LettersInAnyScriptIsTakenAndOfferedWhole)
     }
     const std::string longPath = "Z:\\" + letters + ".wav";
     ASSERT_EQ(longPath.size(), 763u);
-    for (const auto& [path, offered] : {std::pair<std::string, std::string>{longPath, longPath},
-                                        {longPath + "\xE9\x8C\xB2", ""}}) {
+    const std::pair<std::string, std::string> cases[] = {{longPath, longPath}, {longPath + "\xE9\x8C\xB2", ""}};
+    for (const auto& [path, offered] : cases) {
         FakePlatform fake;
         std::string field;
         Flag chosen = 0;

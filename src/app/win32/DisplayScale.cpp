@@ -9,8 +9,9 @@ using DpiForWindow = UINT(WINAPI*)(HWND);
 
 DpiForWindow dpiForWindow()
 {
+    // Through void (*)(), the function pointer type that converts to any other without a warning.
     static const auto found = reinterpret_cast<DpiForWindow>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
     return found;
 }
 

@@ -108,9 +108,10 @@ bool createMainWindow(HINSTANCE instance, int showCommand)
 {
     AppState& state = program->state;
     const int dpi = systemDotsPerInch();
-    HWND window = CreateWindowExA(0, state.windowClassName.c_str(), state.windowTitle.c_str(), WS_OVERLAPPEDWINDOW, 0,
-                                  0, MulDiv(MAIN_WINDOW_WIDTH, dpi, BASE_DOTS_PER_INCH),
-                                  MulDiv(MAIN_WINDOW_HEIGHT, dpi, BASE_DOTS_PER_INCH), nullptr, nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExA(0, state.windowClassName.c_str(), state.windowTitle.c_str(), WS_OVERLAPPEDWINDOW, 0, 0,
+                        MulDiv(MAIN_WINDOW_WIDTH, dpi, BASE_DOTS_PER_INCH),
+                        MulDiv(MAIN_WINDOW_HEIGHT, dpi, BASE_DOTS_PER_INCH), nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         return false;
     }
