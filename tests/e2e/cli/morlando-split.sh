@@ -126,7 +126,7 @@ rm -f "$work"/hifi*
 # German, its Children in a folder of such a name (--into) named from the markers, their list; a
 # label list and a CUE sheet of such names and titles, with --name. Every letter is kept.
 check "the program carries its version and the manifest of the UTF-8 code page" eval \
-    'strings -el "$exe" | grep -qx "morlando-split.exe" && strings -el "$exe" | grep -qx "1.0" &&
+    'strings -el "$exe" | grep -qx "morlando-split.exe" && strings -n 3 -el "$exe" | grep -qx "1.0" &&
      grep -q "<activeCodePage[^>]*>UTF-8</activeCodePage>" "$exe"'
 chunk() {  # id, the body on standard input: the chunk, padded to an even size
     local body size
