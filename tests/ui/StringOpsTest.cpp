@@ -69,7 +69,7 @@ TEST(Utf16Length, CountsLettersAsWindowsCountsThem)
 {
     const std::pair<std::string, std::size_t> cases[] = {
         {"", 0},
-        {"C:\\w\\m.wav", 9},
+        {"C:\\w\\m.wav", 10},
         {"M\xC3\xBCller", 6},                 // Müller
         {"\xE9\x8C\xB2\xE9\x9F\xB3.wav", 6},  // 録音.wav
         {"\xF0\x9F\x8E\xB5", 2},              // U+1F3B5: a surrogate pair
