@@ -103,7 +103,9 @@ void loadSettings(CommandContext& ctx, const SettingsLoadSteps& steps)
         }
         state.settingsText = std::move(read.text);
     }
-    showText(ctx.ui, ctx.mainWindow, text::SETTINGS_CHECK, utf8Value(ctx, state.settingsText));
+    showText(
+        ctx.ui, ctx.mainWindow, text::SETTINGS_CHECK,
+        textAsUtf8(state.settingsText, [&ctx](std::string_view bytes) { return ctx.ui.fromLegacyCodePage(bytes); }));
     // Always in this order, whatever the order of the lines in the file.
     restoreMother(ctx, steps);
     restoreTemplate(ctx, steps);

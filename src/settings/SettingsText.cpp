@@ -72,3 +72,16 @@ std::string valueAsUtf8(const std::string& value, const std::function<std::strin
 {
     return isUtf8(value) ? value : fromLegacy(value);
 }
+
+std::string textAsUtf8(std::string_view text, const std::function<std::string(std::string_view)>& fromLegacy)
+{
+    std::string converted;
+    std::size_t lineStart = 0;
+    while (lineStart < text.size()) {
+        const std::size_t lf = text.find('\n', lineStart);
+        const std::size_t lineEnd = lf == std::string_view::npos ? text.size() : lf + 1;
+        converted += valueAsUtf8(std::string(text.substr(lineStart, lineEnd - lineStart)), fromLegacy);
+        lineStart = lineEnd;
+    }
+    return converted;
+}

@@ -28,6 +28,9 @@ long findKey(std::string_view key, std::string_view text, std::string& value);
 // edit, hold) and converted by fromLegacy.
 std::string valueAsUtf8(const std::string& value, const std::function<std::string(std::string_view)>& fromLegacy);
 
+// The whole text so, one line at a time: a hand edit may have mixed lines of both code pages.
+std::string textAsUtf8(std::string_view text, const std::function<std::string(std::string_view)>& fromLegacy);
+
 // The index just after the first LF at or after from, or 0 when there is none.
 std::size_t nextLineStart(std::string_view text, std::size_t from);
 

@@ -129,4 +129,7 @@ TEST(SettingsText, ValuesThatAreNoUtf8AreReadInTheLegacyCodePage)
         EXPECT_EQ(taken, c.taken) << c.value;
         EXPECT_EQ(calls, c.legacy ? 1 : 0) << c.value;
     }
+    // A text line by line: only the line that is no UTF-8 is converted.
+    EXPECT_EQ(textAsUtf8("MOTHER=C:\\M\xFCller.wav\r\nKIND=C:\\\xE9\x8C\xB2\r\nEOF", windows1252),
+              "MOTHER=C:\\M\xC3\xBCller.wav\r\nKIND=C:\\\xE9\x8C\xB2\r\nEOF");
 }
