@@ -63,6 +63,8 @@ public:
     std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef w) override { return beginDrawing(w); }
     void deletePen(PenRef) override {}
     void destroyWindow(WindowRef) override {}
+    std::string fromLegacyCodePage(std::string_view bytes) override { return std::string(bytes); }
+    int dotsPerInch(WindowRef) override { return BASE_DOTS_PER_INCH; }
 };
 
 // A Mother of dataBytes sample bytes: a slow sweep on both channels, written in chunks.

@@ -86,9 +86,10 @@ void loadMotherCommand(CommandContext& ctx)
 void loadMother(CommandContext& ctx)
 {
     closeMotherStream(ctx.state);
-    std::optional<MotherFacts> facts = examineMother(ctx.state.motherPath);
+    int openError = 0;
+    std::optional<MotherFacts> facts = examineMother(ctx.state.motherPath, openError);
     if (!facts) {
-        refuse(ctx, motherCannotOpen());
+        refuse(ctx, motherCannotOpen(openError));
         return;
     }
     takeUnfinishedHeader(*facts);

@@ -5,6 +5,12 @@
 
 bool standardErrorIsTerminal();
 
+// While standard output or standard error is a console, its output code page is UTF-8 and is put
+// back as it was when the program ends, so that names in any script show as they are written; a
+// pipe or a file gets the same UTF-8 bytes, untouched. Nothing to do on POSIX, where a terminal
+// takes the bytes as they come.
+void writeUtf8ToConsole();
+
 // From now on a stop from outside becomes a request to the split rather than an end on the spot:
 // SIGINT, SIGTERM and SIGHUP on POSIX (asking for 130, 143 and 129), Ctrl+C, Ctrl+Break and the
 // console window closing on Windows (asking for 130). A second stop during the clean-up only

@@ -12,6 +12,7 @@
 #include "cli/ConsoleMessage.h"
 #include "cli/ListFile.h"
 #include "cli/MotherJobs.h"
+#include "core/FileIo.h"
 
 namespace {
 
@@ -112,8 +113,9 @@ StemPlace placeOf(const std::string& stem)
     const std::size_t separator = lastSeparator(stem);
     const std::string folder = separator == std::string::npos ? "." : stem.substr(0, separator + 1);
     std::error_code error;
-    std::string whole =
-        std::filesystem::absolute(std::filesystem::path(folder), error).lexically_normal().generic_string();
+    const std::u8string generic =
+        std::filesystem::absolute(pathOfName(folder), error).lexically_normal().generic_u8string();
+    std::string whole(generic.begin(), generic.end());
     if (error) {
         whole = folder;
     }

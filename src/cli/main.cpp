@@ -12,6 +12,7 @@ int main(int argc, char** argv)
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     SplitStopRequest& stop = splitStopRequest();
     catchStops(stop);
+    writeUtf8ToConsole();
     const StandardInput input = openStandardInput();
     const CliConsole console{std::cout, std::cerr, standardErrorIsTerminal(), &stop, nullptr, true, &input};
     const int status = runCli(args, console);

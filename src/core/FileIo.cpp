@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include <cerrno>
 #include <cstdint>
 #include <limits>
 
@@ -35,10 +36,26 @@ std::int64_t tellRaw(std::FILE* stream)
 
 }  // namespace
 
+// A name that is no UTF-8 (bytes of another code page a settings file of an older build held, say)
+// is taken as the runtime reads plain strings, the best that can be had for it.
+std::filesystem::path pathOfName(const std::string& name)
+try {
+    return std::filesystem::path(std::u8string(name.begin(), name.end()));
+} catch (const std::exception&) {
+    return std::filesystem::path(name);
+}
+
+std::string nameOfPath(const std::filesystem::path& path)
+{
+    const std::u8string name = path.u8string();
+    return std::string(name.begin(), name.end());
+}
+
 std::FILE* openFileForReading(const std::string& path)
 {
     std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
+    if (std::filesystem::is_directory(pathOfName(path), ignored)) {
+        errno = EISDIR;  // the cause a caller tells
         return nullptr;
     }
     return std::fopen(path.c_str(), "rb");
@@ -78,14 +95,14 @@ Sameness compareFiles(const std::string& a, const std::string& b)
 {
     namespace fs = std::filesystem;
     std::error_code error;
-    const bool aExists = fs::exists(fs::path(a), error);
+    const bool aExists = fs::exists(pathOfName(a), error);
     if (error) {
         return Sameness::Unknown;
     }
     if (!aExists) {
         return Sameness::Different;  // a file that does not exist yet cannot be the other one
     }
-    const bool same = fs::equivalent(fs::path(a), fs::path(b), error);
+    const bool same = fs::equivalent(pathOfName(a), pathOfName(b), error);
     if (error) {
         return Sameness::Unknown;
     }

@@ -4,11 +4,18 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
 
+// A name as the program holds it, in UTF-8, as a path of the standard library, and back. On
+// Windows a path made from a plain string reads it in the runtime's own code page, which turns
+// every letter beyond Latin-1 into another one; through UTF-8 any script gets through.
+std::filesystem::path pathOfName(const std::string& name);
+std::string nameOfPath(const std::filesystem::path& path);
+
 // Opens a file for reading in binary mode; none when it cannot be opened or is a folder, which
-// some runtimes open as if it were a file of unbounded length.
+// some runtimes open as if it were a file of unbounded length (errno is then EISDIR).
 std::FILE* openFileForReading(const std::string& path);
 
 // Moves the stream to a byte offset from the start of the file; false when the runtime refuses.

@@ -54,7 +54,7 @@ void showWaveFull(CommandContext& ctx)
         return;
     }
     AppState& state = ctx.state;
-    const WaveArea area = waveArea(client);
+    const WaveArea area = waveArea(client, ctx.ui.dotsPerInch(ctx.mainWindow));
     {
         const std::unique_ptr<DrawingSurface> surface = ctx.ui.beginOffscreenDrawing(ctx.mainWindow);
         drawBaselines(*surface, wavePens(state), client, area);
@@ -74,7 +74,7 @@ void showWaveSampled(CommandContext& ctx)
         return;
     }
     AppState& state = ctx.state;
-    const WaveArea area = waveArea(client);
+    const WaveArea area = waveArea(client, ctx.ui.dotsPerInch(ctx.mainWindow));
     closeMotherStream(state);
     state.motherStream = std::fopen(state.motherPath.c_str(), "rb");
     {

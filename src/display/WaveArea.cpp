@@ -1,8 +1,13 @@
 #include "display/WaveArea.h"
 
-WaveArea waveArea(const ClientRect& client)
+#include <algorithm>
+
+WaveArea waveArea(const ClientRect& client, int dotsPerInch)
 {
     WaveArea area;
+    if (dotsPerInch > BASE_DOTS_PER_INCH) {
+        area.verticalDivisor = std::max(1, VERTICAL_DIVISOR * BASE_DOTS_PER_INCH / dotsPerInch);
+    }
     area.width = client.right;
     area.height = client.bottom;
     area.upperBaseline = client.bottom / 4;

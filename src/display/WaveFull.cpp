@@ -47,17 +47,17 @@ int columnOf(std::uint64_t counter, double xScale)
 
 // Reads the next frame and adds its samples to the traces; false when the stream had already ended.
 bool drawNextFrame(DrawingSurface& surface, std::FILE* samples, const SampleLayout& layout, Trace& first, Trace& second,
-                   int x)
+                   int x, int divisor)
 {
     if (std::feof(samples) != 0) {
         return false;
     }
     const DrawableFrame frame = readDrawableFrame(samples, layout);
     if (frame.first) {
-        first.add(surface, Point{x, *frame.first / VERTICAL_DIVISOR});
+        first.add(surface, Point{x, *frame.first / divisor});
     }
     if (frame.second) {
-        second.add(surface, Point{x, *frame.second / VERTICAL_DIVISOR});
+        second.add(surface, Point{x, *frame.second / divisor});
     }
     return true;
 }
@@ -74,7 +74,7 @@ void drawWaveFull(DrawingSurface& surface, const WavePens& pens, const WaveArea&
     // 2^32, and only the end of the stream ends the drawing.
     const std::uint32_t limit = placedBytes - UNDRAWN_TAIL_BYTES;
     for (std::uint64_t counter = 1; counter < limit; counter += BYTES_PER_FRAME) {
-        if (!drawNextFrame(surface, samples, layout, first, second, columnOf(counter, xScale))) {
+        if (!drawNextFrame(surface, samples, layout, first, second, columnOf(counter, xScale), area.verticalDivisor)) {
             return;
         }
     }

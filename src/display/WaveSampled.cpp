@@ -25,13 +25,13 @@ struct Envelope {
 
 // The two lines of a closed column, fanning out from the previous column's baseline point to the
 // minimum, then to the maximum; the envelope starts afresh.
-void drawFan(DrawingSurface& surface, PenRef pen, int baseline, int fromX, int toX, Envelope& envelope)
+void drawFan(DrawingSurface& surface, PenRef pen, int baseline, int divisor, int fromX, int toX, Envelope& envelope)
 {
     surface.selectPen(pen);
     surface.moveTo(fromX, baseline);
-    surface.lineTo(toX, baseline - envelope.min / VERTICAL_DIVISOR);
+    surface.lineTo(toX, baseline - envelope.min / divisor);
     surface.moveTo(fromX, baseline);
-    surface.lineTo(toX, baseline - envelope.max / VERTICAL_DIVISOR);
+    surface.lineTo(toX, baseline - envelope.max / divisor);
     envelope = Envelope{};
 }
 
@@ -92,7 +92,7 @@ private:
         left_.fold(*value);
         if (closesColumn()) {
             x_ = static_cast<int>(canonicalPosition(pos) / (std::uint64_t{BYTES_PER_FRAME} * scale_.framesPerPixel));
-            drawFan(surface_, pens_.yellow, area_.lowerBaseline, prevX_, x_, left_);
+            drawFan(surface_, pens_.yellow, area_.lowerBaseline, area_.verticalDivisor, prevX_, x_, left_);
         }
     }
 
@@ -105,7 +105,7 @@ private:
         }
         right_.fold(*value);
         if (closesColumn()) {
-            drawFan(surface_, pens_.blue, area_.upperBaseline, prevX_, x_, right_);
+            drawFan(surface_, pens_.blue, area_.upperBaseline, area_.verticalDivisor, prevX_, x_, right_);
             prevX_ = x_;
             group_ = 1;
         } else {

@@ -1,6 +1,7 @@
 #include "planning/CutPlanning.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -28,7 +29,8 @@ std::optional<MotherFacts> examine(const std::string& path, PlannedCut& cut)
     int cause = 0;
     std::optional<MotherFacts> facts = examineMother(path, cause);
     if (!facts) {
-        cut.refusal = cutMessage(motherCannotOpen().caption, path, causeLine(cause));
+        const MotherRefusal refusal = motherCannotOpen(cause);
+        cut.refusal = cutMessage(refusal.caption, path, cause == EISDIR ? std::string() : causeLine(cause));
         return std::nullopt;
     }
     std::fclose(facts->stream);

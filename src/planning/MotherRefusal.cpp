@@ -1,5 +1,7 @@
 #include "planning/MotherRefusal.h"
 
+#include <cerrno>
+
 #include "ui/Messages.h"
 #include "ui/Texts.h"
 
@@ -29,4 +31,7 @@ std::optional<MotherRefusal> motherRefusalFor(MotherProblem problem, const Mothe
     return std::nullopt;
 }
 
-MotherRefusal motherCannotOpen() { return {text::MOTHER_CANNOT_OPEN, {}}; }
+MotherRefusal motherCannotOpen(int openError)
+{
+    return {openError == EISDIR ? text::MOTHER_IS_FOLDER : text::MOTHER_CANNOT_OPEN, {}};
+}

@@ -18,5 +18,6 @@ std::optional<MotherRefusal> motherRefusalOf(const MotherFacts& facts);
 // The refusal of a problem found by either reading; none for None.
 std::optional<MotherRefusal> motherRefusalFor(MotherProblem problem, const MotherFacts& facts);
 
-// A file that cannot even be opened and measured.
-MotherRefusal motherCannotOpen();
+// A file that cannot even be opened and measured, with the runtime's cause (0 when it gave none):
+// a folder is told as one.
+MotherRefusal motherCannotOpen(int openError = 0);

@@ -29,6 +29,12 @@ void explainSettingsFile(CommandContext& ctx, const SettingsRead& read)
     }
 }
 
+// A value of the file as the program holds names: UTF-8.
+std::string utf8Value(CommandContext& ctx, const std::string& value)
+{
+    return valueAsUtf8(value, [&ctx](std::string_view bytes) { return ctx.ui.fromLegacyCodePage(bytes); });
+}
+
 void restoreMother(CommandContext& ctx, const SettingsLoadSteps& steps)
 {
     AppState& state = ctx.state;
@@ -36,7 +42,7 @@ void restoreMother(CommandContext& ctx, const SettingsLoadSteps& steps)
     if (findKey(MOTHER_KEY, state.settingsText, value) < 0 || value.empty()) {
         return;
     }
-    state.motherPath = value;
+    state.motherPath = utf8Value(ctx, value);
     closeMotherStream(state);
     pickFile(ctx.ui, ctx.mainWindow, state.motherPath, text::EXT_WAV, text::PICK_SETTINGS_MOTHER, state.motherChosen);
     if (state.motherChosen != 0) {
@@ -52,6 +58,7 @@ void restoreTemplate(CommandContext& ctx, const SettingsLoadSteps& steps)
     if (findKey(TEMPLATE_KEY, state.settingsText, state.likeSettingPath) < 0 || state.likeSettingPath.empty()) {
         return;
     }
+    state.likeSettingPath = utf8Value(ctx, state.likeSettingPath);
     state.likePath = state.likeSettingPath;
     pickFile(ctx.ui, ctx.mainWindow, state.likePath, text::EXT_WAV, text::PICK_SETTINGS_TEMPLATE, state.likeChosen);
     // Unlike "Take SIZE from =", the way the piece length was chosen stays as it was.
@@ -68,7 +75,7 @@ void restoreChildrenName(CommandContext& ctx)
     if (findKey(KIND_KEY, state.settingsText, value) < 0 || value.empty()) {
         return;
     }
-    state.childBaseName = value;
+    state.childBaseName = utf8Value(ctx, value);
     state.childNumber = 1;
     pickFile(ctx.ui, ctx.mainWindow, state.childBaseName, text::EXT_WAV, text::PICK_CHILDREN, state.childrenNamed);
     state.childStem = state.childBaseName;
@@ -96,7 +103,9 @@ void loadSettings(CommandContext& ctx, const SettingsLoadSteps& steps)
         }
         state.settingsText = std::move(read.text);
     }
-    showText(ctx.ui, ctx.mainWindow, text::SETTINGS_CHECK, state.settingsText);
+    showText(
+        ctx.ui, ctx.mainWindow, text::SETTINGS_CHECK,
+        textAsUtf8(state.settingsText, [&ctx](std::string_view bytes) { return ctx.ui.fromLegacyCodePage(bytes); }));
     // Always in this order, whatever the order of the lines in the file.
     restoreMother(ctx, steps);
     restoreTemplate(ctx, steps);
@@ -110,12 +119,20 @@ void saveSettings(CommandContext& ctx)
     if (state.settingsChosen == 0) {
         return;
     }
-    const std::string lines = settingsLines(state.motherPath, state.likeSettingPath, kindText(state.childBaseName));
+    const std::string kind = kindText(state.childBaseName);
+    const std::string lines = settingsLines(state.motherPath, state.likeSettingPath, kind);
     const std::optional<std::string> record = settingsRecord(lines);
     if (!record) {
         showText(ctx.ui, ctx.mainWindow, text::SETTINGS_TOO_LONG,
                  state.settingsPath + numberLine(text::BYTES_NEEDED_LABEL, lines.size()));
         return;
+    }
+    const std::string* const values[] = {&state.motherPath, &state.likeSettingPath, &kind};
+    for (const std::string* value : values) {
+        if (value->size() > SETTINGS_VALUE_MAX_BYTES) {
+            showText(ctx.ui, ctx.mainWindow, text::SETTINGS_PATH_TOO_LONG, *value);
+            return;
+        }
     }
     showText(ctx.ui, ctx.mainWindow, text::SETTINGS_SAVE_PATH, state.settingsPath);
     if (!writeSettingsRecord(state.settingsPath, *record)) {

@@ -48,7 +48,7 @@ SettingsRead readSettingsFile(const std::string& path)
     }
     // A folder opens as a stream on some systems, and its "length" is no count of bytes of a text.
     std::error_code notAFolder;
-    const bool folder = std::filesystem::is_directory(path, notAFolder);
+    const bool folder = std::filesystem::is_directory(pathOfName(path), notAFolder);
     const std::optional<std::uint64_t> length = folder ? std::nullopt : streamLength(stream);
     result.fileBytes = length.value_or(0);
     if (!length) {

@@ -1,5 +1,7 @@
 #include "settings/SettingsText.h"
 
+#include "ui/StringOps.h"
+
 long findKey(std::string_view key, std::string_view text, std::string& value)
 {
     std::size_t lineStart = 0;
@@ -64,4 +66,22 @@ std::optional<std::string> settingsRecord(const std::string& lines)
     std::string record = lines;
     record.resize(SETTINGS_RECORD_BYTES, '\0');
     return record;
+}
+
+std::string valueAsUtf8(const std::string& value, const std::function<std::string(std::string_view)>& fromLegacy)
+{
+    return isUtf8(value) ? value : fromLegacy(value);
+}
+
+std::string textAsUtf8(std::string_view text, const std::function<std::string(std::string_view)>& fromLegacy)
+{
+    std::string converted;
+    std::size_t lineStart = 0;
+    while (lineStart < text.size()) {
+        const std::size_t lf = text.find('\n', lineStart);
+        const std::size_t lineEnd = lf == std::string_view::npos ? text.size() : lf + 1;
+        converted += valueAsUtf8(std::string(text.substr(lineStart, lineEnd - lineStart)), fromLegacy);
+        lineStart = lineEnd;
+    }
+    return converted;
 }

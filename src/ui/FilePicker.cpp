@@ -1,5 +1,7 @@
 #include "ui/FilePicker.h"
 
+#include "ui/StringOps.h"
+
 // "FILES(*.EXT)", "*.EXT;", "All Files(*.*)", "*.*", each NUL-terminated, then the list's closing
 // NUL and one more, as the dialog's filter has always been handed over: 41 bytes for a
 // three-letter extension.
@@ -17,8 +19,11 @@ void pickFile(Platform& ui, WindowRef owner, std::string& pathField, std::string
     FileDialogRequest request;
     request.owner = owner;
     request.filter = buildFileFilter(extension);
-    // The dialog's name buffer holds 259 characters; an older, longer path is offered cut to that.
-    request.initialName = pathField.substr(0, PICK_FILE_MAX - 1);
+    // The dialog's name buffer holds 259 UTF-16 letters; a longer path is not offered, since cut
+    // short it would name another file (or split a letter of a name in UTF-8).
+    if (utf16Length(pathField) < PICK_FILE_MAX) {
+        request.initialName = pathField;
+    }
     request.title = std::string(caption);
     request.flags = PICK_FILE_FLAGS;
     request.maxFile = PICK_FILE_MAX;

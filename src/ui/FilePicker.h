@@ -10,7 +10,7 @@
 
 // OFN_HIDEREADONLY | OFN_SHOWHELP | OFN_CREATEPROMPT | OFN_EXPLORER | OFN_LONGNAMES
 inline constexpr std::uint32_t PICK_FILE_FLAGS = 0x4 | 0x10 | 0x2000 | 0x80000 | 0x200000;
-inline constexpr std::uint32_t PICK_FILE_MAX = 260;  // name buffer, terminator included
+inline constexpr std::uint32_t PICK_FILE_MAX = 260;  // name buffer in UTF-16 letters, terminator included
 
 // The filter list for a three-letter extension such as "WAV" or "TXT".
 std::string buildFileFilter(std::string_view extension);

@@ -24,6 +24,10 @@ struct FileDialogRequest {
     std::uint32_t maxFile = 0;
 };
 
+// The display's scale in pixels to the inch: 96 at 100 %, 192 at 200 %. The window's sizes and
+// drawings are given for 96 and grow with the scale.
+inline constexpr int BASE_DOTS_PER_INCH = 96;
+
 struct ClientRect {
     int left = 0;
     int top = 0;
@@ -77,6 +81,8 @@ public:
     virtual void runDialog(WindowRef owner, int dialogId, DialogHandler& handler) = 0;
 
     virtual ClientRect clientRect(WindowRef window) = 0;
+    // The scale of the display the window stands on, in pixels to the inch.
+    virtual int dotsPerInch(WindowRef window) = 0;
     virtual std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) = 0;
     // The same drawing into a copy of what the client area shows, which reaches the window in one
     // step when the surface is given back: for drawings of millions of lines.
@@ -84,6 +90,9 @@ public:
 
     virtual void deletePen(PenRef pen) = 0;
     virtual void destroyWindow(WindowRef window) = 0;
+    // Bytes in the system's legacy code page (Windows-1252 on a Western system: what files of the
+    // time before UTF-8 hold) as UTF-8.
+    virtual std::string fromLegacyCodePage(std::string_view bytes) = 0;
 };
 
 // What every command works with: the record, the window system and the main window that owns

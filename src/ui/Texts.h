@@ -50,6 +50,7 @@ inline constexpr char PROMPT_CANCEL_TEXT[] = " CANCEL ";
 // Mother files the program cannot cut: the caption names the problem, the text gives the path
 // and the numbers involved, one to a line.
 inline constexpr char MOTHER_CANNOT_OPEN[] = " MOTHER Wavfile cannot be opened ";
+inline constexpr char MOTHER_IS_FOLDER[] = " MOTHER Wavfile is a folder, not a file ";
 inline constexpr char MOTHER_TOO_BIG[] = " MOTHER Wavfile is 4 GB or larger ";
 inline constexpr char MOTHER_TOO_SHORT[] = " MOTHER Wavfile is shorter than its 44-byte header ";
 inline constexpr char MOTHER_DATA_TOO_SMALL[] = " MOTHER data size is below 68 bytes ";
@@ -156,6 +157,7 @@ inline constexpr char SETTINGS_CANNOT_OPEN[] = " SETTINGS file cannot be opened 
 inline constexpr char SETTINGS_CANNOT_READ[] = " SETTINGS file cannot be read ";
 inline constexpr char SETTINGS_TOO_BIG[] = " SETTINGS file is larger than 64 KB: nothing loaded ";
 inline constexpr char SETTINGS_TOO_LONG[] = " SETTINGS do not fit in 1024 bytes: nothing saved ";
+inline constexpr char SETTINGS_PATH_TOO_LONG[] = " SETTINGS path is longer than 255 bytes: nothing saved ";
 inline constexpr char SETTINGS_CANNOT_WRITE[] = " SETTINGS file cannot be written: nothing saved ";
 inline constexpr char BYTES_NEEDED_LABEL[] = "bytes needed = ";
 

@@ -104,6 +104,12 @@ StreamHead readStreamHead(const StreamBytes& read)
     // as a file without one is.
     if (wave) {
         walkToData(reader, kept);
+    } else {
+        // Bytes that are no WAVE are counted up to the 44 of a header, as a file's first look
+        // counts them: a stream is then refused as not a RIFF WAVE file, or as too short, exactly
+        // as a file of the same bytes.
+        std::array<std::uint8_t, WAV_HEADER_BYTES - FIRST_CHUNK_AT> rest{};
+        reader.take(rest.data(), rest.size());
     }
     head.headerBytesRead = static_cast<std::size_t>(std::min<std::uint64_t>(head.bytesRead, WAV_HEADER_BYTES));
     head.layout = walkWavChunks(kept.size(), readerOf(kept));

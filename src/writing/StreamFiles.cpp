@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/FileIo.h"
+
 ChildCreation StreamFiles::createChild(const std::string& path, const std::string& motherPath,
                                        const std::string& temporary)
 {
@@ -42,7 +44,7 @@ bool StreamFiles::close(std::FILE* stream)
 bool StreamFiles::resize(const std::string& path, std::uint64_t bytes)
 {
     std::error_code error;
-    std::filesystem::resize_file(std::filesystem::path(path), bytes, error);
+    std::filesystem::resize_file(pathOfName(path), bytes, error);
     if (error) {
         errno = error.value();
         return false;

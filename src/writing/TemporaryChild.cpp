@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "core/FileIo.h"
 #include "writing/SplitFiles.h"
 
 namespace {
@@ -83,14 +84,14 @@ std::optional<std::uint32_t> writerOfRunFolder(const std::string& fileName, cons
 std::vector<std::string> leftoversOf(const std::string& stem)
 try {
     namespace fs = std::filesystem;
-    const fs::path stemPath(stem);
-    const std::string stemName = stemPath.filename().string();
+    const fs::path stemPath = pathOfName(stem);
+    const std::string stemName = nameOfPath(stemPath.filename());
     const fs::path folder = stemPath.has_parent_path() ? stemPath.parent_path() : fs::path(".");
     std::vector<std::string> leftovers;
-    for (const std::string& name : namesInFolder(folder.string())) {
+    for (const std::string& name : namesInFolder(nameOfPath(folder))) {
         const std::optional<std::uint32_t> writer = writerOfRunFolder(name, stemName);
         if (writer && (*writer == thisProcessId() || !processRuns(*writer))) {
-            leftovers.push_back((stemPath.has_parent_path() ? folder / name : fs::path(name)).string());
+            leftovers.push_back(nameOfPath(stemPath.has_parent_path() ? folder / pathOfName(name) : pathOfName(name)));
         }
     }
     return leftovers;
@@ -102,6 +103,6 @@ void removeLeftovers(const std::string& stem)
 {
     for (const std::string& leftover : leftoversOf(stem)) {
         std::error_code ignored;
-        std::filesystem::remove_all(std::filesystem::path(leftover), ignored);
+        std::filesystem::remove_all(pathOfName(leftover), ignored);
     }
 }

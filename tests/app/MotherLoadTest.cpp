@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "support/FakePlatform.h"
 #include "core/FileIo.h"
@@ -335,8 +336,12 @@ TEST_F(MotherLoad, FileThatCannotBeOpenedOrAFolderIsRefused)
     load(ONE_MINUTE, 44 + ONE_MINUTE);
     const SavedFacts before(state);
     std::filesystem::create_directory(folder.path("takes"));
-    for (const char* name : {"absent.wav", "takes"}) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"absent.wav", " MOTHER Wavfile cannot be opened "},
+        {"takes", " MOTHER Wavfile is a folder, not a file "},
+    };
+    for (const auto& [name, caption] : cases) {
         SCOPED_TRACE(name);
-        expectRefused(folder.path(name), before, " MOTHER Wavfile cannot be opened ", folder.path(name));
+        expectRefused(folder.path(name), before, caption, folder.path(name));
     }
 }

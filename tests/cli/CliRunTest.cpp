@@ -1,6 +1,7 @@
 #include "cli/CliRun.h"
 #include "cli/BuildText.h"
 #include "cli/ConsoleProgress.h"
+#include "cli/StandardInput.h"
 
 #include <gtest/gtest.h>
 
@@ -337,6 +338,61 @@ TEST_F(CliRun, RefusesWithTheFileAndTheCauseAndLeavesNoChild)
                              "1.WAV\n  No such file or directory\n");
 
     EXPECT_EQ(filesInFolder(), 3u);  // the Mother and the two templates, nothing else
+}
+
+// What is no Mother is refused for the same cause whether it comes as a file or on standard input.
+TEST_F(CliRun, BytesThatAreNoMotherAreRefusedAlikeFromAFileAndFromStandardInput)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+        std::string said;  // after the caption's line and the name's
+    };
+    std::vector<std::uint8_t> noise(100000);
+    std::uint32_t seed = 12345;
+    for (std::uint8_t& byte : noise) {
+        seed = seed * 1103515245u + 12345u;
+        byte = static_cast<std::uint8_t>(seed >> 16);
+    }
+    const std::vector<Case> cases = {
+        {"100 000 random bytes", noise, "MOTHER Wavfile is not a RIFF WAVE file\n  %s\n"},
+        {"20 random bytes",
+         {noise.begin(), noise.begin() + 20},
+         "MOTHER Wavfile is shorter than its 44-byte header\n  %s\n  header bytes read = 20\n"},
+        {"12 bytes of a RIFF WAVE",
+         {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'},
+         "MOTHER Wavfile is shorter than its 44-byte header\n  %s\n  header bytes read = 12\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto told = [&c](const std::string& name) {
+            std::string said = "morlando-split: " + c.said;
+            said.replace(said.find("%s"), 2, name);
+            return said;
+        };
+        const std::string file = folder.write("noise.wav", c.bytes);
+        EXPECT_EQ(run({"--every", "10s", file}), EXIT_REFUSED);
+        EXPECT_EQ(err.str(), told(file));
+
+        std::size_t at = 0;
+        const StandardInput input{[&](std::uint8_t* into, std::size_t most) {
+                                      const std::size_t count = std::min(most, c.bytes.size() - at);
+                                      std::copy_n(c.bytes.begin() + static_cast<std::ptrdiff_t>(at), count, into);
+                                      at += count;
+                                      return StreamRead{count, count == 0, 0};
+                                  },
+                                  nullptr, nullptr};
+        err.str({});
+        const CliConsole console{out, err, false, nullptr, nullptr, true, &input};
+        EXPECT_EQ(runCli({"--every", "10s", "--name", folder.path("kid"), "-"}, console), EXIT_REFUSED);
+        EXPECT_EQ(err.str(), told("standard input"));
+    }
+
+    std::filesystem::create_directory(folder.path("takes.wav"));
+    EXPECT_EQ(run({"--every", "10s", folder.path("takes.wav")}), EXIT_REFUSED);
+    EXPECT_EQ(err.str(),
+              "morlando-split: MOTHER Wavfile is a folder, not a file\n  " + folder.path("takes.wav") + "\n");
+    EXPECT_FALSE(exists(folder.path("kid1.WAV")));
 }
 
 // Several Mothers on one line: the same rule for each, one refused without stopping the others.

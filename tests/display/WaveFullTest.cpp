@@ -9,6 +9,7 @@
 
 #include "app/Dispatch.h"
 #include "display/DisplayFixture.h"
+#include "display/WaveArea.h"
 #include "display/WaveSamples.h"
 #include "res/resource.h"
 #include "support/WavLayouts.h"
@@ -121,6 +122,28 @@ TEST_F(WaveFull, DrawsBaselinesThenOneLinePerSampleUpToTheLastTwoHundredBytes)
     fake.client = ClientRect{0, 0, 100, 403};
     showWaveFull(ctx);
     EXPECT_EQ(lines(), (std::vector<Line>{UPPER_BASELINE, Line{BLUE, 0, 302, 100, 302}}));
+}
+
+// At a larger scale of the display the trace lies as far from its baseline in inches: at 192
+// pixels to the inch full scale is 537 pixels away, at 96 and below 268 as ever.
+TEST_F(WaveFull, ALargerDisplayScaleDrawsTheTraceFartherFromItsBaseline)
+{
+    const std::pair<int, int> divisors[] = {{72, 122}, {96, 122}, {120, 97}, {144, 81}, {192, 61}, {288, 40}};
+    for (const auto& [dpi, divisor] : divisors) {
+        EXPECT_EQ(waveArea(ClientRect{0, 0, 100, 400}, dpi).verticalDivisor, divisor) << dpi;
+    }
+
+    fake.dpi = 192;
+    loadMother(368, testFrames(), 92);
+    showWaveFull(ctx);
+    const std::vector<Line> drawn = lines();
+    ASSERT_EQ(drawn.size(), 48u);
+    EXPECT_EQ(drawn[0], UPPER_BASELINE);
+    EXPECT_EQ(drawn[1], LOWER_BASELINE);
+    EXPECT_EQ(drawn[2], (Line{BLUE, 0, 637, 1, 98}));
+    EXPECT_EQ(drawn[3], (Line{YELLOW, 0, -237, 3, 837}));
+    EXPECT_EQ(drawn[46], (Line{YELLOW, 31, 300, 32, 100}));
+    EXPECT_EQ(drawn[47], (Line{BLUE, 31, 100, 32, 300}));
 }
 
 TEST_F(WaveFull, StartsAtTheDataStartWhereverTheStreamStands)

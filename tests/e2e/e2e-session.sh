@@ -31,12 +31,14 @@ windows_path() {
     printf 'Z:%s' "$1" | tr / '\\'
 }
 
+# A screen large enough for the main window at 192 pixels to the inch (2048 x 1200), which the
+# system would otherwise shrink to the screen's size.
 start_x_server() {
     local number=99
     while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
         number=$((number + 1))
     done
-    setsid Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp \
+    setsid Xvfb ":$number" -screen 0 2560x1600x24 -nolisten tcp \
         >"$out/logs/xvfb.log" 2>&1 </dev/null &
     echo $! >"$session/xvfb.pid"
     for _ in $(seq 50); do

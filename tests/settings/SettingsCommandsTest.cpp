@@ -293,3 +293,53 @@ TEST_F(SettingsCommands, FailedSavesSayWhyAndWriteNothing)
     saveSettings(ctx);
     EXPECT_TRUE(fake.boxes.empty());
 }
+
+// A file written in the system's legacy code page (here Windows-1252, "ü" as the byte 0xFC) loads
+// its Mother by the name in UTF-8; a value that is UTF-8 already is not converted.
+TEST_F(SettingsCommands, APathInTheLegacyCodePageLoadsItsMotherByItsUtf8Name)
+{
+    const std::string legacyMother = folder.path("M\xFCller.wav");
+    const std::string mother = folder.path("M\xC3\xBCller.wav");
+    const std::string kind = folder.path("\xE9\x8C\xB2\xE9\x9F\xB3");  // 録音
+    const std::string text = "MOTHER=" + legacyMother + "\r\nKIND=" + kind + "\r\n";
+    const std::string shown = "MOTHER=" + mother + "\r\nKIND=" + kind + "\r\n";
+    // The check box converts the one line that is no UTF-8, then the Mother's value is converted.
+    fake.legacyConversions = {"MOTHER=" + mother + "\r\n", mother};
+    load(folder.write("s.txt", bytesOf(text)), {mother, kind});
+    EXPECT_EQ((std::vector<std::string>{"MOTHER=" + legacyMother + "\r\n", legacyMother}), fake.legacyTexts);
+    expectBox(0, "Please check PATH+FILE  : ", shown);
+    ASSERT_EQ(3u, fake.fileDialogs.size());
+    EXPECT_EQ(mother, fake.fileDialogs[1].initialName);
+    EXPECT_EQ(kind, fake.fileDialogs[2].initialName);
+    EXPECT_EQ(std::vector<std::string>{mother}, loadedMothers);
+    EXPECT_EQ(kind, state.childBaseName);
+}
+
+// 85 letters of three bytes fill a value's 255 bytes; 90 are refused whole, with the path named.
+TEST_F(SettingsCommands, APathLongerThanAValueHoldsIsRefusedNotCut)
+{
+    std::string letters;
+    for (int k = 0; k < 84; ++k) {
+        letters += "\xE9\x8C\xB2";  // 録
+    }
+    const std::string fits = "C:\\" + letters;
+    ASSERT_EQ(255u, fits.size());
+    state.motherPath = fits;
+    const std::string settings = folder.path("s.txt");
+    save(settings);
+    ASSERT_EQ(1u, fake.boxes.size());
+    EXPECT_EQ("MOTHER=" + fits + "\r\n", fileText(settings).substr(0, 264));
+
+    const std::string tooLong = fits + "\xE9\x8C\xB2\xE9\x8C\xB2\xE9\x8C\xB2\xE9\x8C\xB2\xE9\x8C\xB2\xE9\x8C\xB2";
+    const std::string before = fileText(settings);
+    for (std::string* field : {&state.motherPath, &state.likeSettingPath, &state.childBaseName}) {
+        fake.boxes.clear();
+        state.motherPath = state.likeSettingPath = state.childBaseName = "C:\\k.wav";
+        *field = tooLong;
+        save(settings);
+        ASSERT_EQ(1u, fake.boxes.size());
+        const std::string stored = field == &state.childBaseName ? tooLong + ".wav" : tooLong;
+        expectBox(0, " SETTINGS path is longer than 255 bytes: nothing saved ", stored);
+        EXPECT_EQ(before, fileText(settings));
+    }
+}

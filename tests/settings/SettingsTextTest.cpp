@@ -92,3 +92,44 @@ TEST(SettingsText, RecordTakesUpTo1024BytesOfLinesAndRefusesMore)
     EXPECT_EQ(fits, settingsRecord(fits));
     EXPECT_FALSE(settingsRecord(settingsLines(std::string(992, 'm'), "", kindText(""))).has_value());
 }
+
+// A value that is UTF-8 is taken as it stands; any other goes through the legacy code page.
+TEST(SettingsText, ValuesThatAreNoUtf8AreReadInTheLegacyCodePage)
+{
+    const struct {
+        std::string value;
+        std::string taken;
+        bool legacy;
+    } cases[] = {
+        {"C:\\Aufnahmen\\M\xC3\xBCller.wav", "C:\\Aufnahmen\\M\xC3\xBCller.wav", false},
+        {"C:\\Aufnahmen\\M\xFCller.wav", "C:\\Aufnahmen\\M\xC3\xBCller.wav", true},
+        {"C:\\\xE9\x8C\xB2\xE9\x9F\xB3.wav", "C:\\\xE9\x8C\xB2\xE9\x9F\xB3.wav", false},
+        {"C:\\\xE9\x8C.wav", "C:\\\xC3\xA9\xC5\x92.wav", true},  // a letter cut short: é and Œ there
+        {"C:\\w\\m.wav", "C:\\w\\m.wav", false},
+    };
+    // Windows-1252 for the few bytes above 127 these values hold.
+    const auto windows1252 = [](std::string_view bytes) {
+        std::string utf8;
+        for (const char c : bytes) {
+            switch (static_cast<unsigned char>(c)) {
+            case 0xFC: utf8 += "\xC3\xBC"; break;
+            case 0xE9: utf8 += "\xC3\xA9"; break;
+            case 0x8C: utf8 += "\xC5\x92"; break;
+            default: utf8 += c;
+            }
+        }
+        return utf8;
+    };
+    for (const auto& c : cases) {
+        int calls = 0;
+        const std::string taken = valueAsUtf8(c.value, [&](std::string_view bytes) {
+            ++calls;
+            return windows1252(bytes);
+        });
+        EXPECT_EQ(taken, c.taken) << c.value;
+        EXPECT_EQ(calls, c.legacy ? 1 : 0) << c.value;
+    }
+    // A text line by line: only the line that is no UTF-8 is converted.
+    EXPECT_EQ(textAsUtf8("MOTHER=C:\\M\xFCller.wav\r\nKIND=C:\\\xE9\x8C\xB2\r\nEOF", windows1252),
+              "MOTHER=C:\\M\xC3\xBCller.wav\r\nKIND=C:\\\xE9\x8C\xB2\r\nEOF");
+}

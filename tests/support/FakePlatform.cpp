@@ -88,3 +88,16 @@ std::unique_ptr<DrawingSurface> FakePlatform::beginOffscreenDrawing(WindowRef wi
 void FakePlatform::deletePen(PenRef pen) { deletedPens.push_back(pen); }
 
 void FakePlatform::destroyWindow(WindowRef window) { destroyedWindows.push_back(window); }
+
+std::string FakePlatform::fromLegacyCodePage(std::string_view bytes)
+{
+    legacyTexts.emplace_back(bytes);
+    if (legacyConversions.empty()) {
+        return std::string(bytes);
+    }
+    std::string converted = std::move(legacyConversions.front());
+    legacyConversions.pop_front();
+    return converted;
+}
+
+int FakePlatform::dotsPerInch(WindowRef) { return dpi; }

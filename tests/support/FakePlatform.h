@@ -49,6 +49,9 @@ public:
     std::deque<std::optional<std::uint32_t>> promptAnswers;  // none: CANCEL
     std::deque<DialogAnswer> dialogAnswers;
     ClientRect client{0, 0, 1008, 541};
+    int dpi = BASE_DOTS_PER_INCH;
+    // The legacy code page's conversions, each answering one call; none: the bytes as they are.
+    std::deque<std::string> legacyConversions;
 
     // Records.
     std::vector<FileDialogRequest> fileDialogs;
@@ -59,6 +62,7 @@ public:
     std::vector<PenRef> deletedPens;
     std::vector<WindowRef> destroyedWindows;
     std::vector<RecordedDialog> dialogs;
+    std::vector<std::string> legacyTexts;  // the bytes given to fromLegacyCodePage
 
     void pick(std::string path) { picks.emplace_back(std::move(path)); }
     void cancelPick() { picks.emplace_back(std::nullopt); }
@@ -70,8 +74,10 @@ public:
     std::uint32_t promptNumber(WindowRef owner, std::string_view question) override;
     void runDialog(WindowRef owner, int dialogId, DialogHandler& handler) override;
     ClientRect clientRect(WindowRef window) override;
+    int dotsPerInch(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef window) override;
     void deletePen(PenRef pen) override;
     void destroyWindow(WindowRef window) override;
+    std::string fromLegacyCodePage(std::string_view bytes) override;
 };

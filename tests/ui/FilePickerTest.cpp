@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "support/FakePlatform.h"
 
 TEST(FileFilter, ExtensionReplacesTxtInDescriptionAndPattern)
@@ -63,4 +66,29 @@ TEST(PickFile, APathOf259CharactersIsTakenWhole)
     fake.cancelPick();
     pickFile(fake, FakePlatform::MAIN_WINDOW, path, "WAV", "MOTHER-Wavfile-select:", chosen);
     EXPECT_EQ(fake.fileDialogs.back().initialName, longPath);
+}
+
+// The buffer counts UTF-16 letters: 259 Japanese ones (777 bytes of UTF-8) are taken and offered
+// whole; a path of 260, which no pick gives, is offered as nothing rather than cut.
+TEST(PickFile, ANameOf259LettersInAnyScriptIsTakenAndOfferedWhole)
+{
+    std::string letters;
+    for (int k = 0; k < 252; ++k) {
+        letters += "\xE9\x8C\xB2";  // 録
+    }
+    const std::string longPath = "Z:\\" + letters + ".wav";
+    ASSERT_EQ(longPath.size(), 763u);
+    const std::pair<std::string, std::string> cases[] = {{longPath, longPath}, {longPath + "\xE9\x8C\xB2", ""}};
+    for (const auto& [path, offered] : cases) {
+        FakePlatform fake;
+        std::string field;
+        Flag chosen = 0;
+        fake.pick(path);
+        pickFile(fake, FakePlatform::MAIN_WINDOW, field, "WAV", "MOTHER-Wavfile-select:", chosen);
+        EXPECT_EQ(field, path);
+        fake.cancelPick();
+        pickFile(fake, FakePlatform::MAIN_WINDOW, field, "WAV", "MOTHER-Wavfile-select:", chosen);
+        EXPECT_EQ(fake.fileDialogs.back().initialName, offered);
+        EXPECT_EQ(field, path);
+    }
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 TEST(FindChar, IndexOfFirstMatchOrMinusOne)
 {
     EXPECT_EQ(findChar("0.1 sec =  * ", '*'), 11);
@@ -35,5 +38,43 @@ TEST(CutFileNameAtDot, EndsThePathBeforeTheFirstDotOfItsFileNameOnly)
         std::string path = c.path;
         cutFileNameAtDot(path);
         EXPECT_EQ(path, c.stem) << c.path;
+    }
+}
+
+TEST(IsUtf8, TakesWellFormedUtf8AndNothingElse)
+{
+    const std::pair<std::string, bool> cases[] = {
+        {"", true},
+        {"C:\\w\\m.wav", true},
+        {"M\xC3\xBCller", true},             // Müller
+        {"\xE9\x8C\xB2\xE9\x9F\xB3", true},  // 録音
+        {"\xF0\x9F\x8E\xB5", true},          // U+1F3B5, four bytes
+        {"\xEF\xBF\xBD", true},              // U+FFFD
+        {"M\xFCller", false},                // Müller in Windows-1252
+        {"caf\xE9", false},                  // café in Windows-1252, at the end
+        {"\xE9\x8C", false},                 // a letter cut short
+        {"\x80", false},                     // a continuation byte alone
+        {"\xC0\xAF", false},                 // "/" overlong
+        {"\xE0\x80\xAF", false},             // "/" overlong in three bytes
+        {"\xED\xA0\x80", false},             // a UTF-16 surrogate
+        {"\xF4\x90\x80\x80", false},         // beyond U+10FFFF
+        {"\xFF", false},
+    };
+    for (const auto& [text, wellFormed] : cases) {
+        EXPECT_EQ(isUtf8(text), wellFormed) << text;
+    }
+}
+
+TEST(Utf16Length, CountsLettersAsWindowsCountsThem)
+{
+    const std::pair<std::string, std::size_t> cases[] = {
+        {"", 0},
+        {"C:\\w\\m.wav", 10},
+        {"M\xC3\xBCller", 6},                 // Müller
+        {"\xE9\x8C\xB2\xE9\x9F\xB3.wav", 6},  // 録音.wav
+        {"\xF0\x9F\x8E\xB5", 2},              // U+1F3B5: a surrogate pair
+    };
+    for (const auto& [text, length] : cases) {
+        EXPECT_EQ(utf16Length(text), length) << text;
     }
 }

@@ -3,15 +3,18 @@
 #include "app/Dispatch.h"
 #include "app/MotherFromShell.h"
 #include "app/Shell.h"
+#include "app/win32/DisplayScale.h"
 #include "app/win32/ShellFiles.h"
 #include "app/win32/SplitStops.h"
 #include "res/resource.h"
+#include "ui/Platform.h"
 #include "ui/win32/GuardedCall.h"
 
 namespace {
 
 const Program* program = nullptr;
 
+// At 96 pixels to the inch; at a larger scale the window is as large in inches.
 constexpr int MAIN_WINDOW_WIDTH = 1024;
 constexpr int MAIN_WINDOW_HEIGHT = 600;
 
@@ -57,6 +60,16 @@ LRESULT onDropFiles(HWND window, HDROP drop)
     return 0;
 }
 
+// Moved to a monitor of another scale, the window takes the size the system suggests for it there,
+// the same in inches; its drawings follow its client area and the new scale.
+LRESULT onDpiChanged(HWND window, LPARAM lParam)
+{
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
 LRESULT onClose(HWND window)
 {
     if (!closeAfterSplit(window)) {
@@ -94,8 +107,11 @@ void registerMainWindowClass(HINSTANCE instance, const Program& theProgram)
 bool createMainWindow(HINSTANCE instance, int showCommand)
 {
     AppState& state = program->state;
-    HWND window = CreateWindowExA(0, state.windowClassName.c_str(), state.windowTitle.c_str(), WS_OVERLAPPEDWINDOW, 0,
-                                  0, MAIN_WINDOW_WIDTH, MAIN_WINDOW_HEIGHT, nullptr, nullptr, instance, nullptr);
+    const int dpi = systemDotsPerInch();
+    HWND window =
+        CreateWindowExA(0, state.windowClassName.c_str(), state.windowTitle.c_str(), WS_OVERLAPPEDWINDOW, 0, 0,
+                        MulDiv(MAIN_WINDOW_WIDTH, dpi, BASE_DOTS_PER_INCH),
+                        MulDiv(MAIN_WINDOW_HEIGHT, dpi, BASE_DOTS_PER_INCH), nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         return false;
     }
@@ -121,6 +137,7 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             case WM_COMMAND: return onCommand(window, message, wParam, lParam);
             case WM_DROPFILES: return onDropFiles(window, reinterpret_cast<HDROP>(wParam));
             case WM_LOAD_COMMAND_LINE: return onLoadCommandLine(window);
+            case WM_DPICHANGED: return onDpiChanged(window, lParam);
             default: return DefWindowProcA(window, message, wParam, lParam);
             }
         },

@@ -3,14 +3,17 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include <array>
+#include <algorithm>
+#include <vector>
 
+#include "app/win32/DisplayScale.h"
 #include "app/win32/InfoDialog.h"
 #include "cut/win32/NumberPromptDialog.h"
 #include "res/resource.h"
 #include "splitwindow/win32/SplitDialog.h"
 #include "ui/win32/DcSurface.h"
 #include "ui/win32/OffscreenSurface.h"
+#include "ui/win32/WideText.h"
 
 namespace {
 
@@ -34,30 +37,38 @@ private:
 
 }  // namespace
 
+// The wide dialog: its buffer of maxFile UTF-16 letters takes any name the system accepts whole,
+// where as many ANSI bytes hold a third of a name of three-byte UTF-8 letters.
 std::optional<std::string> Win32Platform::openFileDialog(const FileDialogRequest& request)
 {
-    std::array<char, MAX_PATH> name{};
-    request.initialName.copy(name.data(), name.size() - 1);
+    std::vector<wchar_t> name(std::max<std::size_t>(request.maxFile, 1), L'\0');
+    const std::wstring initial = wideOf(request.initialName);
+    if (initial.size() < name.size()) {
+        std::copy(initial.begin(), initial.end(), name.begin());
+    }
+    const std::wstring filter = wideOf(request.filter);  // its NULs converted with the rest
+    const std::wstring title = wideOf(request.title);
 
-    OPENFILENAMEA ofn{};
+    OPENFILENAMEW ofn{};
     // The structure without its trailing reserved fields, the size every version understands.
-    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
     ofn.hwndOwner = asWindow(request.owner);
-    ofn.lpstrFilter = request.filter.c_str();
+    ofn.lpstrFilter = filter.c_str();
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = name.data();
-    ofn.nMaxFile = request.maxFile;
-    ofn.lpstrTitle = request.title.c_str();
+    ofn.nMaxFile = static_cast<DWORD>(name.size());
+    ofn.lpstrTitle = title.c_str();
     ofn.Flags = request.flags;
-    if (!GetOpenFileNameA(&ofn)) {
+    if (!GetOpenFileNameW(&ofn)) {
         return std::nullopt;
     }
-    return std::string(name.data());
+    return utf8Of(name.data());
 }
 
 void Win32Platform::messageBox(WindowRef owner, std::string_view caption, std::string_view text)
 {
-    MessageBoxA(asWindow(owner), std::string(text).c_str(), std::string(caption).c_str(), MB_OK);
+    // Wide, as the drawings: a box naming a file shows its name in any script.
+    MessageBoxW(asWindow(owner), wideOf(text).c_str(), wideOf(caption).c_str(), MB_OK);
 }
 
 std::uint32_t Win32Platform::promptNumber(WindowRef owner, std::string_view question)
@@ -82,6 +93,8 @@ ClientRect Win32Platform::clientRect(WindowRef window)
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
+int Win32Platform::dotsPerInch(WindowRef window) { return windowDotsPerInch(asWindow(window)); }
+
 std::unique_ptr<DrawingSurface> Win32Platform::beginDrawing(WindowRef window)
 {
     return std::make_unique<GdiSurface>(asWindow(window));
@@ -95,3 +108,5 @@ std::unique_ptr<DrawingSurface> Win32Platform::beginOffscreenDrawing(WindowRef w
 void Win32Platform::deletePen(PenRef pen) { DeleteObject(static_cast<HPEN>(pen)); }
 
 void Win32Platform::destroyWindow(WindowRef window) { DestroyWindow(asWindow(window)); }
+
+std::string Win32Platform::fromLegacyCodePage(std::string_view bytes) { return utf8OfLegacy(bytes); }

@@ -15,10 +15,12 @@ public:
     std::uint32_t promptNumber(WindowRef owner, std::string_view question) override;
     void runDialog(WindowRef owner, int dialogId, DialogHandler& handler) override;
     ClientRect clientRect(WindowRef window) override;
+    int dotsPerInch(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef window) override;
     void deletePen(PenRef pen) override;
     void destroyWindow(WindowRef window) override;
+    std::string fromLegacyCodePage(std::string_view bytes) override;
 
 private:
     HINSTANCE instance_;

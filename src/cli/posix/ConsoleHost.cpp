@@ -16,6 +16,8 @@ constexpr int STOPPING_SIGNALS[] = {SIGINT, SIGTERM, SIGHUP};
 
 bool standardErrorIsTerminal() { return isatty(STDERR_FILENO) != 0; }
 
+void writeUtf8ToConsole() {}
+
 // SA_RESTART: a write of a Child that the signal interrupts goes on, rather than failing as if the
 // disk had refused it; the writer looks at the request after it.
 void catchStops(SplitStopRequest& request)

@@ -5,6 +5,7 @@
 #include <io.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -31,9 +32,35 @@ BOOL WINAPI askToStop(DWORD event)
     }
 }
 
+UINT outputCodePageBefore = 0;
+
+// At the program's end, after everything it prints has gone out in UTF-8.
+void putBackOutputCodePage()
+{
+    std::fflush(nullptr);
+    SetConsoleOutputCP(outputCodePageBefore);
+}
+
+bool isConsole(DWORD standardHandle)
+{
+    DWORD mode = 0;
+    return GetConsoleMode(GetStdHandle(standardHandle), &mode) != 0;
+}
+
 }  // namespace
 
 bool standardErrorIsTerminal() { return _isatty(_fileno(stderr)) != 0; }
+
+void writeUtf8ToConsole()
+{
+    if (!isConsole(STD_OUTPUT_HANDLE) && !isConsole(STD_ERROR_HANDLE)) {
+        return;
+    }
+    outputCodePageBefore = GetConsoleOutputCP();
+    if (outputCodePageBefore != CP_UTF8 && SetConsoleOutputCP(CP_UTF8)) {
+        std::atexit(putBackOutputCodePage);
+    }
+}
 
 void catchStops(SplitStopRequest& request)
 {

@@ -27,16 +27,28 @@ StreamRead readSome(std::uint8_t* into, std::size_t most)
     return {0, false, errno};
 }
 
-// A file's own path, as the system names it, when standard input is one.
+// A file's own path, as the system names it, when standard input is one: asked wide for its
+// length first, so that a name of any length and script comes whole, in UTF-8 as every other.
 std::string fileRead()
 {
     const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
     if (input == INVALID_HANDLE_VALUE || input == nullptr || GetFileType(input) != FILE_TYPE_DISK) {
         return {};
     }
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetFinalPathNameByHandleA(input, path, MAX_PATH, FILE_NAME_NORMALIZED);
-    return length == 0 || length > MAX_PATH ? std::string() : std::string(path, length);
+    const DWORD needed = GetFinalPathNameByHandleW(input, nullptr, 0, FILE_NAME_NORMALIZED);
+    if (needed == 0) {
+        return {};
+    }
+    std::wstring path(needed, L'\0');
+    const DWORD length = GetFinalPathNameByHandleW(input, path.data(), needed, FILE_NAME_NORMALIZED);
+    if (length == 0 || length >= needed) {
+        return {};
+    }
+    const int wide = static_cast<int>(length);
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, path.data(), wide, nullptr, 0, nullptr, nullptr);
+    std::string name(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, path.data(), wide, name.data(), bytes, nullptr, nullptr);
+    return name;
 }
 
 }  // namespace

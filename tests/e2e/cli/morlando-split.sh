@@ -123,6 +123,56 @@ check "a 24-bit 48 kHz Mother: three Children headed 24-bit 48 kHz, cut at whole
      same_slice "$work/hifi3.WAV" 44 "$work/hifi.wav" 5760044 1440042'
 rm -f "$work"/hifi*
 
+# Names in any script. The manifest makes UTF-8 the code page of the arguments and of every name
+# the program opens: a Mother named in three scripts with two markers named in Japanese and
+# German, its Children in a folder of such a name (--into) named from the markers, their list; a
+# label list and a CUE sheet of such names and titles, with --name. Every letter is kept.
+check "the program carries its version and the manifest of the UTF-8 code page" eval \
+    'strings -el "$exe" | grep -qx "morlando-split.exe" && strings -n 3 -el "$exe" | grep -qx "1.0" &&
+     grep -q "<activeCodePage[^>]*>UTF-8</activeCodePage>" "$exe"'
+chunk() {  # id, the body on standard input: the chunk, padded to an even size
+    local body size
+    body=$(mktemp -p "$out")
+    cat >"$body"
+    size=$(stat -c %s "$body")
+    printf "$1$(le32 $size)"
+    cat "$body"
+    [ $((size % 2)) = 0 ] || printf '\0'
+    rm -f "$body"
+}
+# A Child's last bytes (its data chunk comes last) against a slice of the Mother: child, count, offset.
+ends_in() { cmp -s <(tail -c "$2" "$1") <(tail -c +$(($3 + 1)) "$work/$mother.wav" | head -c "$2"); }
+point() { printf "$(le32 $1)$(le32 $2)data$(le32 0)$(le32 0)$(le32 $2)"; }  # id, frame
+label() { printf "$(le32 $1)%s\\0" "$2" | chunk labl; }                     # id, name
+mother=Aufnahme_日本_łódź
+{
+    printf WAVE
+    printf '\x01\x00\x02\x00'"$(le32 44100)$(le32 176400)"'\x04\x00\x10\x00' | chunk 'fmt '
+    head -c 529200 "$work/take.wav" | tail -c 529156 | { cat; head -c 44 /dev/zero; } | chunk data
+    { printf "$(le32 2)"; point 1 44100; point 2 88200; } | chunk 'cue '
+    { printf adtl; label 1 '録音'; label 2 'Üben 日本'; } | chunk LIST
+} | chunk RIFF >"$work/$mother.wav"
+mkdir -p "$work/出力_ü/$mother.99999-0123abcd.part"  # a killed run's, to be removed
+split --at-markers --into 出力_ü --list 出力_ü/一覧.csv "$mother.wav"
+intl=$work/出力_ü/$mother
+check "--at-markers, --into and --list in any script: three Children named from the markers, every letter kept" eval \
+    '[ $status -eq 0 ] && [ -f "$intl""1.WAV" ] && [ -f "$intl""2-録音.WAV" ] && [ -f "$intl""3-Üben 日本.WAV" ] &&
+     ends_in "$intl""1.WAV" 176400 44 && ends_in "$intl""2-録音.WAV" 176400 176444 &&
+     ends_in "$intl""3-Üben 日本.WAV" 176400 352844 &&
+     stderr_has "$mother""3-Üben 日本.WAV" && grep -qF "$mother""2-録音.WAV" "$work/出力_ü/一覧.csv" &&
+     [ -z "$(find "$work/出力_ü" -name "*.part")" ]'
+printf '0\t1\tłódź\n1\t3\t終わり\n' >"$work/ラベル.txt"
+printf 'FILE "x.wav" WAVE\n  TRACK 01 AUDIO\n    TITLE "łódź"\n    INDEX 01 00:00:00\n' >"$work/曲.cue"
+printf '  TRACK 02 AUDIO\n    TITLE "終わり"\n    INDEX 01 00:01:00\n' >>"$work/曲.cue"
+for rule in --at-labels:ラベル.txt --at-cue:曲.cue; do
+    rm -rf "$work/名前" && mkdir "$work/名前"
+    split "${rule%%:*}" "${rule#*:}" --name 名前/歌 "$mother.wav"
+    check "${rule%%:*} from a file named in Japanese, --name 名前/歌: Children titled in Polish and Japanese" eval \
+        '[ $status -eq 0 ] && [ "$(ls "$work/名前" | sort | tr "\n" " ")" = "歌1-łódź.WAV 歌2-終わり.WAV " ] &&
+         ends_in "$work/名前/歌1-łódź.WAV" 176400 44 && ends_in "$work/名前/歌2-終わり.WAV" 352800 176444'
+done
+rm -rf "$work/名前" "$work/出力_ü" "$work/$mother.wav" "$work/ラベル.txt" "$work/曲.cue"
+
 split --every 10s missing.wav
 check "a missing Mother: exit 1, named with its cause" \
     eval '[ $status -eq 1 ] && stderr_has "MOTHER Wavfile cannot be opened" && stderr_has "missing.wav"'
