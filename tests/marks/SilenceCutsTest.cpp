@@ -89,7 +89,7 @@ TEST(SilenceCuts, CutsInTheMiddleOfEveryLongSilenceBetweenSounds)
          STEREO_16,
          {{LOUD, 3}, {QUIET, 4}, {LOUD, 1}, {QUIET, 4}, {LOUD, 10}},
          {-50, 2, 5},
-         {{0, 5, ""}, {5, 5, ""}, {10, 14, ""}},
+         {{0, 5, ""}, {5, 5, ""}, {10, 12, ""}},
          2},
         {"a silence across two read blocks",
          STEREO_16,
