@@ -120,7 +120,7 @@ cue_point() { printf "$(le32 $1)$(le32 $2)data$(le32 0)$(le32 0)$(le32 $2)"; }
     printf "data$(le32 4674600)"
     cat "$work/take.samples"
 } >"$work/body"
-{ printf "RIFF$(le32 $(stat -c %s "$work/body"))"; cat "$work/body"; } >"$work/take.wav"
+{ printf "RIFF$(le32 "$(stat -c %s "$work/body")")"; cat "$work/body"; } >"$work/take.wav"
 feed=trickled same_children "take" --every 5s
 feed=trickled same_children "take" --at-silence
 cue_at=$(LC_ALL=C grep -obaF "cue " "$work/stream/k2.WAV" | head -n 1 | cut -d: -f1)
