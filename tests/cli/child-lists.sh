@@ -7,7 +7,10 @@
 #   tests/cli/child-lists.sh <morlando-split>
 #
 # The Mothers are 16-bit mono at 1 000 frames a second, so a frame is 2 bytes and a second 1 000
-# frames; a Child's bytes are its 44-byte header and its samples.
+# frames; a Child's bytes are its 44-byte header and its samples. One is 16-bit stereo at 44.1 kHz,
+# whose seconds are not whole millionths. A CSV list is read back strictly: written again by
+# Python's csv module it must be the same bytes, quotes doubled and fields quoted where RFC 4180
+# says and nowhere else.
 set -u
 program=${1:?usage: $0 <morlando-split>}
 work=$(mktemp -d)
@@ -17,12 +20,20 @@ source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.bash"
 le32() { printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
 mother_to() {  # path, frames
     {
-        printf "RIFF$(le32 $((36 + $2 * 2)))WAVEfmt $(le32 16)\\x01\\x00\\x01\\x00$(le32 1000)$(le32 2000)"
-        printf "\\x02\\x00\\x10\\x00data$(le32 $(($2 * 2)))"
+        printf "RIFF$(le32 $((36 + $2 * 2)))WAVEfmt $(le32 16)\x01\x00\x01\x00$(le32 1000)$(le32 2000)"
+        printf "\x02\x00\x10\x00data$(le32 $(($2 * 2)))"
         head -c $(($2 * 2)) /dev/urandom
     } >"$1"
 }
+cd_mother_to() {  # path, frames: 16-bit stereo at 44.1 kHz
+    {
+        printf "RIFF$(le32 $((36 + $2 * 4)))WAVEfmt $(le32 16)\x01\x00\x02\x00$(le32 44100)$(le32 176400)"
+        printf "\x04\x00\x10\x00data$(le32 $(($2 * 4)))"
+        head -c $(($2 * 4)) /dev/urandom
+    } >"$1"
+}
 mother_to "$work/take.wav" 23500
+cd_mother_to "$work/cd.wav" 88207
 mother_to "$work/b.wav" 2500
 printf '0\t0\t\n1\t1\tsay "hi", twice\n2\t2\tlast\n' >"$work/titles.txt"
 
@@ -31,10 +42,10 @@ printf '0\t0\t\n1\t1\tsay "hi", twice\n2\t2\tlast\n' >"$work/titles.txt"
 # "stopped", as "stopped: TEXT"; several Mothers' rows begin with the Mother's name.
 rows() {
     python3 - "$1" "$work/" <<'EOF'
-import csv, json, sys
+import csv, io, json, sys
 path, base = sys.argv[1], sys.argv[2]
 keys = ["file", "number", "first_frame", "frames", "start_seconds", "duration_seconds", "bytes", "title"]
-if path.endswith(".json"):
+if path.lower().endswith(".json"):
     with open(path, encoding="utf-8") as f:
         items = json.load(f)
     for item in items:
@@ -47,7 +58,11 @@ if path.endswith(".json"):
                        + [str(item[k]).replace(base, "") for k in keys]))
 else:
     with open(path, newline="", encoding="utf-8") as f:
-        table = list(csv.reader(f))
+        text = f.read()
+    table = list(csv.reader(io.StringIO(text, newline="")))
+    again = io.StringIO()
+    csv.writer(again, lineterminator="\r\n").writerows(table)
+    assert again.getvalue() == text, (again.getvalue(), text)
     assert table[0] in (keys, ["mother"] + keys), table[0]
     for row in table[1:]:
         if not any(row[:-1]):
@@ -78,6 +93,14 @@ k004.WAV 4 17625 5875 17.625000 5.875000 11794 "
 k1.WAV 1 0 1000 0.000000 1.000000 2044 
 k2-say _hi_, twice.WAV 2 1000 1000 1.000000 1.000000 2044 say _hi_, twice
 k3-last.WAV 3 2000 21500 2.000000 21.500000 43044 last"
+"44.1 kHz, seconds rounded to six decimals, a quote in the path, CSV|--every 1s --list $work/l.csv --name $work/q\"k $work/cd.wav|
+q\"k1.WAV 1 0 44100 0.000000 1.000000 176444 
+q\"k2.WAV 2 44100 44100 1.000000 1.000000 176444 
+q\"k3.WAV 3 88200 7 2.000000 0.000159 72 "
+"44.1 kHz, JSON named in capitals|--every 1s --list $work/l.JSON --name $work/k $work/cd.wav|
+k1.WAV 1 0 44100 0.000000 1.000000 176444 
+k2.WAV 2 44100 44100 1.000000 1.000000 176444 
+k3.WAV 3 88200 7 2.000000 0.000159 72 "
 "a dry run lists its plan|--dry-run --every 10s --list $work/l.json --name $work/dry $work/take.wav|
 dry1.WAV 1 0 10000 0.000000 10.000000 20044 
 dry2.WAV 2 10000 10000 10.000000 10.000000 20044 
@@ -95,8 +118,8 @@ for case in "${cases[@]}"; do
     args=${rest%%|*}
     expected=${rest#*|}
     expected=${expected#$'\n'}
-    list=$(grep -o "$work/l\.[a-z]*" <<<"$args")
-    rm -f "$work"/k* "$work"/l.*
+    list=$(grep -o "$work/l\.[a-zA-Z]*" <<<"$args")
+    rm -f "$work"/k* "$work"/q* "$work"/l.*
     # shellcheck disable=SC2086  # the table's arguments hold no blanks but between them
     "$program" --quiet $args >/dev/null
     status=$?
@@ -104,7 +127,7 @@ for case in "${cases[@]}"; do
     # Each file as listed is the Child as written (a dry run writes none).
     standing=$(python3 -c 'import csv, json, sys
 p = sys.argv[1]
-rows = json.load(open(p)) if p.endswith(".json") else list(csv.DictReader(open(p, newline="")))
+rows = json.load(open(p)) if p.lower().endswith(".json") else list(csv.DictReader(open(p, newline="")))
 print(sum(__import__("os").path.exists(r["file"]) for r in rows), len(rows))' "$list")
     [[ $args == --dry-run* ]] || check "$name: every file listed stands" eval '[ "${standing% *}" = "${standing#* }" ]'
 done

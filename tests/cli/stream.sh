@@ -9,7 +9,10 @@
 #
 # The Mother is 16-bit mono at 1 000 frames a second (a frame is 2 bytes, a second 1 000
 # frames), with a bext, an iXML and an odd-sized JUNK chunk before its samples, and it reaches
-# the program through dd in blocks of 1 001 bytes, so that frames are cut between reads.
+# the program through dd in blocks of 1 001 bytes, so that frames are cut between reads. A take
+# as users record one, 16-bit stereo at 44.1 kHz with markers and a silence longer than a read
+# block, arrives in odd-sized pieces with pauses between them, so that the program waits in the
+# middle of a frame, and from a file standard input is redirected from.
 set -u
 program=${1:?usage: $0 <morlando-split>}
 work=$(mktemp -d)
@@ -31,6 +34,26 @@ chunk() {  # id, the body on standard input: the chunk, padded to an even size
 tone() { head -c $(($1 * 2)) /dev/urandom | tr '\000-\377' '\200-\277\200-\277\200-\277\200-\277'; }
 silence() { head -c $(($1 * 2)) /dev/zero; }
 piped() { dd bs=1001 status=none <"$1"; }
+# Pieces of 65 537 bytes, a hundredth of a second apart: the program empties the pipe between
+# them, so that it stops in the middle of a frame and at every offset within one.
+trickled() {
+    local pieces
+    pieces=$((($(stat -c %s "$1") + 65536) / 65537))
+    exec 3<"$1"
+    for _ in $(seq $pieces); do
+        dd bs=65537 count=1 status=none <&3
+        sleep 0.01
+    done
+    exec 3<&-
+}
+fed() {  # how the Mother reaches standard input, the Mother, then the program and its words
+    local how=$1 mother=$2
+    shift 2
+    case $how in
+    redirected) "$@" <"$mother" ;;
+    *) $how "$mother" | "$@" ;;
+    esac
+}
 
 # Silences of 1 200 and 1 500 frames (cut at 2 100 and 4 350) and one of 600 (cut at 7 400 only
 # when 0.5 s is enough, and then merged away by a piece of 2 s): 9 000 frames.
@@ -59,7 +82,8 @@ riff 4294967295 >"$work/ffff.wav"
 printf 'FILE "take.wav" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n  TRACK 02 AUDIO\n' >"$work/take.cue"
 printf '    TITLE "two"\n    INDEX 01 00:03:00\n  TRACK 03 AUDIO\n    INDEX 01 00:06:37\n' >>"$work/take.cue"
 
-# The same split of the file and of the stream: "files rule..." for every Mother named.
+# The same split of the file and of the stream: "files rule..." for every Mother named, fed as
+# $feed says (piped unless told).
 same_children() {
     local mothers=$1 kind status
     shift
@@ -67,9 +91,9 @@ same_children() {
         rm -rf "$work/file" "$work/stream"
         mkdir "$work/file" "$work/stream"
         "$program" --quiet "$@" --name "$work/file/k" "$work/$kind.wav" 2>/dev/null
-        piped "$work/$kind.wav" | "$program" --quiet "$@" --name "$work/stream/k" - 2>"$work/stderr"
+        fed "${feed:-piped}" "$work/$kind.wav" "$program" --quiet "$@" --name "$work/stream/k" - 2>"$work/stderr"
         status=$?
-        check "$kind piped, $*: exit 0, the file's $(ls "$work/file" | wc -l) Children byte for byte" eval \
+        check "$kind ${feed:-piped}, $*: exit 0, the file's $(ls "$work/file" | wc -l) Children byte for byte" eval \
             '[ $status = 0 ] && [ ! -s "$work/stderr" ] && [ -n "$(ls "$work/file")" ] &&
              diff -r "$work/file" "$work/stream" >/dev/null'
     done
@@ -79,6 +103,34 @@ same_children "true zero ffff" --at-silence
 same_children "true zero ffff" --at-silence --silence-min 500ms --min-piece 2s
 same_children "true zero ffff" --at-cue "$work/take.cue"
 same_children "true" --every 3s --from 2
+
+# The take: 2 s of sound, 8 s of silence (1.4 MB: its second half moves into the next Child once
+# the silence ends), 10 s of sound, 1.5 s of silence, 5 s of sound; markers at 1, 13.6, 15.9 and
+# 22.7 s, so that the Children cut at the silences, of 1.06 and 2.6 MB, get a cue chunk once they
+# end and their samples move behind it.
+wide_tone() { head -c $(($1 * 4)) /dev/urandom | tr '\000-\377' '\200-\277\200-\277\200-\277\200-\277'; }
+cue_point() { printf "$(le32 $1)$(le32 $2)data$(le32 0)$(le32 0)$(le32 $2)"; }
+{ wide_tone 88200; head -c 1411200 /dev/zero; wide_tone 441000; head -c 264600 /dev/zero; wide_tone 220500; } \
+    >"$work/take.samples"
+{
+    printf WAVE
+    printf '\x01\x00\x02\x00'"$(le32 44100)$(le32 176400)"'\x04\x00\x10\x00' | chunk 'fmt '
+    { printf "$(le32 4)"; cue_point 1 44100; cue_point 2 600000; cue_point 3 700000; cue_point 4 1000000; } |
+        chunk 'cue '
+    printf "data$(le32 4674600)"
+    cat "$work/take.samples"
+} >"$work/body"
+{ printf "RIFF$(le32 "$(stat -c %s "$work/body")")"; cat "$work/body"; } >"$work/take.wav"
+feed=trickled same_children "take" --every 5s
+feed=trickled same_children "take" --at-silence
+cue_at=$(LC_ALL=C grep -obaF "cue " "$work/stream/k2.WAV" | head -n 1 | cut -d: -f1)
+check "the take cut at its silences: 3 Children, the middle one its 650 475 frames behind two markers" eval \
+    '[ "$(ls "$work/stream" | tr "\n" " ")" = "k1.WAV k2.WAV k3.WAV " ] && [ -n "$cue_at" ] &&
+     [ "$(od -An -tu4 -j $((cue_at + 8)) -N 4 "$work/stream/k2.WAV" | tr -d " ")" = 2 ] &&
+     cmp -s <(tail -c 2601900 "$work/stream/k2.WAV") <(tail -c +1058401 "$work/take.samples" | head -c 2601900)'
+feed=trickled same_children "take" --at-silence --no-metadata
+check "--no-metadata: no cue chunk in the stream's Children" eval '! grep -q "cue " "$work"/stream/k*.WAV'
+feed=redirected same_children "take" --every 5s
 
 # Padded names and the list of the Children: the stream's are the file's.
 rm -rf "$work/file" "$work/stream"

@@ -198,9 +198,9 @@ TEST_F(WaveFull, AWindowWithoutWidthDrawsNothingAndKeepsTheStream)
 }
 
 // The same frames in another format draw the picture of 16-bit stereo, line for line: 24- and
-// 32-bit integers holding each value shifted up, floats holding each value / 32768, more channels
-// than two; and of frames whose two channels are one and whose values are whole 256ths, 8-bit and
-// mono.
+// 32-bit integers holding each value shifted up (20 bits in 24-bit containers among them), floats
+// holding each value / 32768, more channels than two; and of frames whose two channels are one and
+// whose values are whole 256ths, 8-bit, 12 bits in 16-bit containers and mono.
 TEST_F(WaveFull, EveryFormatOfTheSameFramesDrawsTheSamePicture)
 {
     fake.client = ClientRect{0, 0, 100, 400};
@@ -234,6 +234,7 @@ TEST_F(WaveFull, EveryFormatOfTheSameFramesDrawsTheSamePicture)
     const Twin cd{"16-bit", {1, 0, 2, 0, 0x44, 0xAC, 0, 0, 0x10, 0xB1, 0x02, 0, 4, 0, 16, 0}, shiftedUp(2, 2)};
     const std::array twins = {
         Twin{"24-bit", {1, 0, 2, 0, 0x44, 0xAC, 0, 0, 0x98, 0x09, 0x04, 0, 6, 0, 24, 0}, shiftedUp(3, 2)},
+        Twin{"20-bit in 24", {1, 0, 2, 0, 0x44, 0xAC, 0, 0, 0x98, 0x09, 0x04, 0, 6, 0, 20, 0}, shiftedUp(3, 2)},
         Twin{"32-bit", {1, 0, 2, 0, 0x44, 0xAC, 0, 0, 0x20, 0x62, 0x05, 0, 8, 0, 32, 0}, shiftedUp(4, 2)},
         Twin{"float", {3, 0, 2, 0, 0x44, 0xAC, 0, 0, 0x20, 0x62, 0x05, 0, 8, 0, 32, 0}, floats(4)},
         Twin{"double", {3, 0, 2, 0, 0x44, 0xAC, 0, 0, 0x40, 0xC4, 0x0A, 0, 16, 0, 64, 0}, floats(8)},
@@ -241,6 +242,7 @@ TEST_F(WaveFull, EveryFormatOfTheSameFramesDrawsTheSamePicture)
     };
     const std::array coarseTwins = {
         Twin{"8-bit", {1, 0, 2, 0, 0x44, 0xAC, 0, 0, 0x88, 0x58, 0x01, 0, 2, 0, 8, 0}, eightBit},
+        Twin{"12-bit in 16", {1, 0, 2, 0, 0x44, 0xAC, 0, 0, 0x10, 0xB1, 0x02, 0, 4, 0, 12, 0}, shiftedUp(2, 2)},
         Twin{"mono", {1, 0, 1, 0, 0x44, 0xAC, 0, 0, 0x88, 0x58, 0x01, 0, 2, 0, 16, 0}, mono},
     };
     // clang-format on

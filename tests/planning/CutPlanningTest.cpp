@@ -183,7 +183,8 @@ TEST_F(OwnTime, EveryFormatIsCutAtItsOwnFramesAndKeepsItsFmt)
     }
 }
 
-// "auto" pads to the last number's width, from the first piece written on.
+// "auto" pads to the last number's width, from the first piece written on; 9 and 99 Children
+// are the last ones of a width.
 TEST_F(OwnTime, DigitsPadTheNumbersToAWidthOfTheirOwnOrOfTheLastOne)
 {
     writeMother(FORMATS[0], 12 * FORMATS[0].rate);
@@ -192,13 +193,21 @@ TEST_F(OwnTime, DigitsPadTheNumbersToAWidthOfTheirOwnOrOfTheLastOne)
         std::int32_t from;
         const char* first;
         const char* last;
+        std::uint32_t pieces = 0;  // none: a Child a second
     } cases[] = {{DIGITS_OF_LAST_NUMBER, 0, "kid01.WAV", "kid12.WAV"},
                  {DIGITS_OF_LAST_NUMBER, 10, "kid10.WAV", "kid12.WAV"},
                  {4, 0, "kid0001.WAV", "kid0012.WAV"},
-                 {1, 0, "kid1.WAV", "kid12.WAV"}};
+                 {1, 0, "kid1.WAV", "kid12.WAV"},
+                 {DIGITS_OF_LAST_NUMBER, 0, "kid1.WAV", "kid9.WAV", 9},
+                 {DIGITS_OF_LAST_NUMBER, 0, "kid01.WAV", "kid99.WAV", 99},
+                 {DIGITS_OF_LAST_NUMBER, 0, "kid001.WAV", "kid100.WAV", 100}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.digits);
+        SCOPED_TRACE(std::to_string(c.digits) + " digits, " + c.last);
         CutRequest request = every(TimeLength{false, 0, 1, 1});
+        if (c.pieces > 0) {
+            request.rule = CutRule::Count;
+            request.pieces = c.pieces;
+        }
         request.digits = c.digits;
         request.from = c.from;
         request.stem = folder.path("kid");

@@ -119,6 +119,23 @@ TEST(MarksSpans, CutsAtMarkersLabelsCueSheetsAndSilencesAndCarriesTheMothersTime
     ASSERT_TRUE(planAndWrite(bare, folder.path("bare"), mother).plan);
     EXPECT_EQ(readWhole(folder.path("bare2-intro_ one.WAV")).size(), 44u + 8000u);
 
+    // Nine labels padded to the last number's width: one digit, and the last title fitted to a
+    // name of exactly 255 bytes.
+    std::string nine;
+    for (int start = 0; start < 8; ++start) {
+        nine += std::to_string(start) + "\t" + std::to_string(start) + "\t\n";
+    }
+    const std::string ninth = folder.write("nine.txt", ascii(nine + "8\t8\t" + std::string(300, 'a') + "\n"));
+    CutRequest padded = requestOf(CutRule::Labels, ninth);
+    padded.digits = DIGITS_OF_LAST_NUMBER;
+    padded.stem = folder.path("k");
+    const PlannedCut nineCut = planCut(padded, {mother, std::nullopt});
+    ASSERT_TRUE(nineCut.plan);
+    ASSERT_EQ(nineCut.plan->children.size(), 9u);
+    EXPECT_EQ(childName(*nineCut.plan, nineCut.plan->children.front()), folder.path("k1.WAV"));
+    EXPECT_EQ(childName(*nineCut.plan, nineCut.plan->children.back()),
+              folder.path("k9-" + std::string(248, 'a') + ".WAV"));
+
     // A label list it cannot read: the file, the line and what is wrong; no plan.
     const std::string bad = folder.write("bad.txt", ascii("2\t2\tintro\n3\tx\tb\n"));
     const PlannedCut refused = planAndWrite(requestOf(CutRule::Labels, bad), folder.path("no"), mother);

@@ -88,7 +88,7 @@ public:
 
     bool syncFolder(const std::string& folder) override
     {
-        ++folderSyncs;
+        syncedFolders.push_back(folder);
         return SplitFiles::syncFolder(folder);
     }
 
@@ -106,7 +106,7 @@ public:
 
     bool refuseRemove = false;
     int syncs = 0;
-    int folderSyncs = 0;
+    std::vector<std::string> syncedFolders;
 
 private:
     Step step_;
@@ -221,8 +221,10 @@ TEST_F(SplitWriter, EveryWayItStopsIsInItsOutcome)
         EXPECT_FALSE(std::filesystem::exists(child(3)));
         EXPECT_FALSE(std::filesystem::exists(child(4)));
         EXPECT_EQ(events.told.back(), c.lastTold);
-        // Each flushed Child forced onto the disk before its close, its folder after its rename.
-        EXPECT_EQ(files.folderSyncs, 2);
+        // Each flushed Child forced onto the disk before its close, its own folder (not that of
+        // its temporary name) after its rename.
+        const std::string children = std::filesystem::path(child(1)).parent_path().string();
+        EXPECT_EQ(files.syncedFolders, (std::vector<std::string>{children, children}));
         EXPECT_EQ(files.syncs, c.step == Step::Sync || c.step == Step::Close ? 3 : 2);
         if (c.step == Step::Read) {
             EXPECT_EQ(outcome.bytesAsked, 1000u);
