@@ -4,6 +4,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/AppState.h"
@@ -52,6 +53,9 @@ public:
     int dpi = BASE_DOTS_PER_INCH;
     // The legacy code page's conversions, each answering one call; none: the bytes as they are.
     std::deque<std::string> legacyConversions;
+    std::deque<std::optional<std::string>> textAnswers;  // none: CANCEL; an empty queue cancels
+    // The thousandth at which the user presses CANCEL during a long work; none: never.
+    std::optional<std::uint32_t> cancelProgressAt;
 
     // Records.
     std::vector<FileDialogRequest> fileDialogs;
@@ -63,6 +67,12 @@ public:
     std::vector<WindowRef> destroyedWindows;
     std::vector<RecordedDialog> dialogs;
     std::vector<std::string> legacyTexts;  // the bytes given to fromLegacyCodePage
+    PanelHandler* panel = nullptr;  // the open panel
+    std::vector<std::pair<int, bool>> checkedItems;
+    int panelRepaints = 0;
+    std::vector<std::string> textPrompts;  // caption, "|", the text offered
+    std::vector<std::string> progressCaptions;
+    std::vector<std::uint32_t> progressTicks;
 
     void pick(std::string path) { picks.emplace_back(std::move(path)); }
     void cancelPick() { picks.emplace_back(std::nullopt); }
@@ -77,6 +87,14 @@ public:
     int dotsPerInch(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef window) override;
+    void openPanel(WindowRef owner, PanelHandler& handler) override;
+    void closePanel(WindowRef owner) override;
+    bool panelOpen(WindowRef owner) override;
+    void repaintPanel(WindowRef owner) override;
+    std::optional<std::string> promptText(WindowRef owner, std::string_view caption, std::string_view initial) override;
+    bool runWithProgress(WindowRef owner, std::string_view caption,
+                         const std::function<bool(const ProgressTick&)>& work) override;
+    void checkMenuItem(WindowRef owner, int commandId, bool checked) override;
     void deletePen(PenRef pen) override;
     void destroyWindow(WindowRef window) override;
     std::string fromLegacyCodePage(std::string_view bytes) override;
