@@ -105,6 +105,7 @@ const std::array COMMANDS = {
     Command{IDM_MARKS_LABELS, cutAtLabels, {Refusal{noMother, text::NO_MOTHER_MARKS}}},
     Command{IDM_MARKS_CUE, cutAtCueSheet, {Refusal{noMother, text::NO_MOTHER_MARKS}}},
     Command{IDM_MARKS_SILENCE, cutAtSilences, {Refusal{noMother, text::NO_MOTHER_MARKS}}},
+    Command{IDM_MARKS_CLOCK, cutAtClockTimes, {Refusal{noMother, text::NO_MOTHER_MARKS}}},
 };
 
 }  // namespace
