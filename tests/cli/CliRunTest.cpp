@@ -504,9 +504,10 @@ TEST_F(CliRun, CutsOnTheWallClockAndNamesEachChildByItsStartFromAFileAndAStream)
         CliConsole console{out, err, false, nullptr};
         console.input = c.stream ? &input : nullptr;
         console.clock = [] { return (daysOfDate(2026, 12, 10) * SECONDS_PER_DAY + 13 * 3600 + 59 * 60 + 30) * NANOS_PER_SECOND; };
+        const std::string folderOf = std::filesystem::path(args[args.size() - 2]).parent_path().string() + "/";
+        std::filesystem::create_directory(folderOf);
         err.str({});
         ASSERT_EQ(runCli(args, console), EXIT_DONE) << err.str();
-        const std::string folderOf = std::filesystem::path(args[args.size() - 2]).parent_path().string() + "/";
         const std::pair<const char*, std::uint64_t> children[] = {
             {"2026-12-10_13-59-30.WAV", 1440000}, {"2026-12-10_14-00-00.WAV", 2880000}, {"2026-12-10_14-01-00.WAV", 1680000}};
         for (const auto& [name, frames] : children) {

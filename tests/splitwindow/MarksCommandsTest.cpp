@@ -222,8 +222,10 @@ TEST_F(MarksCommands, CutsAtClockTimesFromTheBextStartAndNamesTheChildrenByIt)
     EXPECT_EQ(state.clockMinutes, 1u);
 
     nameChildren("kid");
+    state.likeChosen = 1;
     fake.dialogAnswers.push_back(DialogAnswer::Start);
     ASSERT_TRUE(dispatchCommand(ctx, IDM_ALLSPLIT));
+    EXPECT_EQ(fake.boxes.back().caption, " Verarbeitungsdauer = ");
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(folder.path("x")).parent_path())) {
         if (entry.path().filename().string().rfind("kid", 0) == 0) {
