@@ -26,7 +26,7 @@ struct SameSplit {
     int windowSplit = 0;  // the menu command that opens the split dialog
     // The canonical Mother, the 24-bit 48 kHz one whose header was never finished, or the one
     // with markers.
-    enum { Canonical, Other, Marked } mother = Canonical;
+    enum { Canonical, Other, Marked, Clocked } mother = Canonical;
 };
 
 class CliRun : public SplitFixture {
@@ -89,6 +89,7 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
     }
     const std::string otherPath = folder.write("other.wav", otherFile);
     const std::string markedPath = folder.write("marked.wav", markedMother());
+    const std::string clockedPath = folder.write("clocked.wav", clockedMother());
     const std::string labels = folder.write("marked.txt", ascii(MARKED_LABELS));
     const std::string sheet = folder.write("marked.cue", ascii(MARKED_CUE_SHEET));
 
@@ -107,16 +108,23 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
         {"like a template from piece 20 in blocks of 500",
          {"--like", likePath, "--from", "20", "--block", "500"},
          IDM_ALLSPLIT},
+        {"on the clock every minute, named by it", {"--every", "1m", "--align"}, IDM_ALLSPLIT, SameSplit::Clocked},
     };
     for (const SameSplit& split : splits) {
         SCOPED_TRACE(split.what);
         const std::string name = "w" + std::to_string(&split - splits.data());
-        motherPath = split.mother == SameSplit::Other    ? otherPath
-                     : split.mother == SameSplit::Marked ? markedPath
-                                                         : canonicalPath;
+        motherPath = split.mother == SameSplit::Other     ? otherPath
+                     : split.mother == SameSplit::Marked  ? markedPath
+                     : split.mother == SameSplit::Clocked ? clockedPath
+                                                          : canonicalPath;
         fake.pick(motherPath);
         ASSERT_TRUE(dispatchCommand(ctx, IDM_LOAD));
-        if (split.options[0] == "--every") {
+        if (split.mother == SameSplit::Clocked) {
+            fake.answer(1);
+            dispatchCommand(ctx, IDM_MARKS_CLOCK);
+            state.likeChosen = 1;    // ALLSPLIT's refusals stay: a template was chosen once
+            state.startPattern = 0;  // and the piece before it set its pattern: all from the first
+        } else if (split.options[0] == "--every") {
             fake.answer(std::stoi(split.options[1]));
             dispatchCommand(ctx, IDM_CUT_SECONDS);
         } else if (split.options[0] == "--pieces") {
@@ -147,7 +155,10 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
         ASSERT_EQ(fake.boxes.back().caption, timeCaption);
 
         std::vector<std::string> args = split.options;
-        if (split.mother != SameSplit::Marked) {
+        if (split.mother == SameSplit::Clocked) {
+            // The window's names: the stem, the number and the start, in the system's zone.
+            args.insert(args.end(), {"--tz", "local", "--time-name", "c" + name + "%N-%Y-%m-%d_%H-%M-%S"});
+        } else if (split.mother != SameSplit::Marked) {
             args.push_back("--window-rules");
         }
         args.insert(args.end(), {"--name", folder.path("c" + name), "--quiet", motherPath});
@@ -179,6 +190,11 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
                                                               folder.path(stem + std::string("3-b.WAV"))}));
     }
     EXPECT_EQ(childrenOf("w6").size(), 3u);
+    // On the clock: the same two Children of 5 000 frames, named alike after the stem and number.
+    const std::vector<std::string> clocked = childrenOf("w9");
+    ASSERT_EQ(clocked.size(), 2u);
+    EXPECT_EQ(std::filesystem::file_size(clocked[1]), 36u + 8 + 602 + 8 + 10000);
+    EXPECT_EQ(childrenOf("cw9")[1], folder.path("c" + std::filesystem::path(clocked[1]).filename().string()));
     // A fifth of the 3 023 932 bytes offered is 604 784 at the cut arithmetic's frames, 604 782 at
     // the Mother's 6-byte frames; each Child headed 24-bit stereo 48 kHz.
     EXPECT_EQ(childrenOf("cw2").size(), 5u);

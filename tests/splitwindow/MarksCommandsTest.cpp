@@ -204,15 +204,7 @@ TEST_F(MarksCommands, CutsAtClockTimesFromTheBextStartAndNamesTheChildrenByIt)
 
     // 10 s at 1 000 Hz from 13:59:55 by its bext: every zone's offset is whole minutes, so the
     // minute's boundary falls at frame 5 000 in any, and the names say the wall clock there.
-    Bytes bext(602, 0);
-    const std::string when = "2026-12-1013:59:55";
-    std::copy(when.begin(), when.end(), bext.begin() + 320);
-    const Bytes reference = le32(50395000);
-    std::copy(reference.begin(), reference.end(), bext.begin() + 338);
-    const Bytes fmt =
-        join({ascii("fmt "), le32(16), {0x01, 0x00, 0x01, 0x00}, le32(1000), le32(2000), {0x02, 0x00}, {0x10, 0x00}});
-    loadMotherFile(join({riffWave(0, 0), fmt, chunkOf("bext", bext), chunkOf("data", markedMotherSamples())}),
-                   "clock.wav");
+    loadMotherFile(clockedMother(), "clock.wav");
     fake.boxes.clear();
     fake.answer(1);
     ASSERT_TRUE(dispatchCommand(ctx, IDM_MARKS_CLOCK));
