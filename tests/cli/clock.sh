@@ -70,6 +70,11 @@ child="$work/late/20261211_000000.WAV"
 check "the Child from midnight is dated the next day with TimeReference 0" eval \
     '[ "$(dd if="$child" bs=1 skip=$((36 + 8 + 320)) count=18 status=none)" = "2026-12-1100:00:00" ] &&
      [ "$(od -An -tu8 -j $((36 + 8 + 338)) -N8 "$child" | tr -d " ")" = 0 ]'
+mkdir -p "$work/late-pipe"
+dd bs=1001 status=none <"$work/late.wav" |
+    "$program" -q --tz UTC --every 1h --align --time-name '%Y%m%d_%H%M%S' --name "$work/late-pipe/l" -
+check "a stream whose bext comes before its samples gives the same Children" eval \
+    '[ "$(ls "$work/late-pipe")" = "$(ls "$work/late")" ] && cmp -s <(cat "$work"/late/*) <(cat "$work"/late-pipe/*)'
 
 while IFS='|' read -r line message; do
     # shellcheck disable=SC2086
