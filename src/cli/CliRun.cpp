@@ -99,7 +99,9 @@ std::optional<SplitPlan> planOf(const CliOptions& options, const CliConsole& con
     status = EXIT_REFUSED;
     if (cut.refusal && cut.refusal->caption == cuttext::NO_START) {
         // A line that lacks an option, though only the Mother could tell.
-        console.err << clitext::PROGRAM_PREFIX << clitext::NO_START_BEFORE << cut.refusal->file << clitext::NO_START_AFTER << "\n" << clitext::USAGE;
+        console.err << clitext::PROGRAM_PREFIX << clitext::NO_START_BEFORE << cut.refusal->file
+                    << clitext::NO_START_AFTER << "\n"
+                    << clitext::USAGE;
         status = EXIT_USAGE;
     } else if (cut.refusal) {
         console.err << consoleMessage(cut.refusal->caption, cutMessageText(*cut.refusal));

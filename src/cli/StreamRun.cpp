@@ -172,7 +172,9 @@ int runStream(const CliOptions& options, const CliConsole& console)
         console.err << consoleMessage(planned.startWarning->caption, cutMessageText(*planned.startWarning));
     }
     if (!planned.rule && planned.refusal && planned.refusal->caption == cuttext::NO_START) {
-        console.err << clitext::PROGRAM_PREFIX << clitext::NO_START_BEFORE << cuttext::STREAM_NAME << clitext::NO_START_AFTER << "\n" << clitext::USAGE;
+        console.err << clitext::PROGRAM_PREFIX << clitext::NO_START_BEFORE << cuttext::STREAM_NAME
+                    << clitext::NO_START_AFTER << "\n"
+                    << clitext::USAGE;
         return EXIT_USAGE;
     }
     if (!planned.rule) {

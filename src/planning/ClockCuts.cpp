@@ -23,7 +23,10 @@ std::optional<int> twoDigits(const ChunkBody& bext, std::size_t at)
     return (bext[at] - '0') * 10 + (bext[at + 1] - '0');
 }
 
-std::string twoDigitText(int value) { return std::string(1, static_cast<char>('0' + value / 10)) + static_cast<char>('0' + value % 10); }
+std::string twoDigitText(int value)
+{
+    return std::string(1, static_cast<char>('0' + value / 10)) + static_cast<char>('0' + value % 10);
+}
 
 class AlignedCuts : public StreamRule {
 public:
@@ -68,8 +71,8 @@ std::optional<BextStart> startOfBext(const ChunkBody& bext, std::uint32_t rate, 
     const std::optional<int> hour = twoDigits(bext, ORIGINATION_TIME_AT);
     const std::optional<int> minute = twoDigits(bext, ORIGINATION_TIME_AT + 3);
     const std::optional<int> second = twoDigits(bext, ORIGINATION_TIME_AT + 6);
-    if (!century || !years || !month || !day || !hour || !minute || !second || *month < 1 || *month > 12 ||
-        *day < 1 || *day > 31 || *hour > 23 || *minute > 59 || *second > 59) {
+    if (!century || !years || !month || !day || !hour || !minute || !second || *month < 1 || *month > 12 || *day < 1 ||
+        *day > 31 || *hour > 23 || *minute > 59 || *second > 59) {
         return std::nullopt;
     }
     const CivilTime midnight{*century * 100 + *years, *month, *day, 0, 0, 0, 0};
@@ -145,8 +148,7 @@ std::uint64_t nextAlignedCut(const ClockStart& start, const TimeZone& zone, std:
     }
 }
 
-ChildSpans alignedSpans(const ClockStart& start, const TimeZone& zone, std::int64_t period,
-                        std::uint64_t motherFrames)
+ChildSpans alignedSpans(const ClockStart& start, const TimeZone& zone, std::int64_t period, std::uint64_t motherFrames)
 {
     ChildSpans spans;
     for (std::uint64_t at = 0; at < motherFrames;) {

@@ -35,8 +35,7 @@ std::uint64_t nextAlignedCut(const ClockStart& start, const TimeZone& zone, std:
                              std::uint64_t afterFrame);
 
 // The Mother's frames cut at every boundary within them: the first and the last span shorter.
-ChildSpans alignedSpans(const ClockStart& start, const TimeZone& zone, std::int64_t period,
-                        std::uint64_t motherFrames);
+ChildSpans alignedSpans(const ClockStart& start, const TimeZone& zone, std::int64_t period, std::uint64_t motherFrames);
 
 // A stream cut at every boundary as its frames arrive, numbered from 1; above 0, `from` leaves
 // out those numbered below it.

@@ -120,6 +120,7 @@ std::string isoText(const LocalTime& local)
         }
         text += "." + fraction;
     }
-    return text + (local.offset.seconds == 0 && local.offset.abbreviation == "UTC" ? "Z"
-                                                                                     : offsetText(local.offset.seconds, true));
+    return text + (local.offset.seconds == 0 && local.offset.abbreviation == "UTC"
+                       ? "Z"
+                       : offsetText(local.offset.seconds, true));
 }

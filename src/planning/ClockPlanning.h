@@ -13,7 +13,7 @@
 #include "wav/WavMetadata.h"
 
 struct PlannedClock {
-    std::optional<ChildClock> clock;   // none when the request counts on no clock, or has no start it does not need
+    std::optional<ChildClock> clock;  // none when the request counts on no clock, or has no start it does not need
     std::optional<CutMessage> refusal;
     std::optional<CutMessage> warning;  // the start is the bext's OriginationTime, not its TimeReference
 };

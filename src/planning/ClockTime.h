@@ -41,8 +41,8 @@ int dayOfYear(const CivilTime& civil);
 // fractions of a second, "Z" or "+01:00"/"+0100"/"-05"), or "now".
 struct StartText {
     bool now = false;
-    CivilTime civil;                      // the date and time written
-    std::optional<std::int32_t> offset;   // seconds east of UTC when written; none: in the zone asked
+    CivilTime civil;                     // the date and time written
+    std::optional<std::int32_t> offset;  // seconds east of UTC when written; none: in the zone asked
 };
 
 // None when the text is no such time.

@@ -201,8 +201,8 @@ std::optional<ChildSpans> spansOf(const CutRequest& request, const MotherSource&
 }
 
 // The spans at the clock's boundaries: the length a period that divides a day.
-std::optional<ChildSpans> alignedSpansOf(const CutRequest& request, const ChildClock& clock,
-                                         const MotherSource& mother, PlannedCut& cut)
+std::optional<ChildSpans> alignedSpansOf(const CutRequest& request, const ChildClock& clock, const MotherSource& mother,
+                                         PlannedCut& cut)
 {
     const std::optional<std::int64_t> period = alignPeriodOf(request.every);
     if (!period) {
@@ -227,8 +227,9 @@ PlannedCut planOwnTime(const CutRequest& request, const std::string& path)
         cut.refusal = std::move(clock.refusal);
         return cut;
     }
-    const std::optional<ChildSpans> spans =
-        request.align && clock.clock ? alignedSpansOf(request, *clock.clock, *mother, cut) : spansOf(request, *mother, cut);
+    const std::optional<ChildSpans> spans = request.align && clock.clock
+                                                ? alignedSpansOf(request, *clock.clock, *mother, cut)
+                                                : spansOf(request, *mother, cut);
     if (!spans) {
         return cut;
     }

@@ -111,8 +111,9 @@ std::vector<std::uint8_t> childFileHeader(const SplitPlan& plan, const PlannedCh
             const std::uint64_t firstFrame = (child.firstByte - plan.mother.dataAt) / plan.frameBytes;
             const std::optional<BextTime> at =
                 plan.clock ? std::optional(bextTimeAt(*plan.clock, firstFrame)) : std::nullopt;
-            header = withChunksBeforeData(std::move(header), childMetadataChunks(*plan.carried, firstFrame,
-                                                                                 child.sampleBytes / plan.frameBytes, at));
+            header =
+                withChunksBeforeData(std::move(header), childMetadataChunks(*plan.carried, firstFrame,
+                                                                            child.sampleBytes / plan.frameBytes, at));
         }
         return header;
     }

@@ -39,7 +39,7 @@ ZoneOffset offsetOfRule(const ZoneRule& rule, std::int64_t utcSeconds)
     const std::int64_t begins =
         dayOfChange(year, rule.begins) * SECONDS_PER_DAY + rule.begins.time - rule.standard.seconds;
     const std::int64_t ends = dayOfChange(year, rule.ends) * SECONDS_PER_DAY + rule.ends.time - rule.summer->seconds;
-    const bool summer = begins < ends ? utcSeconds >= begins && utcSeconds < ends  // northern summer
+    const bool summer = begins < ends ? utcSeconds >= begins && utcSeconds < ends   // northern summer
                                       : utcSeconds >= begins || utcSeconds < ends;  // southern summer
     return summer ? *rule.summer : rule.standard;
 }
@@ -242,9 +242,11 @@ std::optional<TimeZone> zoneOfTzif(const std::vector<std::uint8_t>& bytes, std::
             bytes[at + 3] != 'f') {
             return std::nullopt;
         }
-        const auto count = [&](std::size_t i) { return static_cast<std::size_t>(bigEndian(bytes, at + 20 + 4 * i, 4)); };
-        const std::size_t body = count(0) + count(1) + count(2) * (timeBytes + 4) + count(3) * (timeBytes + 1) +
-                                 count(4) * 6 + count(5);
+        const auto count = [&](std::size_t i) {
+            return static_cast<std::size_t>(bigEndian(bytes, at + 20 + 4 * i, 4));
+        };
+        const std::size_t body =
+            count(0) + count(1) + count(2) * (timeBytes + 4) + count(3) * (timeBytes + 1) + count(4) * 6 + count(5);
         return std::pair{at + HEADER, body};
     };
     std::optional<std::pair<std::size_t, std::size_t>> block = counts(0, 4);
@@ -261,7 +263,9 @@ std::optional<TimeZone> zoneOfTzif(const std::vector<std::uint8_t>& bytes, std::
             return std::nullopt;
         }
     }
-    const auto count = [&](std::size_t i) { return static_cast<std::size_t>(bigEndian(bytes, headerAt + 20 + 4 * i, 4)); };
+    const auto count = [&](std::size_t i) {
+        return static_cast<std::size_t>(bigEndian(bytes, headerAt + 20 + 4 * i, 4));
+    };
     const std::size_t times = count(3);
     const std::size_t types = count(4);
     const std::size_t chars = count(5);
@@ -273,7 +277,8 @@ std::optional<TimeZone> zoneOfTzif(const std::vector<std::uint8_t>& bytes, std::
     const std::size_t typesAt = indicesAt + times;
     const std::size_t charsAt = typesAt + types * 6;
     const auto typeOf = [&](std::size_t type) {
-        const auto seconds = static_cast<std::int32_t>(static_cast<std::uint32_t>(bigEndian(bytes, typesAt + type * 6, 4)));
+        const auto seconds =
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(bigEndian(bytes, typesAt + type * 6, 4)));
         std::size_t from = bytes[typesAt + type * 6 + 5];
         std::string abbreviation;
         for (; from < chars && bytes[charsAt + from] != 0; ++from) {
@@ -314,16 +319,17 @@ ZoneChoice zoneOf(const std::string& name)
     if (!name.empty() && (name[0] == '+' || name[0] == '-')) {
         const std::optional<StartText> probe = parseStartText("1970-01-01T00:00:00" + name);
         if (!probe || !probe->offset) {
-            return {std::nullopt, "--tz " + name + ": expected local, UTC, an offset such as +05:30 or a zone name "
-                                                   "such as Europe/Berlin"};
+            return {std::nullopt, "--tz " + name +
+                                      ": expected local, UTC, an offset such as +05:30 or a zone name "
+                                      "such as Europe/Berlin"};
         }
         return {fixedZone(*probe->offset, name), {}};
     }
-    const bool plain = !name.empty() && name.find("..") == std::string::npos && name[0] != '/' &&
-                       std::all_of(name.begin(), name.end(), [](char c) {
-                           return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '/' || c == '_' ||
-                                  c == '-' || c == '+';
-                       });
+    const bool plain =
+        !name.empty() && name.find("..") == std::string::npos && name[0] != '/' &&
+        std::all_of(name.begin(), name.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '/' || c == '_' || c == '-' || c == '+';
+        });
     if (!plain) {
         return {std::nullopt, "--tz " + (name.empty() ? std::string("\"\"") : name) +
                                   ": expected local, UTC, an offset such as +05:30 or a zone name such as "

@@ -28,8 +28,8 @@ struct ZoneRule {
     std::optional<ZoneOffset> summer;
     struct Change {
         int month = 3;
-        int week = 5;     // 1..5, 5 for the last
-        int weekday = 0;  // 0 for Sunday
+        int week = 5;              // 1..5, 5 for the last
+        int weekday = 0;           // 0 for Sunday
         std::int32_t time = 7200;  // seconds after midnight, local time before the change
     };
     Change begins;

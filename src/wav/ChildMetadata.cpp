@@ -117,10 +117,12 @@ ChunkBody ixmlAt(const ChunkBody& motherIxml, const BextTime& at)
     std::string text(motherIxml.begin(), motherIxml.end());
     const std::string low = std::to_string(at.timeReference & 0xFFFFFFFFu);
     const std::string high = std::to_string(at.timeReference >> 32);
-    const std::pair<const char*, const std::string*> fields[] = {
-        {"BWF_ORIGINATION_DATE", &at.date},      {"BWF_ORIGINATION_TIME", &at.time},
-        {"BWF_TIME_REFERENCE_LOW", &low},        {"BWF_TIME_REFERENCE_HIGH", &high},
-        {"TIMESTAMP_SAMPLES_SINCE_MIDNIGHT_LO", &low}, {"TIMESTAMP_SAMPLES_SINCE_MIDNIGHT_HI", &high}};
+    const std::pair<const char*, const std::string*> fields[] = {{"BWF_ORIGINATION_DATE", &at.date},
+                                                                 {"BWF_ORIGINATION_TIME", &at.time},
+                                                                 {"BWF_TIME_REFERENCE_LOW", &low},
+                                                                 {"BWF_TIME_REFERENCE_HIGH", &high},
+                                                                 {"TIMESTAMP_SAMPLES_SINCE_MIDNIGHT_LO", &low},
+                                                                 {"TIMESTAMP_SAMPLES_SINCE_MIDNIGHT_HI", &high}};
     for (const auto& [tag, value] : fields) {
         const std::string open = std::string("<") + tag + ">";
         const std::string close = std::string("</") + tag + ">";
@@ -168,8 +170,7 @@ ChunkBody childMetadataChunks(const WavMetadata& mother, std::uint64_t firstFram
                            : at         ? childBextChunkAt(*mother.bext, *at)
                                         : childBextChunk(*mother.bext, firstFrame);
     const ChunkBody ixml = !mother.ixml ? ChunkBody{} : childIxmlChunk(at ? ixmlAt(*mother.ixml, *at) : *mother.ixml);
-    for (const ChunkBody& part : {bext, ixml,
-                                  childMarkerChunks(mother.markers, firstFrame, frames)}) {
+    for (const ChunkBody& part : {bext, ixml, childMarkerChunks(mother.markers, firstFrame, frames)}) {
         out.insert(out.end(), part.begin(), part.end());
     }
     return out;

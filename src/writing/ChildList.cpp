@@ -126,9 +126,16 @@ std::vector<ListedChild> listedChildren(const SplitPlan& plan, std::size_t count
     std::vector<ListedChild> rows;
     for (std::size_t i = 0; i < count && i < plan.children.size(); ++i) {
         const PlannedChild& child = plan.children[i];
-        rows.push_back({plan.mother.path, childName(plan, child), child.number,
-                        (child.firstByte - plan.mother.dataAt) / frameBytes, child.sampleBytes / frameBytes, rate,
-                        childFileHeaderBytes(plan, child) + child.sampleBytes, child.title, {}, {}});
+        rows.push_back({plan.mother.path,
+                        childName(plan, child),
+                        child.number,
+                        (child.firstByte - plan.mother.dataAt) / frameBytes,
+                        child.sampleBytes / frameBytes,
+                        rate,
+                        childFileHeaderBytes(plan, child) + child.sampleBytes,
+                        child.title,
+                        {},
+                        {}});
         if (plan.clock) {
             const std::uint64_t firstFrame = rows.back().firstFrame;
             const LocalTime local = childStartAt(*plan.clock, firstFrame);

@@ -371,7 +371,7 @@ private:
     StreamChildFiles children_;
     StreamOutcome outcome_;
     std::optional<StreamChild> next_;
-    ClockNames clockNames_;  // the names given so far, when the clock names the Children
+    ClockNames clockNames_;      // the names given so far, when the clock names the Children
     std::list<OpenChild> open_;  // in the order they began; a list, so that each stays where it is
     std::uint64_t written_ = 0;  // frames handed to the Children (or passed over) so far
     bool stopped_ = false;

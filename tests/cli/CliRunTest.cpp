@@ -471,8 +471,8 @@ namespace {
 // 16-bit mono at `rate`, `frames` long, with a bext when one is given.
 Bytes monoMother(std::uint32_t rate, std::uint32_t frames, const Bytes& bext = {})
 {
-    const Bytes fmt = join({ascii("fmt "), le32(16), {0x01, 0x00, 0x01, 0x00}, le32(rate), le32(rate * 2), {0x02, 0x00},
-                            {0x10, 0x00}});
+    const Bytes fmt = join(
+        {ascii("fmt "), le32(16), {0x01, 0x00, 0x01, 0x00}, le32(rate), le32(rate * 2), {0x02, 0x00}, {0x10, 0x00}});
     Bytes samples(std::size_t{frames} * 2);
     for (std::size_t i = 0; i < samples.size(); ++i) {
         samples[i] = static_cast<std::uint8_t>(i * 7 + i / 3);
@@ -499,8 +499,8 @@ TEST_F(CliRun, CutsOnTheWallClockAndNamesEachChildByItsStartFromAFileAndAStream)
 {
     const Bytes take = monoMother(48000, 125 * 48000);
     motherPath = folder.write("take.wav", take);
-    const std::vector<std::string> minute = {"--tz", "UTC", "--every", "1m", "--align", "--time-name",
-                                             "%Y-%m-%d_%H-%M-%S"};
+    const std::vector<std::string> minute = {"--tz",    "UTC",         "--every",          "1m",
+                                             "--align", "--time-name", "%Y-%m-%d_%H-%M-%S"};
     struct Case {
         const char* what;
         std::vector<std::string> more;
@@ -519,13 +519,16 @@ TEST_F(CliRun, CutsOnTheWallClockAndNamesEachChildByItsStartFromAFileAndAStream)
         const StandardInput input = inputOf(take, at);
         CliConsole console{out, err, false, nullptr};
         console.input = c.stream ? &input : nullptr;
-        console.clock = [] { return (daysOfDate(2026, 12, 10) * SECONDS_PER_DAY + 13 * 3600 + 59 * 60 + 30) * NANOS_PER_SECOND; };
+        console.clock = [] {
+            return (daysOfDate(2026, 12, 10) * SECONDS_PER_DAY + 13 * 3600 + 59 * 60 + 30) * NANOS_PER_SECOND;
+        };
         const std::string folderOf = std::filesystem::path(args[args.size() - 2]).parent_path().string() + "/";
         std::filesystem::create_directory(folderOf);
         err.str({});
         ASSERT_EQ(runCli(args, console), EXIT_DONE) << err.str();
-        const std::pair<const char*, std::uint64_t> children[] = {
-            {"2026-12-10_13-59-30.WAV", 1440000}, {"2026-12-10_14-00-00.WAV", 2880000}, {"2026-12-10_14-01-00.WAV", 1680000}};
+        const std::pair<const char*, std::uint64_t> children[] = {{"2026-12-10_13-59-30.WAV", 1440000},
+                                                                  {"2026-12-10_14-00-00.WAV", 2880000},
+                                                                  {"2026-12-10_14-01-00.WAV", 1680000}};
         for (const auto& [name, frames] : children) {
             SCOPED_TRACE(name);
             EXPECT_EQ(std::filesystem::file_size(folderOf + name), 44 + frames * 2);
@@ -535,9 +538,10 @@ TEST_F(CliRun, CutsOnTheWallClockAndNamesEachChildByItsStartFromAFileAndAStream)
 
     // A rule on the clock without a start is a line that lacks --start; 7 minutes do not divide a day.
     EXPECT_EQ(run({"--every", "1m", "--align", motherPath}), EXIT_USAGE);
-    EXPECT_EQ(err.str(), "morlando-split: --start: none given, and " + motherPath +
-                             " has no bext date and time to start from (--align and --time-name count from one)\n"
-                             "usage: morlando-split [OPTIONS] MOTHER.wav...   (morlando-split --help lists the options)\n");
+    EXPECT_EQ(err.str(),
+              "morlando-split: --start: none given, and " + motherPath +
+                  " has no bext date and time to start from (--align and --time-name count from one)\n"
+                  "usage: morlando-split [OPTIONS] MOTHER.wav...   (morlando-split --help lists the options)\n");
     EXPECT_EQ(run({"--every", "7m", "--align", "--start", "2026-12-10T13:59:30Z", motherPath}), EXIT_USAGE);
     EXPECT_EQ(err.str().substr(0, err.str().find('\n')),
               "morlando-split: --every 7m --align: the length must divide 24 hours, such as 1m, 15m or 1h");
@@ -553,7 +557,8 @@ TEST_F(CliRun, DatesTheChildrensBextAtTheirOwnStartAndListsIt)
     std::copy(reference.begin(), reference.end(), bext.begin() + 338);
     motherPath = folder.write("late.wav", monoMother(10, 36000, bext));
     const std::string list = folder.path("late.csv");
-    ASSERT_EQ(run({"-q", "--tz", "UTC", "--every", "1h", "--align", "--list", list, motherPath}), EXIT_DONE) << err.str();
+    ASSERT_EQ(run({"-q", "--tz", "UTC", "--every", "1h", "--align", "--list", list, motherPath}), EXIT_DONE)
+        << err.str();
     struct Expected {
         int number;
         const char* dateTime;
@@ -564,7 +569,8 @@ TEST_F(CliRun, DatesTheChildrensBextAtTheirOwnStartAndListsIt)
         const Bytes child = readWhole(folder.path("late" + std::to_string(e.number) + ".WAV"));
         ASSERT_GE(child.size(), 36u + 8 + 346);
         EXPECT_EQ(std::string(child.begin() + 36 + 8 + 320, child.begin() + 36 + 8 + 338), e.dateTime);
-        EXPECT_EQ(Bytes(child.begin() + 36 + 8 + 338, child.begin() + 36 + 8 + 346), join({le32(e.timeReference), le32(0)}));
+        EXPECT_EQ(Bytes(child.begin() + 36 + 8 + 338, child.begin() + 36 + 8 + 346),
+                  join({le32(e.timeReference), le32(0)}));
     }
     const Bytes csv = readWhole(list);
     const std::string text(csv.begin(), csv.end());

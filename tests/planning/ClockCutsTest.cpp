@@ -86,9 +86,9 @@ TEST(ClockTime, ReadsIsoStartsAndRefusesWhatIsNone)
         EXPECT_EQ(read->offset, c.offset);
     }
     EXPECT_TRUE(parseStartText("now")->now);
-    for (const char* refused : {"", "today", "2026-13-10T00:00:00", "2026-02-29T00:00:00", "2026-12-10T24:00:00",
-                                "2026-12-10T13:59", "2026-12-10T13:59:30.", "2026-12-10T13:59:30+25:00",
-                                "2026-12-10T13:59:30 UTC", "2026/12/10T13:59:30"}) {
+    for (const char* refused :
+         {"", "today", "2026-13-10T00:00:00", "2026-02-29T00:00:00", "2026-12-10T24:00:00", "2026-12-10T13:59",
+          "2026-12-10T13:59:30.", "2026-12-10T13:59:30+25:00", "2026-12-10T13:59:30 UTC", "2026/12/10T13:59:30"}) {
         SCOPED_TRACE(refused);
         EXPECT_FALSE(parseStartText(refused));
     }
@@ -237,10 +237,11 @@ TEST(ClockCuts, ReadsTheStartOfABextAndDatesEachChildAtItsOwn)
     };
     const std::uint64_t half = std::uint64_t{23 * 3600 + 30 * 60} * 48000;
     const Case cases[] = {
-        {"the TimeReference's time", bextAt("2026-12-10", "23:30:01", half + 7), ClockStart{december10, std::int64_t(half + 7), 48000}, ""},
-        {"any separator", bextAt("2026:12:10", "23-30-00", half), ClockStart{december10, std::int64_t(half), 48000}, ""},
-        {"the OriginationTime when the TimeReference is far",
-         bextAt("2026-12-10", "23:30:03", half),
+        {"the TimeReference's time", bextAt("2026-12-10", "23:30:01", half + 7),
+         ClockStart{december10, std::int64_t(half + 7), 48000}, ""},
+        {"any separator", bextAt("2026:12:10", "23-30-00", half), ClockStart{december10, std::int64_t(half), 48000},
+         ""},
+        {"the OriginationTime when the TimeReference is far", bextAt("2026-12-10", "23:30:03", half),
          ClockStart{december10 + (23 * 3600 + 1803) * NANOS_PER_SECOND, 0, 48000},
          "its TimeReference (4060800000 samples) is not within 2 s of its OriginationTime 23:30:03: the start is its "
          "OriginationTime"},

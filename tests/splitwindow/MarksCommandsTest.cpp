@@ -219,7 +219,8 @@ TEST_F(MarksCommands, CutsAtClockTimesFromTheBextStartAndNamesTheChildrenByIt)
     ASSERT_TRUE(dispatchCommand(ctx, IDM_ALLSPLIT));
     EXPECT_EQ(fake.boxes.back().caption, " Verarbeitungsdauer = ");
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(folder.path("x")).parent_path())) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(folder.path("x")).parent_path())) {
         if (entry.path().filename().string().rfind("kid", 0) == 0) {
             names.push_back(entry.path().filename().string());
             EXPECT_EQ(std::filesystem::file_size(entry.path()), 36u + 8 + 602 + 8 + 5000 * 2) << names.back();
