@@ -296,6 +296,12 @@ private:
             setProblem("--every " + everyText_ + " --align: the length must divide 24 hours, such as 1m, 15m or 1h");
         }
         const bool stream = std::find(positionals_.begin(), positionals_.end(), "-") != positionals_.end();
+        if (!cut.timeName.empty() && positionals_.size() > 1) {
+            // Each Mother's names are made unique within its own run only: two Mothers of the
+            // same hours would give the same names.
+            setProblem("--time-name: one MOTHER only, not also " + positionals_[1] +
+                       " (the Children of two could bear the same times)");
+        }
         if (cut.start == "now" && !stream) {
             setProblem("--start now: only for a MOTHER on standard input (-), whose samples arrive now");
         }

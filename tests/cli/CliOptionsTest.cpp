@@ -179,6 +179,8 @@ TEST(CliOptions, NamesWhatIsWrongWithALine)
          "--tz +25:00: expected local, UTC, an offset such as +05:30 or a zone name such as Europe/Berlin"},
         {{"--every", "1m", "--time-name", "%H%k", "a.wav"},
          "--time-name %H%k: %k is none of %Y %m %d %H %M %S %j %z %Z %N %%"},
+        {{"--every", "1h", "--time-name", "%H", "a.wav", "b.wav"},
+         "--time-name: one MOTHER only, not also b.wav (the Children of two could bear the same times)"},
         {{"--every", "10s", "--window-rules", "--tz", "UTC", "a.wav"},
          "--window-rules: the window's rules count no wall clock (--start, --tz, --align, --time-name)"},
     };
