@@ -212,6 +212,12 @@ TEST_F(MarksCommands, CutsAtClockTimesFromTheBextStartAndNamesTheChildrenByIt)
     EXPECT_EQ(fake.boxes[0].caption, "  CHILDREN at the marks  : ");
     EXPECT_EQ(fake.boxes[0].text, "Wert = 2 ");
     EXPECT_EQ(state.clockMinutes, 1u);
+    fake.boxes.clear();
+    fake.drawings.clear();
+    ASSERT_TRUE(dispatchCommand(ctx, IDM_PREVIEW_CUTS));  // 9 frames a column: the cut at 5 000
+    EXPECT_EQ(drawn(fake.drawings), "pen; move 555,0; line 555,541; ");
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text, "Wert = 2 ");
 
     nameChildren("kid");
     state.likeChosen = 1;
