@@ -82,7 +82,8 @@ std::string ClockNames::next(const ChildClock& clock, std::int32_t number, std::
         name += offsetText(local.offset.seconds);
     }
     if (taken_.count(name) != 0) {
-        name += "-" + std::to_string(number);
+        name += '-';
+        name += std::to_string(number);
     }
     taken_.insert(name);
     return name;

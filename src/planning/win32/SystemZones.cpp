@@ -24,8 +24,10 @@ SYSTEMTIME systemTimeOf(std::int64_t seconds)
 
 ZoneChoice systemLocalZone()
 {
-    DYNAMIC_TIME_ZONE_INFORMATION information{};
-    if (GetDynamicTimeZoneInformation(&information) == TIME_ZONE_ID_INVALID) {
+    // The zone's rules as the system keeps them now, for every year (the calls that know a year's
+    // own rules are missing where the program is tested, under Wine).
+    TIME_ZONE_INFORMATION information{};
+    if (GetTimeZoneInformation(&information) == TIME_ZONE_ID_INVALID) {
         return {std::nullopt, "--tz local: the system does not tell its time zone"};
     }
     TimeZone zone;
@@ -33,7 +35,7 @@ ZoneChoice systemLocalZone()
     zone.system = [information](std::int64_t utcSeconds) {
         const SYSTEMTIME utc = systemTimeOf(utcSeconds);
         SYSTEMTIME local{};
-        if (!SystemTimeToTzSpecificLocalTimeEx(&information, &utc, &local)) {
+        if (!SystemTimeToTzSpecificLocalTime(&information, &utc, &local)) {
             return ZoneOffset{0, "+0000"};
         }
         const CivilTime civil{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond, 0};
