@@ -23,12 +23,15 @@ _morlando_split()
         --digits)
             COMPREPLY=($(compgen -W 'auto' -- "$cur"))
             return ;;
-        --every | --pieces | --from | --block | --jobs | --silence-db | --silence-min | --min-piece)
+        --tz)
+            COMPREPLY=($(compgen -W 'local UTC' -- "$cur"))
+            return ;;
+        --every | --pieces | --from | --block | --jobs | --silence-db | --silence-min | --min-piece | --start | --time-name)
             return ;;
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--every --pieces --like --at-markers --at-labels --at-cue --at-silence
-            --silence-db --silence-min --min-piece --no-metadata --window-rules --default-header --from --name
+            --silence-db --silence-min --min-piece --start --tz --align --time-name --no-metadata --window-rules --default-header --from --name
             --into --jobs --block --dry-run --digits --list --resume --sync --quiet --help --version -q -h -' -- "$cur"))
     else
         COMPREPLY=($(compgen -f -X '!*.[wW][aA][vV]' -- "$cur"))

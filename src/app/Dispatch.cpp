@@ -106,6 +106,7 @@ const std::array COMMANDS = {
     Command{IDM_MARKS_LABELS, cutAtLabels, {Refusal{noMother, text::NO_MOTHER_MARKS}}},
     Command{IDM_MARKS_CUE, cutAtCueSheet, {Refusal{noMother, text::NO_MOTHER_MARKS}}},
     Command{IDM_MARKS_SILENCE, cutAtSilences, {Refusal{noMother, text::NO_MOTHER_MARKS}}},
+    Command{IDM_MARKS_CLOCK, cutAtClockTimes, {Refusal{noMother, text::NO_MOTHER_MARKS}}},
     Command{IDM_EDIT_CUTS, editCutsOnWave, {Refusal{noMother, text::NO_MOTHER_EDIT}}},
     Command{IDM_EDIT_LOAD_LIST, loadCutList, {Refusal{noMother, text::NO_MOTHER_EDIT}}},
     Command{IDM_EDIT_SAVE_LIST, saveCutList, {Refusal{noMother, text::NO_MOTHER_EDIT}}},

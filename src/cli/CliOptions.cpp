@@ -1,11 +1,15 @@
 #include "cli/CliOptions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <utility>
 
 #include "cut/PieceLength.h"
+#include "planning/ClockCuts.h"
+#include "planning/ClockNames.h"
 #include "planning/SplitPlan.h"
+#include "planning/TimeZone.h"
 
 namespace {
 
@@ -91,6 +95,8 @@ private:
             chooseLength(CutRule::Markers, word);
         } else if (word == "--at-silence") {
             chooseLength(CutRule::Silence, word);
+        } else if (word == "--align") {
+            options_.cut.align = true;
         } else if (word == "--no-metadata") {
             options_.cut.metadata = false;
         } else {
@@ -106,7 +112,8 @@ private:
         if (option != "--every" && option != "--pieces" && option != "--like" && option != "--from" &&
             option != "--name" && option != "--block" && option != "--at-labels" && option != "--at-cue" &&
             option != "--silence-db" && option != "--silence-min" && option != "--min-piece" && option != "--into" &&
-            option != "--jobs" && option != "--digits" && option != "--list") {
+            option != "--jobs" && option != "--digits" && option != "--list" && option != "--start" &&
+            option != "--tz" && option != "--time-name") {
             setProblem("unknown option " + option);
             return;
         }
@@ -171,6 +178,22 @@ private:
         } else if (option == "--list") {
             options_.listPath = value;
             refuseUnless(!value.empty(), option, value, "the file of the list, such as children.csv or children.json");
+        } else if (option == "--start") {
+            options_.cut.start = value;
+            refuseUnless(parseStartText(value).has_value(), option, value,
+                         "now or an ISO 8601 time such as 2026-12-10T13:59:30, 2026-12-10T13:59:30.25Z or "
+                         "2026-12-10T13:59:30+01:00");
+        } else if (option == "--tz") {
+            options_.cut.zone = value;
+            const ZoneChoice zone = zoneOf(value);
+            if (!zone.zone) {
+                setProblem(zone.problem);
+            }
+        } else if (option == "--time-name") {
+            options_.cut.timeName = value;
+            if (const std::optional<std::string> problem = clockPatternProblem(value)) {
+                setProblem(*problem);
+            }
         } else if (option == "--name") {
             options_.name = value;
             refuseUnless(!value.empty(), option, value, "a folder and stem such as out/take");
@@ -240,6 +263,7 @@ private:
         if (!silenceOptions_.empty() && options_.cut.rule != CutRule::Silence) {
             setProblem(silenceOptions_.front() + ": only with --at-silence");
         }
+        checkClock();
         if (options_.into && options_.name) {
             setProblem("--into: not with --name, which names the Children's folder itself");
         }
@@ -256,6 +280,30 @@ private:
         } else {
             options_.motherPath = positionals_.front();
             options_.motherPaths = positionals_;
+        }
+    }
+
+    // The wall clock's options, once the line says which rule cuts and what the Mother is.
+    void checkClock()
+    {
+        const CutRequest& cut = options_.cut;
+        if (cut.windowRules && onTheClock(cut)) {
+            setProblem("--window-rules: the window's rules count no wall clock (--start, --tz, --align, --time-name)");
+        }
+        if (cut.align && cut.rule != CutRule::Time) {
+            setProblem("--align: only with --every");
+        } else if (cut.align && !cut.windowRules && problem_.empty() && !alignPeriodOf(cut.every)) {
+            setProblem("--every " + everyText_ + " --align: the length must divide 24 hours, such as 1m, 15m or 1h");
+        }
+        const bool stream = std::find(positionals_.begin(), positionals_.end(), "-") != positionals_.end();
+        if (!cut.timeName.empty() && positionals_.size() > 1) {
+            // Each Mother's names are made unique within its own run only: two Mothers of the
+            // same hours would give the same names.
+            setProblem("--time-name: one MOTHER only, not also " + positionals_[1] +
+                       " (the Children of two could bear the same times)");
+        }
+        if (cut.start == "now" && !stream) {
+            setProblem("--start now: only for a MOTHER on standard input (-), whose samples arrive now");
         }
     }
 

@@ -84,8 +84,9 @@ int split(const SplitPlan& plan, const CliOptions& options, const CliConsole& co
     return EXIT_DONE;
 }
 
-// The plan of the options' request, after what the planning warns of; none after telling why not.
-std::optional<SplitPlan> planOf(const CliOptions& options, const CliConsole& console)
+// The plan of the options' request, after what the planning warns of; none after telling why not,
+// with the status it ends with.
+std::optional<SplitPlan> planOf(const CliOptions& options, const CliConsole& console, int& status)
 {
     CutRequest request = options.cut;
     request.stem = stemOf(options.name.value_or(options.motherPath));
@@ -93,7 +94,17 @@ std::optional<SplitPlan> planOf(const CliOptions& options, const CliConsole& con
     if (cut.unfinished) {
         console.err << consoleMessage(cut.unfinished->caption, cutMessageText(*cut.unfinished));
     }
-    if (cut.refusal) {
+    if (cut.startWarning) {
+        console.err << consoleMessage(cut.startWarning->caption, cutMessageText(*cut.startWarning));
+    }
+    status = EXIT_REFUSED;
+    if (cut.refusal && cut.refusal->caption == cuttext::NO_START) {
+        // A line that lacks an option, though only the Mother could tell.
+        console.err << clitext::PROGRAM_PREFIX << clitext::NO_START_BEFORE << cut.refusal->file
+                    << clitext::NO_START_AFTER << "\n"
+                    << clitext::USAGE;
+        status = EXIT_USAGE;
+    } else if (cut.refusal) {
         console.err << consoleMessage(cut.refusal->caption, cutMessageText(*cut.refusal));
     }
     if (cut.plan && cut.noSilence && !options.quiet) {
@@ -104,9 +115,10 @@ std::optional<SplitPlan> planOf(const CliOptions& options, const CliConsole& con
 
 int runParsed(const CliOptions& options, const CliConsole& console)
 {
-    const std::optional<SplitPlan> plan = planOf(options, console);
+    int status = EXIT_REFUSED;
+    const std::optional<SplitPlan> plan = planOf(options, console, status);
     if (!plan) {
-        return EXIT_REFUSED;
+        return status;
     }
     return options.dryRun ? dryRun(*plan, options, console) : split(*plan, options, console);
 }

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "cli/StandardInput.h"
+#include "planning/ClockTime.h"
 #include "writing/SplitStopRequest.h"
 #include "writing/ChildList.h"
 #include "writing/SplitWriter.h"
@@ -38,6 +40,8 @@ struct CliConsole {
     MotherTally* tally = nullptr;
     bool progress = true;
     const StandardInput* input = nullptr;  // where a Mother given as - is read from; none: nowhere
+    // What time it is, for --start now; none: the system's clock.
+    std::function<Instant()> clock = nullptr;
 };
 
 // args are the words after the program's name; returns the exit status.

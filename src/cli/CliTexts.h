@@ -21,6 +21,10 @@ inline constexpr char NOT_REMOVED[] =
 inline constexpr char LIST_CANNOT_WRITE[] = " LIST file cannot be written ";
 inline constexpr char LIST_STOPPED[] = "stopped from outside: the Children listed are complete";
 inline constexpr char LIST_FAILED[] = "stopped at a failure: the Children listed are complete, those of ";
+// Around the Mother's path (or "standard input"): a rule on the clock without a start.
+inline constexpr char NO_START_BEFORE[] = "--start: none given, and ";
+inline constexpr char NO_START_AFTER[] =
+    " has no bext date and time to start from (--align and --time-name count from one)";
 inline constexpr char LEFTOVER[] = "  leftover of a stopped run: the split removes it";
 
 }  // namespace clitext

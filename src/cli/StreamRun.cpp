@@ -1,6 +1,7 @@
 #include "cli/StreamRun.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 #include "cli/CliTexts.h"
@@ -13,6 +14,12 @@
 #include "planning/StreamPlanning.h"
 
 namespace {
+
+Instant systemNow()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
 
 // The stream read a block at a time until `bytes` came, it ended, or a stop was asked for.
 StreamBytes wholeReadsOf(const StreamSource& source, const SplitStopRequest& stop)
@@ -158,7 +165,18 @@ int runStream(const CliOptions& options, const CliConsole& console)
     }
     CutRequest request = options.cut;
     request.stem = stemOf(*options.name);
-    const PlannedStream planned = planStreamCut(request, head);
+    // Its head read, the stream's samples begin to arrive: that is when "now" is.
+    const Instant now = console.clock ? console.clock() : systemNow();
+    const PlannedStream planned = planStreamCut(request, head, now);
+    if (planned.startWarning) {
+        console.err << consoleMessage(planned.startWarning->caption, cutMessageText(*planned.startWarning));
+    }
+    if (!planned.rule && planned.refusal && planned.refusal->caption == cuttext::NO_START) {
+        console.err << clitext::PROGRAM_PREFIX << clitext::NO_START_BEFORE << cuttext::STREAM_NAME
+                    << clitext::NO_START_AFTER << "\n"
+                    << clitext::USAGE;
+        return EXIT_USAGE;
+    }
     if (!planned.rule) {
         console.err << consoleMessage(planned.refusal->caption, cutMessageText(*planned.refusal));
         return EXIT_REFUSED;

@@ -58,13 +58,16 @@ struct CutRecord {
     std::uint32_t likeFileBytes = 0;
     HeaderBytes headerBuf{};
     // A cut where the recording says (cutMode Marks): the rule, its label list or CUE sheet, and
-    // for silences the level below full scale in dB and the shortest silence in milliseconds.
+    // for silences the level below full scale in dB and the shortest silence in milliseconds;
+    // or where its bext's start says the wall clock shows a multiple of some minutes.
     CutRule marksRule = CutRule::None;
     std::string marksPath;
     std::uint32_t silenceBelowDb = 0;
     std::uint32_t silenceMs = 0;
     // The cut editor's cuts (marksRule Frames), once it has changed a cut or loaded a list.
     std::vector<FrameCut> frameCuts;
+    // On the clock (marksRule Time): the minutes, dividing a day, at whose multiples it cuts.
+    std::uint32_t clockMinutes = 0;
 
     friend bool operator==(const CutRecord&, const CutRecord&) = default;
 };

@@ -72,4 +72,20 @@ struct CutRequest {
     // Children follow; 0 leaves it as it is, DIGITS_OF_LAST_NUMBER pads to the last number's width.
     std::int32_t digits = 0;
     std::uint32_t blockBytes = 0;  // the copy block; 0 for the default one
+    // On the wall clock, in the Mother's own time: when its first sample was recorded (ISO 8601,
+    // or "now" for a stream; empty: as its bext says), the zone its times are told in (empty:
+    // the system's own), cuts where the time of day is a whole multiple of `every`, and the
+    // Children named by their start through a pattern (empty: by number), as the whole name or
+    // as the title after stem and number.
+    std::string start;
+    std::string zone;
+    bool align = false;
+    std::string timeName;
+    bool timeAsTitle = false;
 };
+
+// Whether the request counts on the wall clock at all.
+inline bool onTheClock(const CutRequest& request)
+{
+    return !request.start.empty() || !request.zone.empty() || request.align || !request.timeName.empty();
+}

@@ -10,6 +10,8 @@
 #include "cut/PieceLength.h"
 #include "cut/TemplateRefusal.h"
 #include "marks/MarksFile.h"
+#include "planning/ClockCuts.h"
+#include "planning/ClockPlanning.h"
 #include "planning/CutSteps.h"
 #include "planning/CutTexts.h"
 #include "planning/MarksSpans.h"
@@ -201,20 +203,43 @@ std::optional<ChildSpans> spansOf(const CutRequest& request, const MotherSource&
     }
 }
 
+// The spans at the clock's boundaries: the length a period that divides a day.
+std::optional<ChildSpans> alignedSpansOf(const CutRequest& request, const ChildClock& clock, const MotherSource& mother,
+                                         PlannedCut& cut)
+{
+    const std::optional<std::int64_t> period = alignPeriodOf(request.every);
+    if (!period) {
+        cut.refusal = cutMessage(cuttext::ALIGN_REFUSED, mother.path);
+        return std::nullopt;
+    }
+    return alignedSpans(clock.start, *clock.zone, *period, mother.sampleBytes / mother.format->blockAlign);
+}
+
 PlannedCut planOwnTime(const CutRequest& request, const std::string& path)
 {
     PlannedCut cut;
     const std::optional<MotherSource> mother = readOwnMother(path, cut);
-    const std::optional<ChildSpans> spans = mother ? spansOf(request, *mother, cut) : std::nullopt;
+    if (!mother) {
+        return cut;
+    }
+    const bool clockAsked = onTheClock(request);
+    WavMetadata read = request.metadata || clockAsked ? readMotherMetadata(path) : WavMetadata{};
+    PlannedClock clock = clockOf(request, path, mother->format->sampleRate, read.bext);
+    cut.startWarning = std::move(clock.warning);
+    if (clock.refusal) {
+        cut.refusal = std::move(clock.refusal);
+        return cut;
+    }
+    const std::optional<ChildSpans> spans = request.align && clock.clock
+                                                ? alignedSpansOf(request, *clock.clock, *mother, cut)
+                                                : spansOf(request, *mother, cut);
     if (!spans) {
         return cut;
     }
     SplitPlan plan = planSpans(*mother, *spans, {request.stem, request.firstNumber, request.from, request.blockBytes});
-    if (request.metadata) {
-        WavMetadata carried = readMotherMetadata(path);
-        if (carried.bext || carried.ixml || !carried.markers.empty()) {
-            plan.carried = std::move(carried);
-        }
+    plan.clock = std::move(clock.clock);
+    if (request.metadata && (read.bext || read.ixml || !read.markers.empty())) {
+        plan.carried = std::move(read);
     }
     cut.plan = std::move(plan);
     return cut;
@@ -306,6 +331,7 @@ PlannedCut planCut(const CutRequest& request, const CutMother& mother)
                          : planOwnTime(request, mother.loaded ? mother.loaded->source.path : mother.path);
     if (cut.plan) {
         cut.plan->digits = digitsOf(request, *cut.plan);
+        nameByClock(*cut.plan);
     }
     return cut;
 }

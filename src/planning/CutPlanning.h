@@ -44,10 +44,11 @@ struct CutMother {
 };
 
 struct PlannedCut {
-    std::optional<SplitPlan> plan;         // none when refused
-    std::optional<CutMessage> refusal;     // why there is no plan
-    std::optional<CutMessage> unfinished;  // the warning that the header's data size is not the file's
-    bool noSilence = false;                // the silences gave no cut: the Mother stays one Child
+    std::optional<SplitPlan> plan;           // none when refused
+    std::optional<CutMessage> refusal;       // why there is no plan
+    std::optional<CutMessage> unfinished;    // the warning that the header's data size is not the file's
+    bool noSilence = false;                  // the silences gave no cut: the Mother stays one Child
+    std::optional<CutMessage> startWarning;  // the start on the clock is the bext's OriginationTime
 };
 
 // The plan of the request for the Mother, or why the Mother, the template, the file of marks or

@@ -31,6 +31,12 @@ inline constexpr char MARKS_FILE_REFUSED[] = "cannot cut where this file says";
 inline constexpr char MOTHER_NOT_READ_WHOLE[] = "MOTHER Wavfile could not be read to its end";
 // A Mother on standard input, where a message names the Mother's file.
 inline constexpr char STREAM_NAME[] = "standard input";
+// The wall clock: no start where a rule needs one (the window's box, blanks as they stand), a zone
+// that cannot be had, and a start taken from the bext's OriginationTime.
+inline constexpr char NO_START[] = " no start time in the MOTHER ";
+inline constexpr char ZONE_REFUSED[] = "the time zone cannot be had";
+inline constexpr char ALIGN_REFUSED[] = "--align: the length must be a time that divides 24 hours";
+inline constexpr char START_FROM_ORIGINATION_TIME[] = "warning: the start is the bext's OriginationTime";
 inline constexpr char NO_SILENCE[] = "no silence found: the MOTHER stays one Child\n";
 
 }  // namespace cuttext

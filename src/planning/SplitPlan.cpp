@@ -79,8 +79,15 @@ private:
 
 }  // namespace
 
+bool namedByClock(const SplitPlan& plan) { return plan.clock && !plan.clock->pattern.empty() && !plan.clock->asTitle; }
+
 std::string childName(const SplitPlan& plan, const PlannedChild& child)
 {
+    if (namedByClock(plan)) {
+        const std::size_t folder = plan.stem.find_last_of("/\\");
+        return (folder == std::string::npos ? std::string() : plan.stem.substr(0, folder + 1)) + child.title + "." +
+               CHILD_EXTENSION;
+    }
     std::string name;
     composeChildName(name, plan.stem, child.number, CHILD_EXTENSION, plan.digits);
     if (!child.title.empty()) {
@@ -102,8 +109,11 @@ std::vector<std::uint8_t> childFileHeader(const SplitPlan& plan, const PlannedCh
         std::vector<std::uint8_t> header = childWavHeader(plan.childFmt, plan.frameBytes, child.sampleBytes);
         if (plan.carried && plan.frameBytes != 0) {
             const std::uint64_t firstFrame = (child.firstByte - plan.mother.dataAt) / plan.frameBytes;
-            header = withChunksBeforeData(
-                std::move(header), childMetadataChunks(*plan.carried, firstFrame, child.sampleBytes / plan.frameBytes));
+            const std::optional<BextTime> at =
+                plan.clock ? std::optional(bextTimeAt(*plan.clock, firstFrame)) : std::nullopt;
+            header =
+                withChunksBeforeData(std::move(header), childMetadataChunks(*plan.carried, firstFrame,
+                                                                            child.sampleBytes / plan.frameBytes, at));
         }
         return header;
     }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/AudioFormat.h"
+#include "planning/ClockNames.h"
 #include "wav/ChildSpan.h"
 #include "wav/MotherFacts.h"
 #include "wav/WavChunks.h"
@@ -63,7 +64,14 @@ struct SplitPlan {
     std::optional<PlannedChild> unwritten;
     std::int32_t nextNumber = 0;   // the number a following split goes on with
     std::uint32_t blockBytes = 0;  // the copy block the progress is counted in
+    // On the wall clock: the Mother's start and zone, by which the carried bext and iXML are
+    // dated at each Child's start, and the list tells it; with a pattern that is not a title,
+    // each Child's title is its whole name, beside the stem's folder.
+    std::optional<ChildClock> clock;
 };
+
+// Whether the Children's titles are their whole names.
+bool namedByClock(const SplitPlan& plan);
 
 // The Child's file name: the stem, the number when above 0, "-" and the title when it has one,
 // and the extension.

@@ -3,6 +3,8 @@
 #include <limits>
 #include <string>
 
+#include "planning/ClockCuts.h"
+#include "planning/ClockPlanning.h"
 #include "planning/CutSteps.h"
 #include "planning/CutTexts.h"
 #include "planning/MarksSpans.h"
@@ -69,9 +71,17 @@ std::optional<MotherSource> streamMotherOf(const StreamHead& head, PlannedCut& c
 }
 
 std::unique_ptr<StreamRule> streamRuleOf(const CutRequest& request, const MotherSource& mother, PlannedStream& planned,
-                                         PlannedCut& cut)
+                                         const std::optional<ChildClock>& clock, PlannedCut& cut)
 {
     const std::uint32_t rate = mother.format->sampleRate;
+    if (request.align && clock) {
+        const std::optional<std::int64_t> period = alignPeriodOf(request.every);
+        if (!period) {
+            cut.refusal = cutMessage(cuttext::ALIGN_REFUSED, cuttext::STREAM_NAME);
+            return nullptr;
+        }
+        return alignedRule(clock->start, clock->zone, *period, request.from);
+    }
     switch (request.rule) {
     case CutRule::Time: {
         const std::optional<std::uint64_t> piece = pieceFramesOf(framesOf(request.every, rate), mother, cut);
@@ -112,13 +122,19 @@ std::unique_ptr<StreamRule> streamRuleOf(const CutRequest& request, const Mother
 
 }  // namespace
 
-PlannedStream planStreamCut(const CutRequest& request, const StreamHead& head)
+PlannedStream planStreamCut(const CutRequest& request, const StreamHead& head, std::optional<Instant> now)
 {
     PlannedStream planned;
     PlannedCut cut;
     planned.mother = streamMotherOf(head, cut);
+    PlannedClock clock;
     if (planned.mother) {
-        planned.rule = streamRuleOf(request, *planned.mother, planned, cut);
+        clock = clockOf(request, cuttext::STREAM_NAME, planned.mother->format->sampleRate, head.metadata.bext, now);
+        planned.startWarning = std::move(clock.warning);
+        cut.refusal = std::move(clock.refusal);
+    }
+    if (planned.mother && !cut.refusal) {
+        planned.rule = streamRuleOf(request, *planned.mother, planned, clock.clock, cut);
     }
     planned.refusal = std::move(cut.refusal);
     if (!planned.rule) {
@@ -126,6 +142,7 @@ PlannedStream planStreamCut(const CutRequest& request, const StreamHead& head)
     }
     SplitPlan plan = planSpans(*planned.mother, {}, {request.stem, 1, request.from, request.blockBytes});
     plan.digits = paddedWidth(request.digits, 0);  // a stream has no last number: the width asked
+    plan.clock = std::move(clock.clock);
     if (request.metadata && (head.metadata.bext || head.metadata.ixml || !head.metadata.markers.empty())) {
         plan.carried = head.metadata;
     }

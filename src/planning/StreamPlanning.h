@@ -9,6 +9,7 @@
 
 #include "core/CutRequest.h"
 #include "marks/StreamSilence.h"
+#include "planning/ClockTime.h"
 #include "planning/CutPlanning.h"
 #include "planning/StreamRule.h"
 #include "wav/WavStream.h"
@@ -21,8 +22,11 @@ struct PlannedStream {
     std::unique_ptr<StreamRule> rule;    // none when refused
     const StreamSilenceCuts* silence = nullptr;  // inside the rule, when it cuts at silences: what it found
     std::optional<CutMessage> refusal;
+    std::optional<CutMessage> startWarning;  // the start on the clock is the bext's OriginationTime
 };
 
 // Children are numbered from 1, those below the request's first piece left out. The request's
-// rule is one a stream can serve (not a count, nor the markers that follow the samples).
-PlannedStream planStreamCut(const CutRequest& request, const StreamHead& head);
+// rule is one a stream can serve (not a count, nor the markers that follow the samples). `now`
+// is when the stream's samples began to arrive, for a start given as "now".
+PlannedStream planStreamCut(const CutRequest& request, const StreamHead& head,
+                            std::optional<Instant> now = std::nullopt);

@@ -17,7 +17,11 @@ struct MarksChoice {
     std::string path;
     std::uint32_t belowDb = 0;
     std::uint32_t shortestMs = 0;
+    std::uint32_t clockMinutes = 0;
 };
+
+constexpr std::uint32_t MINUTES_PER_DAY = 24 * 60;
+constexpr char CLOCK_TITLE[] = "%Y-%m-%d_%H-%M-%S";
 
 CutRequest requestOf(const MarksChoice& marks, const CutRecord& cut, const NamesAndPicks& names)
 {
@@ -31,6 +35,14 @@ CutRequest requestOf(const MarksChoice& marks, const CutRecord& cut, const Names
     request.firstNumber = names.childNumber;
     request.stem = names.childStem;
     request.blockBytes = cut.copyBufferBytes;
+    if (marks.rule == CutRule::Time) {
+        // The bext's start in the system's zone, the names as the command line's --time-name.
+        request.every = TimeLength{false, 0, std::uint64_t{marks.clockMinutes} * 60, 1};
+        request.align = true;
+        request.zone = "local";
+        request.timeName = CLOCK_TITLE;
+        request.timeAsTitle = true;
+    }
     return request;
 }
 
@@ -49,6 +61,7 @@ void takeMarks(CommandContext& ctx, const MarksChoice& marks)
     state.marksPath = marks.path;
     state.silenceBelowDb = marks.belowDb;
     state.silenceMs = marks.shortestMs;
+    state.clockMinutes = marks.clockMinutes;
     showUnsigned(ctx.ui, ctx.mainWindow, text::MARKS_CHILDREN, static_cast<std::uint32_t>(cut.plan->children.size()));
 }
 
@@ -85,8 +98,22 @@ void cutAtSilences(CommandContext& ctx)
     takeMarks(ctx, marks);
 }
 
+void cutAtClockTimes(CommandContext& ctx)
+{
+    MarksChoice marks{CutRule::Time, ctx.state.marksPath};
+    marks.clockMinutes = askNumber(ctx, text::ASK_CLOCK_MINUTES);
+    if (marks.clockMinutes == 0) {
+        return;
+    }
+    if (MINUTES_PER_DAY % marks.clockMinutes != 0) {
+        showUnsigned(ctx.ui, ctx.mainWindow, text::CLOCK_MINUTES_REFUSED, marks.clockMinutes);
+        return;
+    }
+    takeMarks(ctx, marks);
+}
+
 PlannedCut planMarksOfRecord(const MotherRecord& mother, const CutRecord& cut, const NamesAndPicks& names)
 {
-    const MarksChoice marks{cut.marksRule, cut.marksPath, cut.silenceBelowDb, cut.silenceMs};
+    const MarksChoice marks{cut.marksRule, cut.marksPath, cut.silenceBelowDb, cut.silenceMs, cut.clockMinutes};
     return planCut(requestOf(marks, cut, names), {mother.motherPath, std::nullopt});
 }

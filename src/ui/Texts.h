@@ -56,6 +56,9 @@ inline constexpr char PIECE_COUNT[] = " Anzahl Teil-Dateien = ";
 inline constexpr char ASK_SILENCE_DB[] = "silence below -dB *";
 inline constexpr char ASK_SILENCE_MS[] = "silence at least ms *";
 inline constexpr char MARKS_CHILDREN[] = "  CHILDREN at the marks  : ";
+// Cuts on the clock: the question, and the box of minutes that do not divide a day.
+inline constexpr char ASK_CLOCK_MINUTES[] = "CLOCK every minutes *";
+inline constexpr char CLOCK_MINUTES_REFUSED[] = " minutes that do not divide a day  : ";
 
 // Number prompt.
 inline constexpr char PROMPT_CANCEL_CAPTION[] = " nothing selected by ";

@@ -1,7 +1,9 @@
 #include "wav/ChildMetadata.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "wav/WavHeader.h"
 
@@ -96,6 +98,46 @@ ChunkBody childBextChunk(const ChunkBody& motherBext, std::uint64_t firstFrame)
 
 ChunkBody childIxmlChunk(const ChunkBody& motherIxml) { return chunk("iXML", motherIxml); }
 
+ChunkBody childBextChunkAt(const ChunkBody& motherBext, const BextTime& at)
+{
+    constexpr std::size_t DATE_AT = 320;  // 10 bytes, then the time's 8
+    ChunkBody body = motherBext;
+    if (body.size() < BEXT_TIME_REFERENCE_AT + TIME_REFERENCE_BYTES || at.date.size() != 10 || at.time.size() != 8) {
+        return {};
+    }
+    std::copy(at.date.begin(), at.date.end(), body.begin() + DATE_AT);
+    std::copy(at.time.begin(), at.time.end(), body.begin() + DATE_AT + 10);
+    writeLe32(static_cast<std::uint32_t>(at.timeReference & 0xFFFFFFFFu), &body[BEXT_TIME_REFERENCE_AT]);
+    writeLe32(static_cast<std::uint32_t>(at.timeReference >> 32), &body[BEXT_TIME_REFERENCE_AT + 4]);
+    return chunk("bext", body);
+}
+
+ChunkBody ixmlAt(const ChunkBody& motherIxml, const BextTime& at)
+{
+    std::string text(motherIxml.begin(), motherIxml.end());
+    const std::string low = std::to_string(at.timeReference & 0xFFFFFFFFu);
+    const std::string high = std::to_string(at.timeReference >> 32);
+    const std::pair<const char*, const std::string*> fields[] = {{"BWF_ORIGINATION_DATE", &at.date},
+                                                                 {"BWF_ORIGINATION_TIME", &at.time},
+                                                                 {"BWF_TIME_REFERENCE_LOW", &low},
+                                                                 {"BWF_TIME_REFERENCE_HIGH", &high},
+                                                                 {"TIMESTAMP_SAMPLES_SINCE_MIDNIGHT_LO", &low},
+                                                                 {"TIMESTAMP_SAMPLES_SINCE_MIDNIGHT_HI", &high}};
+    for (const auto& [tag, value] : fields) {
+        const std::string open = std::string("<") + tag + ">";
+        const std::string close = std::string("</") + tag + ">";
+        for (std::size_t from = text.find(open); from != std::string::npos; from = text.find(open, from + 1)) {
+            const std::size_t begin = from + open.size();
+            const std::size_t end = text.find(close, begin);
+            if (end == std::string::npos) {
+                break;
+            }
+            text.replace(begin, end - begin, *value);
+        }
+    }
+    return ChunkBody(text.begin(), text.end());
+}
+
 ChunkBody childMarkerChunks(const std::vector<WavMarker>& markers, std::uint64_t firstFrame, std::uint64_t frames)
 {
     std::vector<ChildMarker> inside;
@@ -120,12 +162,15 @@ ChunkBody childMarkerChunks(const std::vector<WavMarker>& markers, std::uint64_t
     return out;
 }
 
-ChunkBody childMetadataChunks(const WavMetadata& mother, std::uint64_t firstFrame, std::uint64_t frames)
+ChunkBody childMetadataChunks(const WavMetadata& mother, std::uint64_t firstFrame, std::uint64_t frames,
+                              const std::optional<BextTime>& at)
 {
     ChunkBody out;
-    for (const ChunkBody& part : {mother.bext ? childBextChunk(*mother.bext, firstFrame) : ChunkBody{},
-                                  mother.ixml ? childIxmlChunk(*mother.ixml) : ChunkBody{},
-                                  childMarkerChunks(mother.markers, firstFrame, frames)}) {
+    const ChunkBody bext = !mother.bext ? ChunkBody{}
+                           : at         ? childBextChunkAt(*mother.bext, *at)
+                                        : childBextChunk(*mother.bext, firstFrame);
+    const ChunkBody ixml = !mother.ixml ? ChunkBody{} : childIxmlChunk(at ? ixmlAt(*mother.ixml, *at) : *mother.ixml);
+    for (const ChunkBody& part : {bext, ixml, childMarkerChunks(mother.markers, firstFrame, frames)}) {
         out.insert(out.end(), part.begin(), part.end());
     }
     return out;

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "wav/WavMetadata.h"
@@ -23,6 +24,24 @@ std::optional<std::uint64_t> bextTimeReference(const ChunkBody& bext);
 // cannot hold a TimeReference or is too large for a chunk.
 ChunkBody childBextChunk(const ChunkBody& motherBext, std::uint64_t firstFrame);
 
+// A Child's own start, as the bext and iXML tell it: its date ("YYYY-MM-DD") and time
+// ("HH:MM:SS") on the wall clock, and the samples from that day's midnight to it.
+struct BextTime {
+    std::string date;
+    std::string time;
+    std::uint64_t timeReference = 0;
+
+    friend bool operator==(const BextTime&, const BextTime&) = default;
+};
+
+// The Child's bext chunk dated at its own start: the Mother's body with its OriginationDate,
+// OriginationTime and TimeReference those of `at`. Empty when the body cannot hold them.
+ChunkBody childBextChunkAt(const ChunkBody& motherBext, const BextTime& at);
+
+// The Mother's iXML with its timestamp fields, those it has (BWF_ORIGINATION_DATE and _TIME,
+// BWF_TIME_REFERENCE_LOW and _HIGH, TIMESTAMP_SAMPLES_SINCE_MIDNIGHT_LO and _HI), saying `at`.
+ChunkBody ixmlAt(const ChunkBody& motherIxml, const BextTime& at);
+
 // The Child's iXML chunk: the Mother's body unchanged. Empty when it is too large for a chunk.
 ChunkBody childIxmlChunk(const ChunkBody& motherIxml);
 
@@ -32,8 +51,10 @@ ChunkBody childIxmlChunk(const ChunkBody& motherIxml);
 // A marker further than a cue point's 32-bit offset can reach from the Child's start is left out.
 ChunkBody childMarkerChunks(const std::vector<WavMarker>& markers, std::uint64_t firstFrame, std::uint64_t frames);
 
-// All three, in that order: what a Child of these frames carries of the Mother's metadata.
-ChunkBody childMetadataChunks(const WavMetadata& mother, std::uint64_t firstFrame, std::uint64_t frames);
+// All three, in that order: what a Child of these frames carries of the Mother's metadata; with
+// `at`, its bext and iXML dated at the Child's own start.
+ChunkBody childMetadataChunks(const WavMetadata& mother, std::uint64_t firstFrame, std::uint64_t frames,
+                              const std::optional<BextTime>& at = std::nullopt);
 
 // A Child's header (RIFF or RF64, ending with its data chunk's 8-byte header) with these chunks
 // standing before its data chunk; its RIFF size, or an RF64 file's ds64 RIFF size, counts them.

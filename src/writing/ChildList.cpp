@@ -64,18 +64,21 @@ std::string csvField(const std::string& text)
 
 std::string csvText(const std::vector<ListedChild>& rows, bool severalMothers, const ListEnd& end)
 {
+    const bool onClock = !rows.empty() && !rows.front().startUtc.empty();
     std::string text = severalMothers ? "mother," : "";
-    text += "file,number,first_frame,frames,start_seconds,duration_seconds,bytes,title\r\n";
+    text += "file,number,first_frame,frames,start_seconds,duration_seconds,bytes,title";
+    text += onClock ? ",start_utc,start_local\r\n" : "\r\n";
     for (const ListedChild& row : rows) {
         if (severalMothers) {
             text += csvField(row.mother) + ",";
         }
         text += csvField(row.file) + "," + std::to_string(row.number) + "," + std::to_string(row.firstFrame) + "," +
                 std::to_string(row.frames) + "," + seconds(row.firstFrame, row.rate) + "," +
-                seconds(row.frames, row.rate) + "," + std::to_string(row.bytes) + "," + csvField(row.title) + "\r\n";
+                seconds(row.frames, row.rate) + "," + std::to_string(row.bytes) + "," + csvField(row.title) +
+                (onClock ? "," + row.startUtc + "," + row.startLocal : "") + "\r\n";
     }
     if (end) {
-        text += std::string(severalMothers ? 8 : 7, ',') + csvField(*end) + "\r\n";
+        text += std::string(severalMothers ? 8 : 7, ',') + csvField(*end) + (onClock ? ",," : "") + "\r\n";
     }
     return text;
 }
@@ -97,6 +100,10 @@ std::string jsonText(const std::vector<ListedChild>& rows, bool severalMothers, 
         object["duration_seconds"] = std::stod(seconds(row.frames, row.rate));
         object["bytes"] = row.bytes;
         object["title"] = row.title;
+        if (!row.startUtc.empty()) {
+            object["start_utc"] = row.startUtc;
+            object["start_local"] = row.startLocal;
+        }
         list.push_back(std::move(object));
     }
     if (end) {
@@ -119,9 +126,23 @@ std::vector<ListedChild> listedChildren(const SplitPlan& plan, std::size_t count
     std::vector<ListedChild> rows;
     for (std::size_t i = 0; i < count && i < plan.children.size(); ++i) {
         const PlannedChild& child = plan.children[i];
-        rows.push_back({plan.mother.path, childName(plan, child), child.number,
-                        (child.firstByte - plan.mother.dataAt) / frameBytes, child.sampleBytes / frameBytes, rate,
-                        childFileHeaderBytes(plan, child) + child.sampleBytes, child.title});
+        rows.push_back({plan.mother.path,
+                        childName(plan, child),
+                        child.number,
+                        (child.firstByte - plan.mother.dataAt) / frameBytes,
+                        child.sampleBytes / frameBytes,
+                        rate,
+                        childFileHeaderBytes(plan, child) + child.sampleBytes,
+                        child.title,
+                        {},
+                        {}});
+        if (plan.clock) {
+            const std::uint64_t firstFrame = rows.back().firstFrame;
+            const LocalTime local = childStartAt(*plan.clock, firstFrame);
+            static const TimeZone utc = fixedZone(0, "UTC");
+            rows.back().startUtc = isoText(localTimeAt(utc, instantOfFrame(plan.clock->start, firstFrame)));
+            rows.back().startLocal = isoText(local);
+        }
     }
     return rows;
 }

@@ -19,6 +19,9 @@ struct ListedChild {
     std::uint32_t rate = 0;  // the Mother's frames a second, for the two times
     std::uint64_t bytes = 0;
     std::string title;
+    // When the start on the clock is known: the Child's own start, ISO 8601, in UTC and in the zone.
+    std::string startUtc;
+    std::string startLocal;
 
     friend bool operator==(const ListedChild&, const ListedChild&) = default;
 };
@@ -32,7 +35,7 @@ using ListEnd = std::optional<std::string>;
 
 // The list as it is written: JSON (an array of objects) when the file's name ends in ".json",
 // otherwise CSV with a header row (RFC 4180 quoting, CRLF line ends). With several Mothers each
-// row names its Mother first. A run that stopped ends with one row (CSV: every field empty but
+// row names its Mother first; start_utc and start_local follow when the rows have them. A run that stopped ends with one row (CSV: every field empty but
 // "title") or one object (JSON: its one key "stopped") saying why.
 std::string childListText(const std::string& fileName, const std::vector<ListedChild>& rows, bool severalMothers,
                           const ListEnd& end);

@@ -1,5 +1,9 @@
 #include "writing/SplitFiles.h"
 
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
 #include "core/FileIo.h"
 
 namespace {
@@ -41,6 +45,18 @@ ChildPlacement SplitFiles::place(const std::string& temporary, const std::string
 }
 
 bool SplitFiles::makeFolder(const std::string& path) { return makeRunFolder(path); }
+
+bool SplitFiles::makeFoldersFor(const std::string& path)
+{
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::error_code error;
+    if (folder.empty() || std::filesystem::is_directory(folder, error)) {
+        return true;
+    }
+    std::filesystem::create_directories(folder, error);
+    errno = error.value();
+    return !error;
+}
 
 bool SplitFiles::removeFolder(const std::string& path) { return removeRunFolder(path); }
 

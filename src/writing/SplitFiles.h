@@ -88,6 +88,9 @@ public:
     // Makes the run's folder of temporary files, which must not exist yet (errno tells why not),
     // and removes it once empty.
     virtual bool makeFolder(const std::string& path);
+    // Makes the folders a Child's path leads through, those that are not there yet (a name on
+    // the clock may make folders); false, with errno, when one cannot be made.
+    virtual bool makeFoldersFor(const std::string& path);
     virtual bool removeFolder(const std::string& path);
     virtual bool seek(std::FILE* stream, std::uint64_t offset);
     virtual std::size_t read(std::FILE* stream, void* into, std::size_t bytes);

@@ -122,6 +122,9 @@ private:
             }
             runFolderMade_ = true;
         }
+        if (namedByClock(plan_) && !files_.makeFoldersFor(childName_)) {
+            return stop(SplitStop::ChildCannotCreate, errno);
+        }
         temporaryName_ = temporaryNameOf(runFolder_, childName_);
         const ChildCreation created = files_.createChild(childName_, plan_.mother.path, temporaryName_);
         switch (created.mother) {

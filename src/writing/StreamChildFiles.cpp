@@ -38,6 +38,9 @@ bool StreamChildFiles::create(OpenChild& open)
         runFolderMade_ = true;
     }
     open.name = childName(plan_, open.child);
+    if (namedByClock(plan_) && !files_.makeFoldersFor(open.name)) {
+        return failed(SplitStop::ChildCannotCreate, errno, open);
+    }
     const std::string temporary = temporaryNameOf(runFolder_, open.name);
     errno = 0;
     const ChildCreation created = files_.createChild(open.name, motherStandIn(), temporary);

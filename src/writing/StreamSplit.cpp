@@ -238,6 +238,9 @@ private:
         open.child.number = planned.number;
         open.child.firstByte = plan_.mother.dataAt + planned.firstFrame * frameBytes_;
         open.child.title = planned.title;
+        if (plan_.clock && !plan_.clock->pattern.empty() && (job_.from <= 0 || planned.number >= job_.from)) {
+            open.child.title = clockNames_.next(*plan_.clock, planned.number, planned.firstFrame, plan_.digits);
+        }
         // A length past what 64 bits count in bytes is no end: the Child ends with the stream.
         const std::uint64_t most = std::numeric_limits<std::uint64_t>::max();
         if (planned.frames && *planned.frames <= (most - plan_.mother.dataAt) / frameBytes_ - planned.firstFrame) {
@@ -368,6 +371,7 @@ private:
     StreamChildFiles children_;
     StreamOutcome outcome_;
     std::optional<StreamChild> next_;
+    ClockNames clockNames_;      // the names given so far, when the clock names the Children
     std::list<OpenChild> open_;  // in the order they began; a list, so that each stays where it is
     std::uint64_t written_ = 0;  // frames handed to the Children (or passed over) so far
     bool stopped_ = false;

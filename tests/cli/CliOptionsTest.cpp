@@ -101,6 +101,16 @@ TEST(CliOptions, ReadsEveryOptionInBothSpellings)
     EXPECT_EQ(defaults.options->cut.silenceMin, (TimeLength{false, 0, 1, 1}));
     EXPECT_TRUE(defaults.options->cut.metadata);
 
+    const ParsedOptions clock = parse({"--every", "15m", "--align", "--start=2026-12-10T13:59:30Z", "--tz", "+05:30",
+                                       "--time-name", "%Y/%H%M", "-", "--name", "out/k"});
+    ASSERT_TRUE(clock.options) << clock.problem;
+    EXPECT_TRUE(clock.options->cut.align);
+    EXPECT_EQ(clock.options->cut.start, "2026-12-10T13:59:30Z");
+    EXPECT_EQ(clock.options->cut.zone, "+05:30");
+    EXPECT_EQ(clock.options->cut.timeName, "%Y/%H%M");
+    EXPECT_FALSE(clock.options->cut.timeAsTitle);
+    EXPECT_TRUE(parse({"--at-silence", "--start", "now", "--name", "k", "-"}).options);
+
     const ParsedOptions pieces = parse({"take.wav", "--pieces", "4294967295"});
     ASSERT_TRUE(pieces.options) << pieces.problem;
     EXPECT_EQ(pieces.options->cut.pieces, 4294967295u);
@@ -155,6 +165,24 @@ TEST(CliOptions, NamesWhatIsWrongWithALine)
          "--digits 11: expected auto or the digits of each Child's number, from 1 to 10"},
         {{"--every", "1", "--digits=0", "a.wav"},
          "--digits 0: expected auto or the digits of each Child's number, from 1 to 10"},
+        {{"--every", "7m", "--align", "--start", "2026-12-10T13:59:30Z", "a.wav"},
+         "--every 7m --align: the length must divide 24 hours, such as 1m, 15m or 1h"},
+        {{"--every", "48000f", "--align", "a.wav"},
+         "--every 48000f --align: the length must divide 24 hours, such as 1m, 15m or 1h"},
+        {{"--pieces", "3", "--align", "a.wav"}, "--align: only with --every"},
+        {{"--every", "1m", "--start", "2026-12-10", "a.wav"},
+         "--start 2026-12-10: expected now or an ISO 8601 time such as 2026-12-10T13:59:30, "
+         "2026-12-10T13:59:30.25Z or 2026-12-10T13:59:30+01:00"},
+        {{"--every", "1m", "--start", "now", "a.wav"},
+         "--start now: only for a MOTHER on standard input (-), whose samples arrive now"},
+        {{"--every", "1m", "--tz", "+25:00", "a.wav"},
+         "--tz +25:00: expected local, UTC, an offset such as +05:30 or a zone name such as Europe/Berlin"},
+        {{"--every", "1m", "--time-name", "%H%k", "a.wav"},
+         "--time-name %H%k: %k is none of %Y %m %d %H %M %S %j %z %Z %N %%"},
+        {{"--every", "1h", "--time-name", "%H", "a.wav", "b.wav"},
+         "--time-name: one MOTHER only, not also b.wav (the Children of two could bear the same times)"},
+        {{"--every", "10s", "--window-rules", "--tz", "UTC", "a.wav"},
+         "--window-rules: the window's rules count no wall clock (--start, --tz, --align, --time-name)"},
     };
     for (const auto& [args, problem] : cases) {
         SCOPED_TRACE(args.front());

@@ -28,7 +28,7 @@ struct SameSplit {
     int windowSplit = 0;  // the menu command that opens the split dialog
     // The canonical Mother, the 24-bit 48 kHz one whose header was never finished, or the one
     // with markers.
-    enum { Canonical, Other, Marked } mother = Canonical;
+    enum { Canonical, Other, Marked, Clocked } mother = Canonical;
 };
 
 class CliRun : public SplitFixture {
@@ -91,6 +91,7 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
     }
     const std::string otherPath = folder.write("other.wav", otherFile);
     const std::string markedPath = folder.write("marked.wav", markedMother());
+    const std::string clockedPath = folder.write("clocked.wav", clockedMother());
     const std::string labels = folder.write("marked.txt", ascii(MARKED_LABELS));
     const std::string sheet = folder.write("marked.cue", ascii(MARKED_CUE_SHEET));
 
@@ -109,16 +110,23 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
         {"like a template from piece 20 in blocks of 500",
          {"--like", likePath, "--from", "20", "--block", "500"},
          IDM_ALLSPLIT},
+        {"on the clock every minute, named by it", {"--every", "1m", "--align"}, IDM_ALLSPLIT, SameSplit::Clocked},
     };
     for (const SameSplit& split : splits) {
         SCOPED_TRACE(split.what);
         const std::string name = "w" + std::to_string(&split - splits.data());
-        motherPath = split.mother == SameSplit::Other    ? otherPath
-                     : split.mother == SameSplit::Marked ? markedPath
-                                                         : canonicalPath;
+        motherPath = split.mother == SameSplit::Other     ? otherPath
+                     : split.mother == SameSplit::Marked  ? markedPath
+                     : split.mother == SameSplit::Clocked ? clockedPath
+                                                          : canonicalPath;
         fake.pick(motherPath);
         ASSERT_TRUE(dispatchCommand(ctx, IDM_LOAD));
-        if (split.options[0] == "--every") {
+        if (split.mother == SameSplit::Clocked) {
+            fake.answer(1);
+            dispatchCommand(ctx, IDM_MARKS_CLOCK);
+            state.likeChosen = 1;    // ALLSPLIT's refusals stay: a template was chosen once
+            state.startPattern = 0;  // and the piece before it set its pattern: all from the first
+        } else if (split.options[0] == "--every") {
             fake.answer(std::stoi(split.options[1]));
             dispatchCommand(ctx, IDM_CUT_SECONDS);
         } else if (split.options[0] == "--pieces") {
@@ -149,7 +157,10 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
         ASSERT_EQ(fake.boxes.back().caption, timeCaption);
 
         std::vector<std::string> args = split.options;
-        if (split.mother != SameSplit::Marked) {
+        if (split.mother == SameSplit::Clocked) {
+            // The window's names: the stem, the number and the start, in the system's zone.
+            args.insert(args.end(), {"--tz", "local", "--time-name", "c" + name + "%N-%Y-%m-%d_%H-%M-%S"});
+        } else if (split.mother != SameSplit::Marked) {
             args.push_back("--window-rules");
         }
         args.insert(args.end(), {"--name", folder.path("c" + name), "--quiet", motherPath});
@@ -181,6 +192,11 @@ TEST_F(CliRun, WritesTheWindowsChildrenByteForByte)
                                                               folder.path(stem + std::string("3-b.WAV"))}));
     }
     EXPECT_EQ(childrenOf("w6").size(), 3u);
+    // On the clock: the same two Children of 5 000 frames, named alike after the stem and number.
+    const std::vector<std::string> clocked = childrenOf("w9");
+    ASSERT_EQ(clocked.size(), 2u);
+    EXPECT_EQ(std::filesystem::file_size(clocked[1]), 36u + 8 + 602 + 8 + 10000);
+    EXPECT_EQ(childrenOf("cw9")[1], folder.path("c" + std::filesystem::path(clocked[1]).filename().string()));
     // A fifth of the 3 023 932 bytes offered is 604 784 at the cut arithmetic's frames, 604 782 at
     // the Mother's 6-byte frames; each Child headed 24-bit stereo 48 kHz.
     EXPECT_EQ(childrenOf("cw2").size(), 5u);
@@ -507,4 +523,117 @@ TEST_F(CliRun, AWrongLineGetsTheUsageAndHelpAndVersionAnswer)
     // The version, then how this very build was made (the tests' build: not the one packaged).
     EXPECT_EQ(out.str(), "morlando-split 1.0\n" + buildLine(thisBuild()) + "\n");
     EXPECT_EQ(out.str().rfind("morlando-split 1.0\nbuild: ", 0), 0u) << out.str();
+}
+
+namespace {
+
+// 16-bit mono at `rate`, `frames` long, with a bext when one is given.
+Bytes monoMother(std::uint32_t rate, std::uint32_t frames, const Bytes& bext = {})
+{
+    const Bytes fmt = join(
+        {ascii("fmt "), le32(16), {0x01, 0x00, 0x01, 0x00}, le32(rate), le32(rate * 2), {0x02, 0x00}, {0x10, 0x00}});
+    Bytes samples(std::size_t{frames} * 2);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        samples[i] = static_cast<std::uint8_t>(i * 7 + i / 3);
+    }
+    return join({riffWave(0, 0), fmt, bext.empty() ? Bytes{} : chunkOf("bext", bext), chunkOf("data", samples)});
+}
+
+// The stream of these bytes, 4 099 at most a read, so that frames are cut between reads.
+StandardInput inputOf(const Bytes& bytes, std::size_t& at)
+{
+    StandardInput input;
+    input.read = [&bytes, &at](std::uint8_t* into, std::size_t most) {
+        const std::size_t count = std::min({most, bytes.size() - at, std::size_t{4099}});
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), count, into);
+        at += count;
+        return StreamRead{count, at == bytes.size(), 0};
+    };
+    return input;
+}
+
+}  // namespace
+
+TEST_F(CliRun, CutsOnTheWallClockAndNamesEachChildByItsStartFromAFileAndAStream)
+{
+    const Bytes take = monoMother(48000, 125 * 48000);
+    motherPath = folder.write("take.wav", take);
+    const std::vector<std::string> minute = {"--tz",    "UTC",         "--every",          "1m",
+                                             "--align", "--time-name", "%Y-%m-%d_%H-%M-%S"};
+    struct Case {
+        const char* what;
+        std::vector<std::string> more;
+        bool stream;
+    };
+    const Case cases[] = {
+        {"a file", {"--start", "2026-12-10T13:59:30", "--name", folder.path("file/take"), motherPath}, false},
+        {"a stream", {"--start", "2026-12-10T14:59:30+01:00", "--name", folder.path("stream/take"), "-"}, true},
+        {"a stream from now", {"--start", "now", "--name", folder.path("now/take"), "-"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> args = minute;
+        args.insert(args.end(), c.more.begin(), c.more.end());
+        std::size_t at = 0;
+        const StandardInput input = inputOf(take, at);
+        CliConsole console{out, err, false, nullptr};
+        console.input = c.stream ? &input : nullptr;
+        console.clock = [] {
+            return (daysOfDate(2026, 12, 10) * SECONDS_PER_DAY + 13 * 3600 + 59 * 60 + 30) * NANOS_PER_SECOND;
+        };
+        const std::string folderOf = std::filesystem::path(args[args.size() - 2]).parent_path().string() + "/";
+        std::filesystem::create_directory(folderOf);
+        err.str({});
+        ASSERT_EQ(runCli(args, console), EXIT_DONE) << err.str();
+        const std::pair<const char*, std::uint64_t> children[] = {{"2026-12-10_13-59-30.WAV", 1440000},
+                                                                  {"2026-12-10_14-00-00.WAV", 2880000},
+                                                                  {"2026-12-10_14-01-00.WAV", 1680000}};
+        for (const auto& [name, frames] : children) {
+            SCOPED_TRACE(name);
+            EXPECT_EQ(std::filesystem::file_size(folderOf + name), 44 + frames * 2);
+        }
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folderOf), {}), 3);
+    }
+
+    // A rule on the clock without a start is a line that lacks --start; 7 minutes do not divide a day.
+    EXPECT_EQ(run({"--every", "1m", "--align", motherPath}), EXIT_USAGE);
+    EXPECT_EQ(err.str(),
+              "morlando-split: --start: none given, and " + motherPath +
+                  " has no bext date and time to start from (--align and --time-name count from one)\n"
+                  "usage: morlando-split [OPTIONS] MOTHER.wav...   (morlando-split --help lists the options)\n");
+    EXPECT_EQ(run({"--every", "7m", "--align", "--start", "2026-12-10T13:59:30Z", motherPath}), EXIT_USAGE);
+    EXPECT_EQ(err.str().substr(0, err.str().find('\n')),
+              "morlando-split: --every 7m --align: the length must divide 24 hours, such as 1m, 15m or 1h");
+}
+
+TEST_F(CliRun, DatesTheChildrensBextAtTheirOwnStartAndListsIt)
+{
+    // A bext from 23:30:00 on 10 December (TimeReference 23.5 h at 10 Hz), an hour long, in UTC.
+    Bytes bext(602, 0);
+    const std::string when = "2026-12-1023:30:00";
+    std::copy(when.begin(), when.end(), bext.begin() + 320);
+    const Bytes reference = le32(846000);
+    std::copy(reference.begin(), reference.end(), bext.begin() + 338);
+    motherPath = folder.write("late.wav", monoMother(10, 36000, bext));
+    const std::string list = folder.path("late.csv");
+    ASSERT_EQ(run({"-q", "--tz", "UTC", "--every", "1h", "--align", "--list", list, motherPath}), EXIT_DONE)
+        << err.str();
+    struct Expected {
+        int number;
+        const char* dateTime;
+        std::uint32_t timeReference;
+    };
+    for (const Expected& e : {Expected{1, "2026-12-1023:30:00", 846000}, Expected{2, "2026-12-1100:00:00", 0}}) {
+        SCOPED_TRACE(e.number);
+        const Bytes child = readWhole(folder.path("late" + std::to_string(e.number) + ".WAV"));
+        ASSERT_GE(child.size(), 36u + 8 + 346);
+        EXPECT_EQ(std::string(child.begin() + 36 + 8 + 320, child.begin() + 36 + 8 + 338), e.dateTime);
+        EXPECT_EQ(Bytes(child.begin() + 36 + 8 + 338, child.begin() + 36 + 8 + 346),
+                  join({le32(e.timeReference), le32(0)}));
+    }
+    const Bytes csv = readWhole(list);
+    const std::string text(csv.begin(), csv.end());
+    EXPECT_NE(text.find("title,start_utc,start_local\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find(",2,18000,18000,1800.000000,1800.000000,"), std::string::npos) << text;
+    EXPECT_NE(text.find(",2026-12-11T00:00:00Z,2026-12-11T00:00:00Z\r\n"), std::string::npos) << text;
 }

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <functional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -167,4 +170,73 @@ TEST_F(MarksCommands, PreviewAndWaveshowDrawTheMarksAllsplitWritesThemAndALength
     fake.drawings.clear();
     ASSERT_TRUE(dispatchCommand(ctx, IDM_PREVIEW_CUTS));
     EXPECT_TRUE(fake.drawings.empty());
+}
+
+TEST_F(MarksCommands, CutsAtClockTimesFromTheBextStartAndNamesTheChildrenByIt)
+{
+    // Refusals first: the marked Mother's bext has no date; 7 minutes do not divide a day.
+    struct Case {
+        const char* what;
+        std::uint32_t minutes;
+        std::string caption;
+        std::string text;
+    };
+    const Case refused[] = {
+        {"no start", 1, " no start time in the MOTHER ", motherPath},
+        {"7 minutes", 7, " minutes that do not divide a day  : ", "Wert = 7 "},
+        {"cancelled", 0, "", ""},
+    };
+    for (const Case& c : refused) {
+        SCOPED_TRACE(c.what);
+        cutIntoPiecesOf(1000);
+        const CutRecord before = state;
+        fake.boxes.clear();
+        fake.answer(c.minutes);
+        ASSERT_TRUE(dispatchCommand(ctx, IDM_MARKS_CLOCK));
+        EXPECT_EQ(fake.promptQuestions.back(), "CLOCK every minutes *");
+        ASSERT_EQ(fake.boxes.size(), c.caption.empty() ? 0u : 1u);
+        if (!c.caption.empty()) {
+            EXPECT_EQ(fake.boxes[0].caption, c.caption);
+            EXPECT_EQ(fake.boxes[0].text, c.text);
+        }
+        EXPECT_TRUE(static_cast<const CutRecord&>(state) == before);
+    }
+
+    // 10 s at 1 000 Hz from 13:59:55 by its bext: every zone's offset is whole minutes, so the
+    // minute's boundary falls at frame 5 000 in any, and the names say the wall clock there.
+    loadMotherFile(clockedMother(), "clock.wav");
+    fake.boxes.clear();
+    fake.answer(1);
+    ASSERT_TRUE(dispatchCommand(ctx, IDM_MARKS_CLOCK));
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].caption, "  CHILDREN at the marks  : ");
+    EXPECT_EQ(fake.boxes[0].text, "Wert = 2 ");
+    EXPECT_EQ(state.clockMinutes, 1u);
+    fake.boxes.clear();
+    fake.drawings.clear();
+    ASSERT_TRUE(dispatchCommand(ctx, IDM_PREVIEW_CUTS));  // 9 frames a column: the cut at 5 000
+    EXPECT_EQ(drawn(fake.drawings), "pen; move 555,0; line 555,541; ");
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text, "Wert = 2 ");
+
+    nameChildren("kid");
+    state.likeChosen = 1;
+    fake.dialogAnswers.push_back(DialogAnswer::Start);
+    ASSERT_TRUE(dispatchCommand(ctx, IDM_ALLSPLIT));
+    EXPECT_EQ(fake.boxes.back().caption, " Verarbeitungsdauer = ");
+    std::vector<std::string> names;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(folder.path("x")).parent_path())) {
+        if (entry.path().filename().string().rfind("kid", 0) == 0) {
+            names.push_back(entry.path().filename().string());
+            EXPECT_EQ(std::filesystem::file_size(entry.path()), 36u + 8 + 602 + 8 + 5000 * 2) << names.back();
+        }
+    }
+    std::sort(names.begin(), names.end());
+    ASSERT_EQ(names.size(), 2u);
+    const std::regex named("kid[12]-20\\d\\d-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.WAV");
+    EXPECT_TRUE(std::regex_match(names[0], named)) << names[0];
+    EXPECT_TRUE(std::regex_match(names[1], named)) << names[1];
+    EXPECT_EQ(names[0].substr(names[0].size() - 6), "55.WAV");  // 13:59:55 in any zone of whole minutes
+    EXPECT_EQ(names[1].substr(names[1].size() - 6), "00.WAV");
 }

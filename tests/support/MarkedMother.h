@@ -35,6 +35,21 @@ inline Bytes markedMother()
                  chunkOf("cue ", cue), chunkOf("LIST", adtl)});
 }
 
+// The same samples with a bext that says they were recorded from 13:59:55 on 10 December 2026
+// (TimeReference 50 395 000 at 1 000 Hz): in any zone of whole minutes, a minute's boundary falls
+// at frame 5 000.
+inline Bytes clockedMother()
+{
+    Bytes bext(602, 0);
+    const std::string when = "2026-12-1013:59:55";
+    std::copy(when.begin(), when.end(), bext.begin() + 320);
+    const Bytes reference = le32(50395000);
+    std::copy(reference.begin(), reference.end(), bext.begin() + 338);
+    const Bytes fmt =
+        join({ascii("fmt "), le32(16), {0x01, 0x00, 0x01, 0x00}, le32(1000), le32(2000), {0x02, 0x00}, {0x10, 0x00}});
+    return join({riffWave(0, 0), fmt, chunkOf("bext", bext), chunkOf("data", markedMotherSamples())});
+}
+
 // A label list and a CUE sheet of the same two marks.
 inline const std::string MARKED_LABELS = "2\t2\tintro: one\n6,0\t6,0\tb\n";
 inline const std::string MARKED_CUE_SHEET = "TRACK 01 AUDIO\nINDEX 01 00:00:00\nTRACK 02 AUDIO\n"

@@ -101,3 +101,36 @@ TEST(ChildMetadata, MovesTheTimeReferenceKeepsIxmlAndCountsMarkersFromTheChildsS
     ASSERT_TRUE(read.bext.has_value());
     EXPECT_EQ(bextTimeReference(*read.bext), 116u);
 }
+
+TEST(ChildMetadata, DatesTheBextAndTheIxmlTimestampsAtTheChildsOwnStart)
+{
+    const BextTime at{"2026-12-11", "00:00:00", 0x100000002};
+    Bytes mother = samples(602, 0x33);
+    Bytes expected = join({ascii("bext"), {0x5A, 0x02, 0x00, 0x00}, samples(602, 0x33)});
+    const Bytes fields = join({ascii("2026-12-1100:00:00"), {0x02, 0, 0, 0, 0x01, 0, 0, 0}});  // date, time, TR
+    std::copy(fields.begin(), fields.end(), expected.begin() + 8 + 320);
+    EXPECT_EQ(childBextChunkAt(mother, at), expected);
+    EXPECT_EQ(childBextChunkAt(Bytes(345, 0), at), Bytes{});
+
+    struct Case {
+        const char* mother;
+        const char* child;
+    };
+    const Case cases[] = {
+        {"<BWFXML><NOTE>take</NOTE></BWFXML>", "<BWFXML><NOTE>take</NOTE></BWFXML>"},
+        {"<BEXT><BWF_ORIGINATION_DATE>2026-12-10</BWF_ORIGINATION_DATE><BWF_ORIGINATION_TIME>23:30:00"
+         "</BWF_ORIGINATION_TIME><BWF_TIME_REFERENCE_LOW>4</BWF_TIME_REFERENCE_LOW><BWF_TIME_REFERENCE_HIGH>0"
+         "</BWF_TIME_REFERENCE_HIGH></BEXT>",
+         "<BEXT><BWF_ORIGINATION_DATE>2026-12-11</BWF_ORIGINATION_DATE><BWF_ORIGINATION_TIME>00:00:00"
+         "</BWF_ORIGINATION_TIME><BWF_TIME_REFERENCE_LOW>2</BWF_TIME_REFERENCE_LOW><BWF_TIME_REFERENCE_HIGH>1"
+         "</BWF_TIME_REFERENCE_HIGH></BEXT>"},
+        {"<TIMESTAMP_SAMPLES_SINCE_MIDNIGHT_HI>0</TIMESTAMP_SAMPLES_SINCE_MIDNIGHT_HI>"
+         "<TIMESTAMP_SAMPLES_SINCE_MIDNIGHT_LO>9</TIMESTAMP_SAMPLES_SINCE_MIDNIGHT_LO><BWF_ORIGINATION_DATE>",
+         "<TIMESTAMP_SAMPLES_SINCE_MIDNIGHT_HI>1</TIMESTAMP_SAMPLES_SINCE_MIDNIGHT_HI>"
+         "<TIMESTAMP_SAMPLES_SINCE_MIDNIGHT_LO>2</TIMESTAMP_SAMPLES_SINCE_MIDNIGHT_LO><BWF_ORIGINATION_DATE>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mother);
+        EXPECT_EQ(ixmlAt(ascii(c.mother), at), ascii(c.child));
+    }
+}
