@@ -10,6 +10,7 @@
 
 #include "core/FileIo.h"
 #include "core/Handles.h"
+#include "ui/SoundDevice.h"
 
 struct AppState;
 
@@ -84,6 +85,17 @@ public:
 
     virtual void deletePen(PenRef pen) = 0;
     virtual void destroyWindow(WindowRef window) = 0;
+
+    // The sound device, one sound at a time. Opens the device for this format; nothing when it
+    // is open, the system's cause when it refuses (no device, a busy one, a format it cannot play).
+    virtual std::optional<std::string> openSound(const SoundFormat& format) = 0;
+    // Plays what the source gives on the open device, read block by block as it plays, until the
+    // source ends or stopSound.
+    virtual void playSound(std::unique_ptr<SoundSource> source) = 0;
+    // How far the device has come with what it was given to play.
+    virtual SoundProgress soundProgress() = 0;
+    // Stops at once and closes the device; nothing when none is open.
+    virtual void stopSound() = 0;
 };
 
 // What every command works with: the record, the window system and the main window that owns

@@ -60,6 +60,20 @@ public:
     std::vector<WindowRef> destroyedWindows;
     std::vector<RecordedDialog> dialogs;
 
+    // The sound device. Each open takes the next scripted refusal (none: it opens; an empty queue
+    // opens too). A source given to play is read to its end at once, in blocks of
+    // SOUND_BLOCK_BYTES, into soundPlayed; the device's clock is soundClock, in frames, moved by
+    // the test, and it plays until the clock reaches the frames it was given.
+    static constexpr std::size_t SOUND_BLOCK_BYTES = 4096;
+    std::deque<std::optional<std::string>> soundRefusals;
+    std::uint64_t soundClock = 0;
+    std::string soundFailure;
+    std::vector<SoundFormat> soundOpens;
+    std::vector<std::uint8_t> soundPlayed;
+    int soundSources = 0;
+    int soundStops = 0;
+    bool soundOpen = false;
+
     void pick(std::string path) { picks.emplace_back(std::move(path)); }
     void cancelPick() { picks.emplace_back(std::nullopt); }
     void answer(std::uint32_t number) { promptAnswers.emplace_back(number); }
@@ -74,4 +88,8 @@ public:
     std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef window) override;
     void deletePen(PenRef pen) override;
     void destroyWindow(WindowRef window) override;
+    std::optional<std::string> openSound(const SoundFormat& format) override;
+    void playSound(std::unique_ptr<SoundSource> source) override;
+    SoundProgress soundProgress() override;
+    void stopSound() override;
 };

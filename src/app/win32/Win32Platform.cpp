@@ -95,3 +95,11 @@ std::unique_ptr<DrawingSurface> Win32Platform::beginOffscreenDrawing(WindowRef w
 void Win32Platform::deletePen(PenRef pen) { DeleteObject(static_cast<HPEN>(pen)); }
 
 void Win32Platform::destroyWindow(WindowRef window) { DestroyWindow(asWindow(window)); }
+
+std::optional<std::string> Win32Platform::openSound(const SoundFormat& format) { return sound_.open(format); }
+
+void Win32Platform::playSound(std::unique_ptr<SoundSource> source) { sound_.play(std::move(source)); }
+
+SoundProgress Win32Platform::soundProgress() { return sound_.progress(); }
+
+void Win32Platform::stopSound() { sound_.stop(); }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "ui/Platform.h"
+#include "ui/win32/WaveOutput.h"
 
 class Win32Platform : public Platform {
 public:
@@ -19,7 +20,12 @@ public:
     std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef window) override;
     void deletePen(PenRef pen) override;
     void destroyWindow(WindowRef window) override;
+    std::optional<std::string> openSound(const SoundFormat& format) override;
+    void playSound(std::unique_ptr<SoundSource> source) override;
+    SoundProgress soundProgress() override;
+    void stopSound() override;
 
 private:
     HINSTANCE instance_;
+    WaveOutput sound_;
 };
