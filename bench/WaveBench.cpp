@@ -63,6 +63,10 @@ public:
     std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef w) override { return beginDrawing(w); }
     void deletePen(PenRef) override {}
     void destroyWindow(WindowRef) override {}
+    std::optional<std::string> openSound(const SoundFormat&) override { return "no sound in the benchmark"; }
+    void playSound(std::unique_ptr<SoundSource>) override {}
+    SoundProgress soundProgress() override { return {}; }
+    void stopSound() override {}
 };
 
 // A Mother of dataBytes sample bytes: a slow sweep on both channels, written in chunks.
