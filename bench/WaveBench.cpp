@@ -61,6 +61,19 @@ public:
         return std::make_unique<CountingSurface>(counts);
     }
     std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef w) override { return beginDrawing(w); }
+    void openPanel(WindowRef, PanelHandler&) override {}
+    void closePanel(WindowRef) override {}
+    bool panelOpen(WindowRef) override { return false; }
+    void repaintPanel(WindowRef) override {}
+    std::optional<std::string> promptText(WindowRef, std::string_view, std::string_view) override
+    {
+        return std::nullopt;
+    }
+    bool runWithProgress(WindowRef, std::string_view, const std::function<bool(const ProgressTick&)>& work) override
+    {
+        return work([](std::uint32_t) { return true; });
+    }
+    void checkMenuItem(WindowRef, int, bool) override {}
     void deletePen(PenRef) override {}
     void destroyWindow(WindowRef) override {}
     std::optional<std::string> openSound(const SoundFormat&) override { return "no sound in the benchmark"; }

@@ -8,6 +8,7 @@
 #include "cut/PieceLengthCommands.h"
 #include "cut/TemplateHeader.h"
 #include "display/DisplayCommands.h"
+#include "editor/EditorCommands.h"
 #include "settings/HeaderReportCommands.h"
 #include "settings/SettingsCommands.h"
 #include "split/ChildNaming.h"
@@ -105,6 +106,13 @@ const std::array COMMANDS = {
     Command{IDM_MARKS_LABELS, cutAtLabels, {Refusal{noMother, text::NO_MOTHER_MARKS}}},
     Command{IDM_MARKS_CUE, cutAtCueSheet, {Refusal{noMother, text::NO_MOTHER_MARKS}}},
     Command{IDM_MARKS_SILENCE, cutAtSilences, {Refusal{noMother, text::NO_MOTHER_MARKS}}},
+    Command{IDM_EDIT_CUTS, editCutsOnWave, {Refusal{noMother, text::NO_MOTHER_EDIT}}},
+    Command{IDM_EDIT_LOAD_LIST, loadCutList, {Refusal{noMother, text::NO_MOTHER_EDIT}}},
+    Command{IDM_EDIT_SAVE_LIST, saveCutList, {Refusal{noMother, text::NO_MOTHER_EDIT}}},
+    Command{IDM_EDIT_UNDO, undoCut, {Refusal{noMother, text::NO_MOTHER_EDIT}}},
+    Command{IDM_EDIT_REDO, redoCut, {Refusal{noMother, text::NO_MOTHER_EDIT}}},
+    Command{IDM_EDIT_SNAP, snapToZero, {}},
+    Command{IDM_EDIT_ZOOM_WHOLE, zoomWholeWave, {Refusal{noMother, text::NO_MOTHER_EDIT}}},
 };
 
 }  // namespace

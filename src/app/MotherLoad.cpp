@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/AppState.h"
+#include "editor/EditorCommands.h"
 #include "split/MotherRefusal.h"
 #include "split/SplitPlan.h"
 #include "ui/FilePicker.h"
@@ -76,6 +77,8 @@ void showDuration(CommandContext& ctx, std::uint32_t dataSize)
 
 void loadMotherCommand(CommandContext& ctx)
 {
+    // The editor shows the Mother the record had; a new pick takes the window back first.
+    closeCutEditor(ctx);
     closeMotherStream(ctx.state);
     pickFile(ctx.ui, ctx.mainWindow, ctx.state.motherPath, text::EXT_WAV, text::PICK_MOTHER, ctx.state.motherChosen);
     if (ctx.state.motherChosen != 0) {

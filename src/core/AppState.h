@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/AudioFormat.h"
 #include "core/CutRequest.h"
@@ -62,6 +63,8 @@ struct CutRecord {
     std::string marksPath;
     std::uint32_t silenceBelowDb = 0;
     std::uint32_t silenceMs = 0;
+    // The cut editor's cuts (marksRule Frames), once it has changed a cut or loaded a list.
+    std::vector<FrameCut> frameCuts;
 
     friend bool operator==(const CutRecord&, const CutRecord&) = default;
 };

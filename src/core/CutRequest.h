@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/AudioFormat.h"
 
@@ -19,8 +20,16 @@ struct TimeLength {
 
 // How the pieces are chosen: by a length, a count or a template's time; where the recording says
 // (its markers, a label list, a CUE sheet, its silences); or, under the window's rules only, as a
-// piece of bytes the window's commands already set.
-enum class CutRule { None, Time, Count, Like, Markers, Labels, Cue, Silence, Bytes };
+// piece of bytes the window's commands already set; or at frames given one by one (the editor's).
+enum class CutRule { None, Time, Count, Like, Markers, Labels, Cue, Silence, Bytes, Frames };
+
+// A cut given by its frame of the Mother, and the name of the piece that starts there (a cut at
+// frame 0 only names the first piece).
+struct FrameCut {
+    std::uint64_t frame = 0;
+    std::string name;
+    friend bool operator==(const FrameCut&, const FrameCut&) = default;
+};
 
 inline constexpr std::int32_t DIGITS_OF_LAST_NUMBER = -1;
 // Every number of a Child (a 32-bit one) fits in this many digits.
@@ -49,6 +58,7 @@ struct CutRequest {
     double silenceDb = -50.0;               // Silence: the level, in dBFS, below which it is silence
     TimeLength silenceMin{false, 0, 1, 1};  // Silence: the shortest silence that cuts, 1 s unless given
     TimeLength minPiece{true, 0, 0, 1};     // Silence: the shortest piece kept apart, 0 frames unless given
+    std::vector<FrameCut> frameCuts;        // Frames: the cuts, in any order
     // Bytes: the piece as the window's commands left it, how they set it, and the header a
     // template cut carries.
     std::uint32_t pieceBytes = 0;

@@ -17,3 +17,7 @@ inline constexpr PenStyle YELLOW_PEN{255, 255, 0, 1};
 inline constexpr PenStyle THICK_GREY_PEN{161, 161, 161, 10};
 // The split dialogs' own pen: the cut preview's green, as thick as the progress tracks.
 inline constexpr PenStyle THICK_GREEN_PEN{GREEN_PEN.red, GREEN_PEN.green, GREEN_PEN.blue, 10};
+// The cut editor's own pens: its cursor, its selected cut's mark and its ruler.
+inline constexpr PenStyle EDITOR_BLACK_PEN{0, 0, 0, 1};
+inline constexpr PenStyle EDITOR_RED_PEN{255, 0, 0, 3};
+inline constexpr PenStyle EDITOR_GREY_PEN{128, 128, 128, 1};

@@ -193,7 +193,8 @@ std::optional<ChildSpans> spansOf(const CutRequest& request, const MotherSource&
     case CutRule::Markers:
     case CutRule::Labels:
     case CutRule::Cue:
-    case CutRule::Silence: return spansAtMarks(request, mother, cut);
+    case CutRule::Silence:
+    case CutRule::Frames: return spansAtMarks(request, mother, cut);
     default: return ChildSpans{};  // no piece length: a plan without a Child
     }
 }

@@ -24,6 +24,7 @@ CutRequest requestOf(const MarksChoice& marks, const CutRecord& cut, const Names
     CutRequest request;
     request.rule = marks.rule;
     request.marksPath = marks.path;
+    request.frameCuts = cut.frameCuts;
     request.silenceDb = -static_cast<double>(marks.belowDb);
     request.silenceMin = TimeLength{false, 0, marks.shortestMs, MILLISECONDS_PER_SECOND};
     request.from = cut.startPattern;

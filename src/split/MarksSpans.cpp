@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "core/FileIo.h"
 #include "marks/ChildTitle.h"
+#include "marks/CutPoints.h"
 #include "marks/CueSheet.h"
 #include "marks/LabelList.h"
 #include "marks/MarkerCuts.h"
@@ -92,11 +94,28 @@ std::optional<ChildSpans> spansOfRule(const CutRequest& request, const MotherSou
     case CutRule::Labels:
     case CutRule::Cue: return fromFile(request, mother.format->sampleRate, frames, cut);
     case CutRule::Silence: return atSilence(request, mother, frames, cut);
+    case CutRule::Frames: return spansAtFrames(request.frameCuts, frames);
     default: return std::nullopt;
     }
 }
 
 }  // namespace
+
+ChildSpans spansAtFrames(const std::vector<FrameCut>& cuts, std::uint64_t totalFrames)
+{
+    std::vector<CutPoint> points;
+    points.reserve(cuts.size());
+    for (const FrameCut& cut : cuts) {
+        points.push_back({cut.frame, cut.name});
+    }
+    return spansBetweenCuts(std::move(points), totalFrames);
+}
+
+std::optional<ChildSpans> spansOfMarksFile(const CutRequest& request, std::uint32_t rate, std::uint64_t frames,
+                                           PlannedCut& cut)
+{
+    return fromFile(request, rate, frames, cut);
+}
 
 WavMetadata readMotherMetadata(const std::string& path)
 {
@@ -116,8 +135,7 @@ std::optional<ChildSpans> spansAtMarks(const CutRequest& request, const MotherSo
     if (spans) {
         // The zeros a padded number is written with count against the name's length as well.
         std::int32_t number = request.firstNumber;
-        const std::size_t digits =
-            paddedWidth(request.digits, number + static_cast<std::int32_t>(spans->size()) - 1);
+        const std::size_t digits = paddedWidth(request.digits, number + static_cast<std::int32_t>(spans->size()) - 1);
         for (ChildSpan& span : *spans) {
             const std::size_t shown = std::to_string(number).size();
             const std::string padded = request.stem + std::string(digits > shown ? digits - shown : 0, '0');

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/CutRequest.h"
 #include "split/CutPlanning.h"
@@ -18,3 +19,11 @@ WavMetadata readMotherMetadata(const std::string& path);
 // numbered on from the request's first number after its stem); none after setting the refusal in
 // `cut`. When the silences give no cut, `cut` says so too.
 std::optional<ChildSpans> spansAtMarks(const CutRequest& request, const MotherSource& mother, PlannedCut& cut);
+
+// The Children between cuts given one by one, each named by the name its cut gives.
+ChildSpans spansAtFrames(const std::vector<FrameCut>& cuts, std::uint64_t totalFrames);
+
+// The spans a label list or a CUE sheet (the request's rule and file) gives a Mother of so many
+// frames at this rate, their titles as the file writes them; none after setting the refusal.
+std::optional<ChildSpans> spansOfMarksFile(const CutRequest& request, std::uint32_t rate, std::uint64_t frames,
+                                           PlannedCut& cut);

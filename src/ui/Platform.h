@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -59,6 +60,65 @@ public:
     virtual void onStart(WindowRef, PenRef) {}
 };
 
+// A panel: a child window over the whole client area of the main window, which draws itself on
+// every repaint (off screen, then copied) and takes the keys and the mouse while it is open. Its
+// behaviour is a PanelHandler; the window layer only translates messages into these calls.
+enum class PanelKey { Other, Left, Right, Home, End, Tab, Insert, Delete, Escape, F2, Plus, Minus, M, Z, Y };
+
+struct KeyPress {
+    PanelKey key = PanelKey::Other;
+    bool shift = false;
+    bool ctrl = false;
+};
+
+enum class MouseAction { Press, DoubleClick, RightClick, Move, Release, Wheel };
+
+struct MouseEvent {
+    MouseAction action = MouseAction::Move;
+    int x = 0;
+    int y = 0;
+    int wheelSteps = 0;  // notches away from the user (up) are positive
+    bool ctrl = false;
+    bool shift = false;
+};
+
+enum class ScrollMove { LineBack, LineOn, PageBack, PageOn, To };
+
+// The panel's horizontal scroll bar in the bar's own 32-bit positions; a max of 0 hides it.
+struct PanelScroll {
+    std::int32_t max = 0;
+    std::int32_t page = 0;
+    std::int32_t position = 0;
+};
+
+enum class PanelCursor { Arrow, LeftRight };
+
+// The pens a panel draws with besides the record's: a thin black one, a thick red one and a light
+// grey one.
+struct PanelPens {
+    PenRef black = nullptr;
+    PenRef red = nullptr;
+    PenRef grey = nullptr;
+};
+
+class PanelHandler {
+public:
+    virtual ~PanelHandler() = default;
+    // The whole panel, drawn on a cleared (white) copy that reaches the screen in one step.
+    virtual void onPaint(DrawingSurface&, const ClientRect&, const PanelPens&) {}
+    virtual void onResize(const ClientRect&) {}
+    virtual void onKey(const KeyPress&) {}
+    virtual void onMouse(const MouseEvent&) {}
+    virtual void onScroll(ScrollMove, std::int32_t) {}
+    // The mouse left the panel's hold (another window took it): a drag under way ends as if let go.
+    virtual void onCaptureLost() {}
+    virtual PanelCursor cursorAt(int, int) { return PanelCursor::Arrow; }
+    virtual PanelScroll scrollBar() { return {}; }
+};
+
+// Told how far a long work has come, in thousandths; false when the user asked it to stop.
+using ProgressTick = std::function<bool(std::uint32_t permille)>;
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -82,6 +142,24 @@ public:
     // The same drawing into a copy of what the client area shows, which reaches the window in one
     // step when the surface is given back: for drawings of millions of lines.
     virtual std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef window) = 0;
+
+    // Opens the panel over the owner's client area with the keys' focus, closes it (the owner's
+    // client area then shows what it showed before), and has it drawn again.
+    virtual void openPanel(WindowRef owner, PanelHandler& handler) = 0;
+    virtual void closePanel(WindowRef owner) = 0;
+    virtual bool panelOpen(WindowRef owner) = 0;
+    virtual void repaintPanel(WindowRef owner) = 0;
+
+    // Asks for a line of text under the caption, offering `initial`; none when the user cancels.
+    virtual std::optional<std::string> promptText(WindowRef owner, std::string_view caption,
+                                                  std::string_view initial) = 0;
+
+    // Runs the work with a progress bar and CANCEL under the caption; gives what the work gives.
+    virtual bool runWithProgress(WindowRef owner, std::string_view caption,
+                                 const std::function<bool(const ProgressTick&)>& work) = 0;
+
+    // Shows the owner's menu item checked or not.
+    virtual void checkMenuItem(WindowRef owner, int commandId, bool checked) = 0;
 
     virtual void deletePen(PenRef pen) = 0;
     virtual void destroyWindow(WindowRef window) = 0;

@@ -18,6 +18,7 @@ inline constexpr char NO_MOTHER_HALF[] = " no MOTHER wave selected  !";
 inline constexpr char NO_MOTHER_SECONDS[] = " no MOTHER wave selected !";
 inline constexpr char NO_MOTHER_COUNT[] = "  no MOTHER wave selected  !";
 inline constexpr char NO_MOTHER_MARKS[] = " no MOTHER wave selected !";
+inline constexpr char NO_MOTHER_EDIT[] = " no MOTHER wave selected !";
 
 // File picker captions.
 inline constexpr char PICK_MOTHER[] = "MOTHER-Wavfile-select:";
@@ -28,6 +29,19 @@ inline constexpr char EXT_TXT[] = "TXT";
 inline constexpr char PICK_LABELS[] = "LABELS-list-select:";
 inline constexpr char PICK_CUE_SHEET[] = "CUE-sheet-select:";
 inline constexpr char EXT_CUE[] = "CUE";
+inline constexpr char PICK_CUT_LIST[] = "CUT-list-select:";
+inline constexpr char SAVE_CUT_LIST[] = "CUT-list-save:";
+
+// The cut editor: its prompt for a Child's name, the names it refuses, the list it cannot write,
+// the reading of the Mother it opens with, and its line of text.
+inline constexpr char ASK_CHILD_NAME[] = "CHILD name";
+inline constexpr char CHILD_NAME_REFUSED[] = " CHILD name holds characters a file name cannot hold ";
+inline constexpr char REFUSED_CHARACTERS_LABEL[] = "characters refused = ";
+inline constexpr char CUT_LIST_NOT_WRITTEN[] = " CUT list cannot be written ";
+inline constexpr char READING_MOTHER[] = " reading the MOTHER for the EDITOR ";
+inline constexpr char EDITOR_CURSOR[] = "cursor ";
+inline constexpr char EDITOR_SELECTED[] = "   cut ";
+inline constexpr char EDITOR_CHILDREN[] = "   CHILDREN ";
 
 // Mother load.
 inline constexpr char DURATION_MINUTES[] = "duration minutes = ";

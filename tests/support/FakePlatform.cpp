@@ -127,4 +127,37 @@ void FakePlatform::stopSound()
 {
     ++soundStops;
     soundOpen = false;
+
+void FakePlatform::openPanel(WindowRef, PanelHandler& handler) { panel = &handler; }
+
+void FakePlatform::closePanel(WindowRef) { panel = nullptr; }
+
+bool FakePlatform::panelOpen(WindowRef) { return panel != nullptr; }
+
+void FakePlatform::repaintPanel(WindowRef) { ++panelRepaints; }
+
+std::optional<std::string> FakePlatform::promptText(WindowRef, std::string_view caption, std::string_view initial)
+{
+    textPrompts.push_back(std::string(caption) + "|" + std::string(initial));
+    if (textAnswers.empty()) {
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = textAnswers.front();
+    textAnswers.pop_front();
+    return answer;
+}
+
+bool FakePlatform::runWithProgress(WindowRef, std::string_view caption,
+                                   const std::function<bool(const ProgressTick&)>& work)
+{
+    progressCaptions.emplace_back(caption);
+    return work([this](std::uint32_t permille) {
+        progressTicks.push_back(permille);
+        return !cancelProgressAt || permille < *cancelProgressAt;
+    });
+}
+
+void FakePlatform::checkMenuItem(WindowRef, int commandId, bool checked)
+{
+    checkedItems.emplace_back(commandId, checked);
 }

@@ -4,6 +4,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/AppState.h"
@@ -49,6 +50,9 @@ public:
     std::deque<std::optional<std::uint32_t>> promptAnswers;  // none: CANCEL
     std::deque<DialogAnswer> dialogAnswers;
     ClientRect client{0, 0, 1008, 541};
+    std::deque<std::optional<std::string>> textAnswers;  // none: CANCEL; an empty queue cancels
+    // The thousandth at which the user presses CANCEL during a long work; none: never.
+    std::optional<std::uint32_t> cancelProgressAt;
 
     // Records.
     std::vector<FileDialogRequest> fileDialogs;
@@ -59,6 +63,12 @@ public:
     std::vector<PenRef> deletedPens;
     std::vector<WindowRef> destroyedWindows;
     std::vector<RecordedDialog> dialogs;
+    PanelHandler* panel = nullptr;  // the open panel
+    std::vector<std::pair<int, bool>> checkedItems;
+    int panelRepaints = 0;
+    std::vector<std::string> textPrompts;  // caption, "|", the text offered
+    std::vector<std::string> progressCaptions;
+    std::vector<std::uint32_t> progressTicks;
 
     // The sound device. Each open takes the next scripted refusal (none: it opens; an empty queue
     // opens too). A source given to play is read to its end at once, in blocks of
@@ -86,6 +96,14 @@ public:
     ClientRect clientRect(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef window) override;
+    void openPanel(WindowRef owner, PanelHandler& handler) override;
+    void closePanel(WindowRef owner) override;
+    bool panelOpen(WindowRef owner) override;
+    void repaintPanel(WindowRef owner) override;
+    std::optional<std::string> promptText(WindowRef owner, std::string_view caption, std::string_view initial) override;
+    bool runWithProgress(WindowRef owner, std::string_view caption,
+                         const std::function<bool(const ProgressTick&)>& work) override;
+    void checkMenuItem(WindowRef owner, int commandId, bool checked) override;
     void deletePen(PenRef pen) override;
     void destroyWindow(WindowRef window) override;
     std::optional<std::string> openSound(const SoundFormat& format) override;
