@@ -65,6 +65,7 @@ public:
     void closePanel(WindowRef) override {}
     bool panelOpen(WindowRef) override { return false; }
     void repaintPanel(WindowRef) override {}
+    void tickPanel(WindowRef, unsigned) override {}
     std::optional<std::string> promptText(WindowRef, std::string_view, std::string_view) override
     {
         return std::nullopt;

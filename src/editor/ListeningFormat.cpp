@@ -69,9 +69,8 @@ void put16(std::uint8_t* out, std::int16_t value)
 
 }  // namespace
 
-SoundFormat soundFormatOf(const WavLayout& layout)
+SoundFormat soundFormatOf(const WavFormat& format, const std::vector<std::uint8_t>& fmtBody)
 {
-    const WavFormat& format = layout.format;
     SoundFormat sound;
     sound.isFloat = effectiveFormatTag(format) == FLOAT_FORMAT_TAG;
     sound.channels = format.channels;
@@ -79,10 +78,10 @@ SoundFormat soundFormatOf(const WavLayout& layout)
     sound.blockAlign = format.blockAlign;
     sound.bitsPerSample = format.bitsPerSample;
     sound.validBits = format.bitsPerSample;
-    if (format.formatTag == EXTENSIBLE_FORMAT_TAG && layout.fmtBody.size() >= EXTENSIBLE_FMT_BYTES) {
-        const auto valid = static_cast<std::uint16_t>(littleEndian(&layout.fmtBody[VALID_BITS_AT], 2));
+    if (format.formatTag == EXTENSIBLE_FORMAT_TAG && fmtBody.size() >= EXTENSIBLE_FMT_BYTES) {
+        const auto valid = static_cast<std::uint16_t>(littleEndian(&fmtBody[VALID_BITS_AT], 2));
         sound.validBits = valid != 0 ? valid : format.bitsPerSample;
-        sound.channelMask = littleEndian(&layout.fmtBody[CHANNEL_MASK_AT], 4);
+        sound.channelMask = littleEndian(&fmtBody[CHANNEL_MASK_AT], 4);
     }
     return sound;
 }

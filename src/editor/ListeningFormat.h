@@ -4,13 +4,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "ui/SoundDevice.h"
 #include "wav/WavChunks.h"
 
 // The Mother's own format, as its fmt chunk gives it (an extensible one's valid bits and speakers
 // included).
-SoundFormat soundFormatOf(const WavLayout& layout);
+SoundFormat soundFormatOf(const WavFormat& format, const std::vector<std::uint8_t>& fmtBody);
+inline SoundFormat soundFormatOf(const WavLayout& layout) { return soundFormatOf(layout.format, layout.fmtBody); }
 
 // 16-bit stereo at this rate.
 SoundFormat listeningFormat(std::uint32_t sampleRate);

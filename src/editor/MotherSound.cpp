@@ -12,9 +12,9 @@
 
 namespace {
 
-class MotherFrames : public SoundSource {
+class MotherBlocks : public SoundSource {
 public:
-    MotherFrames(const MotherSound& mother, FrameRange range, bool listening)
+    MotherBlocks(const MotherSound& mother, FrameRange range, bool listening)
         : path_(mother.path), format_(mother.format), framesLeft_(range.count), listening_(listening)
     {
         stream_ = openFileForReading(mother.path);
@@ -24,14 +24,14 @@ public:
             fail();
         }
     }
-    ~MotherFrames() override
+    ~MotherBlocks() override
     {
         if (stream_ != nullptr) {
             std::fclose(stream_);
         }
     }
-    MotherFrames(const MotherFrames&) = delete;
-    MotherFrames& operator=(const MotherFrames&) = delete;
+    MotherBlocks(const MotherBlocks&) = delete;
+    MotherBlocks& operator=(const MotherBlocks&) = delete;
 
     std::size_t read(std::uint8_t* into, std::size_t bytes) override
     {
@@ -95,7 +95,7 @@ std::optional<MotherSound> motherSoundOf(const std::string& path)
     return MotherSound{path, facts->dataAt, facts->extent.usedDataSize / format.blockAlign, format};
 }
 
-std::unique_ptr<SoundSource> motherFrames(const MotherSound& mother, FrameRange range, bool listening)
+std::unique_ptr<SoundSource> motherBlocks(const MotherSound& mother, FrameRange range, bool listening)
 {
-    return std::make_unique<MotherFrames>(mother, range, listening);
+    return std::make_unique<MotherBlocks>(mother, range, listening);
 }

@@ -24,4 +24,4 @@ std::optional<MotherSound> motherSoundOf(const std::string& path);
 
 // The frames of the range, read from the Mother in blocks as they are asked for: in its own format,
 // or as 16-bit stereo for listening. A Mother that cannot be opened or read says so by failure().
-std::unique_ptr<SoundSource> motherFrames(const MotherSound& mother, FrameRange range, bool listening);
+std::unique_ptr<SoundSource> motherBlocks(const MotherSound& mother, FrameRange range, bool listening);

@@ -36,7 +36,7 @@ bool Playback::play(const MotherSound& mother, FrameRange range, WindowRef owner
         ui_.messageBox(owner, text::NOTHING_PLAYED, *refusal);
         return false;
     }
-    std::unique_ptr<SoundSource> source = motherFrames(mother, range, listening);
+    std::unique_ptr<SoundSource> source = motherBlocks(mother, range, listening);
     if (const std::string cause = source->failure(); !cause.empty()) {
         ui_.stopSound();
         ui_.messageBox(owner, text::NOTHING_PLAYED, cause);

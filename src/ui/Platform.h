@@ -63,7 +63,10 @@ public:
 // A panel: a child window over the whole client area of the main window, which draws itself on
 // every repaint (off screen, then copied) and takes the keys and the mouse while it is open. Its
 // behaviour is a PanelHandler; the window layer only translates messages into these calls.
-enum class PanelKey { Other, Left, Right, Home, End, Tab, Insert, Delete, Escape, F2, Plus, Minus, M, Z, Y };
+enum class PanelKey {
+    Other, Left, Right, Home, End, Tab, Insert, Delete, Escape, F2, Plus, Minus, M, Z, Y,
+    Space, Comma, Period  // listening
+};
 
 struct KeyPress {
     PanelKey key = PanelKey::Other;
@@ -112,6 +115,8 @@ public:
     virtual void onScroll(ScrollMove, std::int32_t) {}
     // The mouse left the panel's hold (another window took it): a drag under way ends as if let go.
     virtual void onCaptureLost() {}
+    // The panel's clock, while it is asked to tick (tickPanel).
+    virtual void onTick() {}
     virtual PanelCursor cursorAt(int, int) { return PanelCursor::Arrow; }
     virtual PanelScroll scrollBar() { return {}; }
 };
@@ -149,6 +154,8 @@ public:
     virtual void closePanel(WindowRef owner) = 0;
     virtual bool panelOpen(WindowRef owner) = 0;
     virtual void repaintPanel(WindowRef owner) = 0;
+    // Has the open panel's onTick called every everyMs milliseconds from now on; 0 stops it.
+    virtual void tickPanel(WindowRef owner, unsigned everyMs) = 0;
 
     // Asks for a line of text under the caption, offering `initial`; none when the user cancels.
     virtual std::optional<std::string> promptText(WindowRef owner, std::string_view caption,

@@ -127,6 +127,7 @@ void FakePlatform::stopSound()
 {
     ++soundStops;
     soundOpen = false;
+}
 
 void FakePlatform::openPanel(WindowRef, PanelHandler& handler) { panel = &handler; }
 
@@ -161,3 +162,5 @@ void FakePlatform::checkMenuItem(WindowRef, int commandId, bool checked)
 {
     checkedItems.emplace_back(commandId, checked);
 }
+
+void FakePlatform::tickPanel(WindowRef, unsigned everyMs) { panelTickEvery = everyMs; }

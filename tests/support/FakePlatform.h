@@ -66,6 +66,7 @@ public:
     PanelHandler* panel = nullptr;  // the open panel
     std::vector<std::pair<int, bool>> checkedItems;
     int panelRepaints = 0;
+    unsigned panelTickEvery = 0;  // the open panel's clock; 0: stopped
     std::vector<std::string> textPrompts;  // caption, "|", the text offered
     std::vector<std::string> progressCaptions;
     std::vector<std::uint32_t> progressTicks;
@@ -100,6 +101,7 @@ public:
     void closePanel(WindowRef owner) override;
     bool panelOpen(WindowRef owner) override;
     void repaintPanel(WindowRef owner) override;
+    void tickPanel(WindowRef owner, unsigned everyMs) override;
     std::optional<std::string> promptText(WindowRef owner, std::string_view caption, std::string_view initial) override;
     bool runWithProgress(WindowRef owner, std::string_view caption,
                          const std::function<bool(const ProgressTick&)>& work) override;

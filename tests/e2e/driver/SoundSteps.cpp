@@ -34,7 +34,7 @@ void playFrames(Context& c, const Step& step)
     if (const std::optional<std::string> refusal = output.open(mother.format)) {
         throw StepFailure("the sound device refused the format: " + *refusal);
     }
-    output.play(motherFrames(mother, range, false));
+    output.play(motherBlocks(mother, range, false));
     const DWORD limit = GetTickCount() + c.waitMs + static_cast<DWORD>(range.count * 1000 / mother.format.sampleRate);
     SoundProgress progress = output.progress();
     while (progress.playing && static_cast<LONG>(limit - GetTickCount()) > 0) {
