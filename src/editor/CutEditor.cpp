@@ -14,6 +14,22 @@ std::uint64_t pixelFrames(const WaveView& view)
     return view.width == 0 ? 1 : std::max<std::uint64_t>(1, view.span / view.width);
 }
 
+CutChange changeOf(CutChange::Kind kind, std::size_t index)
+{
+    CutChange change;
+    change.kind = kind;
+    change.index = index;
+    return change;
+}
+
+CutChange moveOf(std::size_t index, std::uint64_t from, std::uint64_t to)
+{
+    CutChange change = changeOf(CutChange::Kind::Move, index);
+    change.from = from;
+    change.to = to;
+    return change;
+}
+
 std::uint64_t distance(std::uint64_t a, std::uint64_t b) { return a > b ? a - b : b - a; }
 
 }  // namespace
@@ -125,7 +141,7 @@ void CutEditor::endDrag()
     const std::uint64_t to = cuts_.moveTo(
         drag.index, snapped(dropped, cuts_.clampFor(drag.index, 0), cuts_.clampFor(drag.index, UINT64_MAX)));
     if (to != drag.from) {
-        step({CutChange::Kind::Move, drag.index, {}, drag.from, to, {}, {}, nullptr, nullptr});
+        step(moveOf(drag.index, drag.from, to));
     }
 }
 
@@ -149,7 +165,9 @@ bool CutEditor::addAtCursor()
         return false;
     }
     selected_ = at;
-    step({CutChange::Kind::Add, *at, {frame, {}}, 0, 0, {}, {}, nullptr, nullptr});
+    CutChange change = changeOf(CutChange::Kind::Add, *at);
+    change.cut.frame = frame;
+    step(change);
     return true;
 }
 
@@ -161,7 +179,9 @@ bool CutEditor::deleteSelected()
     const std::size_t index = *selected_;
     const EditorCut gone = cuts_.erase(index);
     selected_.reset();
-    step({CutChange::Kind::Remove, index, gone, 0, 0, {}, {}, nullptr, nullptr});
+    CutChange change = changeOf(CutChange::Kind::Remove, index);
+    change.cut = gone;
+    step(change);
     return true;
 }
 
@@ -181,7 +201,7 @@ bool CutEditor::nudge(int direction, NudgeStep by)
         return false;
     }
     view_ = showing(view_, to);
-    step({CutChange::Kind::Move, index, {}, from, to, {}, {}, nullptr, nullptr});
+    step(moveOf(index, from, to));
     return true;
 }
 
@@ -248,7 +268,9 @@ bool CutEditor::namePiece(std::size_t piece, std::string name)
     if (piece >= cuts_.pieces() || cuts_.pieceName(piece) == name) {
         return false;
     }
-    CutChange change{CutChange::Kind::Name, piece, {}, 0, 0, cuts_.pieceName(piece), std::move(name), nullptr, nullptr};
+    CutChange change = changeOf(CutChange::Kind::Name, piece);
+    change.nameBefore = cuts_.pieceName(piece);
+    change.nameAfter = std::move(name);
     applyChange(cuts_, change);
     step(change);
     return true;
@@ -263,7 +285,10 @@ bool CutEditor::replaceAll(EditorCuts cuts)
     auto after = std::make_shared<const EditorCuts>(std::move(cuts));
     cuts_ = *after;
     selected_.reset();
-    step({CutChange::Kind::Replace, 0, {}, 0, 0, {}, {}, std::move(before), std::move(after)});
+    CutChange change = changeOf(CutChange::Kind::Replace, 0);
+    change.before = std::move(before);
+    change.after = std::move(after);
+    step(change);
     return true;
 }
 

@@ -27,23 +27,36 @@ struct SampleRange {
     friend bool operator==(const SampleRange&, const SampleRange&) = default;
 };
 
+// Blocks of the summary gathered by so many into the blocks of a coarser level, so that a far
+// view reads a few of those rather than a million blocks.
+inline constexpr std::uint64_t SUMMARY_GATHER = 64;
+
 struct WaveSummary {
     SampleLayout layout;
     std::uint32_t lanes = 0;  // 1 or 2
     std::uint64_t totalFrames = 0;
     std::uint64_t blockFrames = 0;
     std::vector<SampleRange> ranges;  // block by block, lane by lane
+    // The coarser levels: each block the lowest and highest of SUMMARY_GATHER of the level below.
+    std::vector<std::vector<SampleRange>> coarser;
 
     std::size_t blocks() const { return lanes == 0 ? 0 : ranges.size() / lanes; }
-    std::uint64_t bytes() const { return ranges.size() * sizeof(SampleRange); }
+    std::uint64_t bytes() const
+    {
+        std::uint64_t all = ranges.size();
+        for (const std::vector<SampleRange>& level : coarser) {
+            all += level.size();
+        }
+        return all * sizeof(SampleRange);
+    }
 };
 
 // The sample's place in the 16-bit range, as the waveform drawings take it: truncated toward
 // zero, full scale for a float beyond it, 0 for not a number; -32768 drawn as -32767.
 std::int16_t drawnSample(const std::uint8_t* sample, SampleKind kind);
 
-// The frames of a block: a power of two, so that the summary holds at most one byte in
-// SUMMARY_SHARE of the Mother's.
+// The frames of a block: a power of two, so that the summary, its coarser levels included, holds
+// at most one byte in SUMMARY_SHARE of the Mother's.
 std::uint64_t summaryBlockFrames(const SampleLayout& layout);
 
 // The summary, read front to back in large steps; none when the progress asks to stop. A short

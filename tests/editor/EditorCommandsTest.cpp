@@ -56,7 +56,7 @@ TEST_F(EditorCommands, OpeningShowsTheSplitsCutsAndClosingChangesNothing)
 {
     const AppState before = state;
     ASSERT_TRUE(dispatchCommand(ctx, IDM_EDIT_CUTS));
-    ASSERT_NE(fake.panel, nullptr);
+    ASSERT_NE(fake.panel, nullptr) << (fake.boxes.empty() ? "" : fake.boxes[0].caption + fake.boxes[0].text);
     EXPECT_EQ(cuts(), (std::vector<std::uint64_t>{441000, 882000, 1323000, 1764000, 2205000}));
     mouse(MouseAction::Press, 600);  // a click moves the cursor and nothing else
     mouse(MouseAction::Release, 600);

@@ -121,4 +121,31 @@ TEST(WaveSummary, APictureComesFromTheSummaryFarOffAndFromTheFramesCloseUp)
     EXPECT_EQ(picture.samples[1][1].value, -211);  // 2011 % 300
 }
 
+TEST(WaveSummary, AFarViewDrawsFromACoarserLevelWithinTheSameShare)
+{
+    // Eight columns of 2^20 frames each, every frame of a column holding its column's number.
+    constexpr std::uint64_t FRAMES = std::uint64_t{1} << 23;
+    const FrameReader columns = [](std::uint64_t first, std::uint8_t* into, std::size_t frames) {
+        for (std::size_t i = 0; i < frames; ++i) {
+            const auto left = static_cast<std::int16_t>((first + i) >> 20);
+            const auto right = static_cast<std::int16_t>(-left);
+            std::memcpy(into + i * 4, &left, 2);
+            std::memcpy(into + i * 4 + 2, &right, 2);
+        }
+        return frames;
+    };
+    const WaveSummary summary = *summarize(columns, STEREO16, FRAMES, [](std::uint64_t) { return true; });
+    ASSERT_EQ(summary.coarser.size(), 2u);
+    EXPECT_EQ(summary.coarser[0].size(), 256u);  // 128 blocks of 65 536 frames, two lanes
+    EXPECT_LE(summary.bytes() * 500, FRAMES * 4);
+    WavePicture picture;
+    drawWave(wholeView(FRAMES, 8), summary, columns, picture);
+    for (int x = 0; x < 8; ++x) {
+        EXPECT_EQ(picture.columns[0][static_cast<std::size_t>(x)].range,
+                  (SampleRange{static_cast<std::int16_t>(x), static_cast<std::int16_t>(x)}));
+        EXPECT_EQ(picture.columns[1][static_cast<std::size_t>(x)].range,
+                  (SampleRange{static_cast<std::int16_t>(-x), static_cast<std::int16_t>(-x)}));
+    }
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include "app/Shell.h"
 #include "app/win32/ShellFiles.h"
 #include "app/win32/SplitStops.h"
+#include "editor/win32/EditorWindow.h"
 #include "res/resource.h"
 #include "ui/win32/GuardedCall.h"
 
@@ -118,6 +119,9 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             case WM_ENDSESSION: return onEndSession(wParam);
             case WM_DESTROY: return onDestroy();
             case WM_PAINT: return onPaint(window);
+            // The cut editor, when open, covers the client area and keeps the keys.
+            case WM_SIZE: fitEditorWindow(window); return DefWindowProcA(window, message, wParam, lParam);
+            case WM_SETFOCUS: focusEditorWindow(); return 0;
             case WM_COMMAND: return onCommand(window, message, wParam, lParam);
             case WM_DROPFILES: return onDropFiles(window, reinterpret_cast<HDROP>(wParam));
             case WM_LOAD_COMMAND_LINE: return onLoadCommandLine(window);

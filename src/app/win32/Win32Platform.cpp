@@ -7,6 +7,9 @@
 
 #include "app/win32/InfoDialog.h"
 #include "cut/win32/NumberPromptDialog.h"
+#include "editor/win32/EditorWindow.h"
+#include "editor/win32/NamePromptDialog.h"
+#include "editor/win32/ProgressWindow.h"
 #include "res/resource.h"
 #include "split/win32/SplitDialog.h"
 #include "ui/win32/DcSurface.h"
@@ -90,6 +93,37 @@ std::unique_ptr<DrawingSurface> Win32Platform::beginDrawing(WindowRef window)
 std::unique_ptr<DrawingSurface> Win32Platform::beginOffscreenDrawing(WindowRef window)
 {
     return std::make_unique<OffscreenSurface>(asWindow(window));
+}
+
+void Win32Platform::openPanel(WindowRef owner, PanelHandler& handler)
+{
+    openEditorWindow(instance_, asWindow(owner), handler);
+}
+
+void Win32Platform::closePanel(WindowRef owner) { closeEditorWindow(asWindow(owner)); }
+
+bool Win32Platform::panelOpen(WindowRef) { return editorWindowOpen(); }
+
+void Win32Platform::repaintPanel(WindowRef) { repaintEditorWindow(); }
+
+void Win32Platform::tickPanel(WindowRef, unsigned everyMs) { tickEditorWindow(everyMs); }
+
+std::optional<std::string> Win32Platform::promptText(WindowRef owner, std::string_view caption,
+                                                     std::string_view initial)
+{
+    return runNamePrompt(instance_, asWindow(owner), caption, initial);
+}
+
+bool Win32Platform::runWithProgress(WindowRef owner, std::string_view caption,
+                                    const std::function<bool(const ProgressTick&)>& work)
+{
+    return runWithProgressWindow(instance_, asWindow(owner), caption, work);
+}
+
+void Win32Platform::checkMenuItem(WindowRef owner, int commandId, bool checked)
+{
+    CheckMenuItem(GetMenu(asWindow(owner)), static_cast<UINT>(commandId),
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void Win32Platform::deletePen(PenRef pen) { DeleteObject(static_cast<HPEN>(pen)); }

@@ -18,6 +18,15 @@ public:
     ClientRect clientRect(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginDrawing(WindowRef window) override;
     std::unique_ptr<DrawingSurface> beginOffscreenDrawing(WindowRef window) override;
+    void openPanel(WindowRef owner, PanelHandler& handler) override;
+    void closePanel(WindowRef owner) override;
+    bool panelOpen(WindowRef owner) override;
+    void repaintPanel(WindowRef owner) override;
+    void tickPanel(WindowRef owner, unsigned everyMs) override;
+    std::optional<std::string> promptText(WindowRef owner, std::string_view caption, std::string_view initial) override;
+    bool runWithProgress(WindowRef owner, std::string_view caption,
+                         const std::function<bool(const ProgressTick&)>& work) override;
+    void checkMenuItem(WindowRef owner, int commandId, bool checked) override;
     void deletePen(PenRef pen) override;
     void destroyWindow(WindowRef window) override;
     std::optional<std::string> openSound(const SoundFormat& format) override;

@@ -16,9 +16,11 @@ struct KeyPress {
 const std::map<std::string, WORD>& namedKeys()
 {
     static const std::map<std::string, WORD> keys = {
-        {"alt", VK_MENU},      {"shift", VK_SHIFT}, {"ctrl", VK_CONTROL},  {"enter", VK_RETURN},
-        {"escape", VK_ESCAPE}, {"tab", VK_TAB},     {"space", VK_SPACE},   {"f1", VK_F1},
-        {"f4", VK_F4},         {"f10", VK_F10},     {"plus", VK_OEM_PLUS},
+        {"alt", VK_MENU},      {"shift", VK_SHIFT},   {"ctrl", VK_CONTROL},  {"enter", VK_RETURN},
+        {"escape", VK_ESCAPE}, {"tab", VK_TAB},       {"space", VK_SPACE},   {"f1", VK_F1},
+        {"f4", VK_F4},         {"f10", VK_F10},       {"plus", VK_OEM_PLUS}, {"f2", VK_F2},
+        {"left", VK_LEFT},     {"right", VK_RIGHT},   {"home", VK_HOME},     {"end", VK_END},
+        {"delete", VK_DELETE}, {"insert", VK_INSERT},
     };
     return keys;
 }
@@ -111,6 +113,18 @@ void clickAt(POINT screenPoint)
     events[1].type = INPUT_MOUSE;
     events[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, events, sizeof(INPUT));
+}
+
+void doubleClickAt(POINT screenPoint)
+{
+    SetCursorPos(screenPoint.x, screenPoint.y);
+    Sleep(50);
+    INPUT events[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        events[i].type = INPUT_MOUSE;
+        events[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    }
+    SendInput(4, events, sizeof(INPUT));
 }
 
 bool bringToFront(HWND window, DWORD waitMs)

@@ -15,5 +15,8 @@ std::string typeCombination(const std::string& combination);
 // Moves the mouse to the screen point and clicks the left button there.
 void clickAt(POINT screenPoint);
 
+// The same, two clicks in a row: a double-click.
+void doubleClickAt(POINT screenPoint);
+
 // Makes window the foreground window and waits until it is; false when it did not become so.
 bool bringToFront(HWND window, DWORD waitMs);

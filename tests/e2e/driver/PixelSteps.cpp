@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "Input.h"
 #include "Screenshot.h"
 
 namespace {
@@ -106,6 +107,34 @@ void screenshotClient(Context& c, const Step& step)
     }
 }
 
+// click x y, double-click x y: the mouse at that point of the main window's client area, its
+// left button pressed through the input queue once or twice, the window in front first.
+void clickClient(Context& c, const Step& step, bool twice)
+{
+    requireStarted(c);
+    const HWND window = c.target.mainWindow();
+    if (!bringToFront(window, 2000)) {
+        throw StepFailure("cannot make the main window the foreground window");
+    }
+    POINT at{static_cast<int>(unsignedArg(step, 0)), static_cast<int>(unsignedArg(step, 1))};
+    ClientToScreen(window, &at);
+    twice ? doubleClickAt(at) : clickAt(at);
+}
+
+void click(Context& c, const Step& step) { clickClient(c, step, false); }
+void doubleClick(Context& c, const Step& step) { clickClient(c, step, true); }
+
+// minimize-restore: the main window minimised and shown again, so that it is painted anew.
+void minimizeRestore(Context& c, const Step&)
+{
+    requireStarted(c);
+    const HWND window = c.target.mainWindow();
+    ShowWindow(window, SW_MINIMIZE);
+    Sleep(300);
+    ShowWindow(window, SW_RESTORE);
+    Sleep(300);
+}
+
 }  // namespace
 
 const std::vector<StepKind>& pixelSteps()
@@ -114,6 +143,9 @@ const std::vector<StepKind>& pixelSteps()
         {"expect-pixels", 3, 30, "expect-pixels <x> <y> <rrggbb> [<x> <y> <rrggbb>]...", expectPixels},
         {"set-client-size", 2, 2, "set-client-size <width> <height>", setClientSize},
         {"screenshot-client", 1, 1, "screenshot-client <file.bmp>", screenshotClient},
+        {"click", 2, 2, "click <x> <y>", click},
+        {"double-click", 2, 2, "double-click <x> <y>", doubleClick},
+        {"minimize-restore", 0, 0, "minimize-restore", minimizeRestore},
     };
     return steps;
 }
