@@ -88,7 +88,8 @@ std::optional<MotherSound> motherSoundOf(const std::string& path)
         return std::nullopt;
     }
     std::fclose(facts->stream);
-    if (findSplitProblem(*facts) != MotherProblem::None || sampleFormatProblem(facts->layout.format) != FormatProblem::None) {
+    if (findSplitProblem(*facts) != MotherProblem::None ||
+        sampleFormatProblem(facts->layout.format) != FormatProblem::None) {
         return std::nullopt;
     }
     const SoundFormat format = soundFormatOf(facts->layout);

@@ -57,8 +57,9 @@ TEST(SoundFormatOf, TheMothersOwnFmtWithItsValidBitsAndSpeakers)
 
     WavLayout extensible;
     extensible.format = {0xFFFE, 6, 48000, 1152000, 24, 32, 1};
-    extensible.fmtBody = {0xFE, 0xFF, 6, 0, 0x80, 0xBB, 0, 0, 0x00, 0x94, 0x11, 0, 24, 0, 32, 0, 22, 0,
-                          24, 0, 0x3F, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0x10, 0, 0x80, 0, 0, 0xAA, 0, 0x38, 0x9B, 0x71};
+    extensible.fmtBody = {0xFE, 0xFF, 6,    0, 0x80, 0xBB, 0,    0,    0x00, 0x94, 0x11, 0,   24, 0,
+                          32,   0,    22,   0, 24,   0,    0x3F, 0,    0,    0,    1,    0,   0,  0,
+                          0,    0,    0x10, 0, 0x80, 0,    0,    0xAA, 0,    0x38, 0x9B, 0x71};
     EXPECT_EQ(soundFormatOf(extensible), (SoundFormat{false, 6, 48000, 24, 32, 24, 0x3F}));
     EXPECT_EQ(listeningFormat(48000), (SoundFormat{false, 2, 48000, 4, 16, 16, 0}));
 }

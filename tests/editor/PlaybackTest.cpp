@@ -159,19 +159,24 @@ TEST_F(PlaybackTest, ADeviceThatGoesIsToldOnceAndTheLineGoes)
 // two channels play as 16-bit at 48 kHz.
 TEST(PlaybackOtherFormat, ARefusedFormatPlaysItsFirstTwoChannelsAs16Bits)
 {
-    const Bytes fmt = {0xFE, 0xFF, 6, 0, 0x80, 0xBB, 0, 0, 0x00, 0x2F, 0x0D, 0, 18, 0, 24, 0, 22, 0, 24, 0,
-                       0x3F, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0x10, 0, 0x80, 0, 0, 0xAA, 0, 0x38, 0x9B, 0x71};
+    const Bytes fmt = {0xFE, 0xFF, 6,    0, 0x80, 0xBB, 0,    0,    0x00, 0x2F, 0x0D, 0,   18, 0,
+                       24,   0,    22,   0, 24,   0,    0x3F, 0,    0,    0,    1,    0,   0,  0,
+                       0,    0,    0x10, 0, 0x80, 0,    0,    0xAA, 0,    0x38, 0x9B, 0x71};
     const std::uint32_t dataBytes = 48000 * 18;
     Bytes file = {'R', 'I', 'F', 'F'};
     const std::uint32_t riff = 4 + 8 + 40 + 8 + dataBytes;
     for (const std::uint32_t v : {riff}) {
-        for (int i = 0; i < 4; ++i) file.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+        for (int i = 0; i < 4; ++i)
+            file.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
     }
-    for (const char c : std::string("WAVEfmt ")) file.push_back(static_cast<std::uint8_t>(c));
+    for (const char c : std::string("WAVEfmt "))
+        file.push_back(static_cast<std::uint8_t>(c));
     file.insert(file.end(), {40, 0, 0, 0});
     file.insert(file.end(), fmt.begin(), fmt.end());
-    for (const char c : std::string("data")) file.push_back(static_cast<std::uint8_t>(c));
-    for (int i = 0; i < 4; ++i) file.push_back(static_cast<std::uint8_t>(dataBytes >> (8 * i)));
+    for (const char c : std::string("data"))
+        file.push_back(static_cast<std::uint8_t>(c));
+    for (int i = 0; i < 4; ++i)
+        file.push_back(static_cast<std::uint8_t>(dataBytes >> (8 * i)));
     for (std::uint32_t frame = 0; frame < 48000; ++frame) {
         for (std::uint32_t channel = 0; channel < 6; ++channel) {
             file.insert(file.end(), {0x99, static_cast<std::uint8_t>(frame), static_cast<std::uint8_t>(channel)});
@@ -204,12 +209,11 @@ TEST(ViewFollowing, TheViewJumpsToTheLineOncePastItsRightEdge)
     const struct {
         std::uint64_t first, frames, line, expected;
     } cases[] = {
-        {0, 1000, 0, 0},          // inside
-        {0, 1000, 999, 0},        // on the last frame shown
-        {0, 1000, 1000, 1000},    // past the edge: the line at the left
-        {5000, 1000, 7300, 7300},
-        {0, 1000, 9500, 9000},    // never past the Mother's end
-        {2000, 1000, 500, 500},   // a line before the view: brought in too
+        {0, 1000, 0, 0},                                  // inside
+        {0, 1000, 999, 0},                                // on the last frame shown
+        {0, 1000, 1000, 1000},                            // past the edge: the line at the left
+        {5000, 1000, 7300, 7300}, {0, 1000, 9500, 9000},  // never past the Mother's end
+        {2000, 1000, 500, 500},                           // a line before the view: brought in too
     };
     for (const auto& c : cases) {
         EXPECT_EQ(viewFollowing(c.first, c.frames, c.line, 10000), c.expected) << c.line;

@@ -17,8 +17,9 @@ std::optional<std::string> WaveOutput::open(const SoundFormat& format)
         return "CreateEvent failed: " + std::to_string(GetLastError());
     }
     const std::vector<std::uint8_t> formatBytes = waveFormatBytes(format);
-    const MMRESULT result = waveOutOpen(&device_, WAVE_MAPPER, reinterpret_cast<const WAVEFORMATEX*>(formatBytes.data()),
-                                        reinterpret_cast<DWORD_PTR>(wake_), 0, CALLBACK_EVENT);
+    const MMRESULT result =
+        waveOutOpen(&device_, WAVE_MAPPER, reinterpret_cast<const WAVEFORMATEX*>(formatBytes.data()),
+                    reinterpret_cast<DWORD_PTR>(wake_), 0, CALLBACK_EVENT);
     if (result != MMSYSERR_NOERROR) {
         device_ = nullptr;
         CloseHandle(wake_);

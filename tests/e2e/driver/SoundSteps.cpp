@@ -95,8 +95,7 @@ void expectPlayed(Context& c, const Step& step)
     if (playedBytes < 0) {
         throw StepFailure("nothing was played: no " + step.args[0]);
     }
-    const Frames played =
-        soundingFrames(readBytes(step.args[0], 0, static_cast<std::size_t>(playedBytes)), frameBytes);
+    const Frames played = soundingFrames(readBytes(step.args[0], 0, static_cast<std::size_t>(playedBytes)), frameBytes);
     const Frames wanted = soundingFrames(
         readBytes(step.args[1], mother.samplesAt + first * frameBytes, static_cast<std::size_t>(count * frameBytes)),
         frameBytes);
