@@ -138,6 +138,7 @@ bool dispatchCommand(CommandContext& ctx, int commandId)
         if (command.action != nullptr) {
             command.action(ctx);
         }
+        followRecord(ctx);
         return true;
     }
     return false;

@@ -138,6 +138,9 @@ void CutEditor::endDrag()
     const Drag drag = *drag_;
     drag_.reset();
     const std::uint64_t dropped = cuts_.cuts()[drag.index].frame;
+    if (dropped == drag.from) {
+        return;  // a click on a cut selects it; only a cut that was moved is dropped
+    }
     const std::uint64_t to = cuts_.moveTo(
         drag.index, snapped(dropped, cuts_.clampFor(drag.index, 0), cuts_.clampFor(drag.index, UINT64_MAX)));
     if (to != drag.from) {

@@ -120,6 +120,7 @@ bool prepareEditor(CommandContext& ctx)
     session.editor->setSnap(session.snap);
     // Opening changes nothing of the record: only what is done in the editor from now on.
     session.syncedRevision = session.editor->revision();
+    session.seenCut = static_cast<const CutRecord&>(ctx.state);
     return true;
 }
 
@@ -154,6 +155,19 @@ void editCutsOnWave(CommandContext& ctx)
     }
     session.shown = true;
     ctx.ui.openPanel(ctx.mainWindow, editorPanel(ctx.state, ctx.ui, ctx.mainWindow));
+}
+
+void followRecord(CommandContext& ctx)
+{
+    EditorSession& session = editorSession();
+    if (!session.shown || session.seenCut == static_cast<const CutRecord&>(ctx.state)) {
+        return;
+    }
+    if (prepareEditor(ctx)) {
+        ctx.ui.repaintPanel(ctx.mainWindow);
+    } else {
+        closeCutEditor(ctx);
+    }
 }
 
 void closeCutEditor(CommandContext& ctx)

@@ -15,5 +15,9 @@ void redoCut(CommandContext& ctx);
 void snapToZero(CommandContext& ctx);
 void zoomWholeWave(CommandContext& ctx);
 
+// After any command: a cut the record took from elsewhere (a length or a Marks command, a loaded
+// setting) is shown in the open editor, one step on; the editor closes when it cannot be had.
+void followRecord(CommandContext& ctx);
+
 // Closes the editor when it is open; the main window shows what it showed before.
 void closeCutEditor(CommandContext& ctx);

@@ -52,6 +52,7 @@ void keepEditorCuts(EditorSession& session, CutRecord& cut)
     cut.marksRule = CutRule::Frames;
     cut.frameCuts = frameCutsOf(session.editor->cuts());
     session.syncedRevision = session.editor->revision();
+    session.seenCut = cut;
 }
 
 const std::vector<std::string>& sessionNames(EditorSession& session, const CutRecord& cut, const NamesAndPicks& names)

@@ -46,6 +46,7 @@ struct EditorSession {
     FrameReader read;
     std::optional<CutEditor> editor;
     std::uint64_t syncedRevision = 0;  // the cuts the record holds, as the editor counts its changes
+    std::optional<CutRecord> seenCut;  // the record's cut as the editor last took it or gave it
     bool shown = false;
     bool snap = false;                       // SNAP to ZERO, as the menu shows it; kept for the next Mother
     std::optional<std::uint64_t> playFrame;  // the play line: the frame being heard

@@ -170,6 +170,20 @@ TEST(CutEditor, SnappingTakesTheNearestChangeOfSignWithin5Ms)
         ASSERT_TRUE(editor.addAtCursor());
         EXPECT_EQ(framesOf(editor)[0], row.cut) << row.placed;
     }
+    // A cut dragged is dropped on the crossing; one only clicked stays where it is.
+    CutEditor dragged(EditorCuts(100), 100);
+    dragged.setSnapSource(source);
+    dragged.click(55);
+    ASSERT_TRUE(dragged.addAtCursor());
+    dragged.setSnap(true);
+    ASSERT_TRUE(dragged.beginDrag(55));
+    dragged.dragTo(55);
+    dragged.endDrag();
+    EXPECT_EQ(framesOf(dragged)[0], 55u);
+    ASSERT_TRUE(dragged.beginDrag(55));
+    dragged.dragTo(68);
+    dragged.endDrag();
+    EXPECT_EQ(framesOf(dragged)[0], 70u);
     CutEditor off(EditorCuts(100), 100);
     off.setSnapSource(source);
     off.click(43);

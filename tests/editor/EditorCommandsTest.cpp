@@ -150,3 +150,20 @@ TEST_F(EditorCommands, ALoadedListIsOneStepAndAStoppedReadingOpensNothing)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EditorCommands, ALengthChosenWhileItIsOpenIsShownAsOneStep)
+{
+    ASSERT_TRUE(dispatchCommand(ctx, IDM_EDIT_CUTS));
+    fake.answer(20);
+    ASSERT_TRUE(dispatchCommand(ctx, IDM_CUT_SECONDS));
+    ASSERT_NE(fake.panel, nullptr);
+    EXPECT_EQ(cuts(), (std::vector<std::uint64_t>{882000, 1764000}));
+    EXPECT_EQ(state.cutMode, CutMode::Time);
+    key(PanelKey::Z, true);
+    EXPECT_EQ(cuts().size(), 5u);
+    EXPECT_EQ(state.marksRule, CutRule::Frames);  // the editor's cuts again, taken back
+}
+
+}  // namespace
