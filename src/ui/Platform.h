@@ -63,9 +63,26 @@ public:
 // A panel: a child window over the whole client area of the main window, which draws itself on
 // every repaint (off screen, then copied) and takes the keys and the mouse while it is open. Its
 // behaviour is a PanelHandler; the window layer only translates messages into these calls.
+// Space, Comma and Period are listening's.
 enum class PanelKey {
-    Other, Left, Right, Home, End, Tab, Insert, Delete, Escape, F2, Plus, Minus, M, Z, Y,
-    Space, Comma, Period  // listening
+    Other,
+    Left,
+    Right,
+    Home,
+    End,
+    Tab,
+    Insert,
+    Delete,
+    Escape,
+    F2,
+    Plus,
+    Minus,
+    M,
+    Z,
+    Y,
+    Space,
+    Comma,
+    Period
 };
 
 struct KeyPress {

@@ -66,7 +66,7 @@ public:
     PanelHandler* panel = nullptr;  // the open panel
     std::vector<std::pair<int, bool>> checkedItems;
     int panelRepaints = 0;
-    unsigned panelTickEvery = 0;  // the open panel's clock; 0: stopped
+    unsigned panelTickEvery = 0;           // the open panel's clock; 0: stopped
     std::vector<std::string> textPrompts;  // caption, "|", the text offered
     std::vector<std::string> progressCaptions;
     std::vector<std::uint32_t> progressTicks;
