@@ -219,3 +219,28 @@ TEST(ViewFollowing, TheViewJumpsToTheLineOncePastItsRightEdge)
         EXPECT_EQ(viewFollowing(c.first, c.frames, c.line, 10000), c.expected) << c.line;
     }
 }
+
+// A Mother of 4 GiB plays from its last frames at once: the frames past the first 4 GiB of the file
+// are read where they stand (the samples before them are a hole in the file, never read).
+TEST(PlaybackLargeMother, TheLastFramesOfA4GiBMotherPlayFromWhereTheyStand)
+{
+    ScratchFolder folder;
+    const std::uint32_t dataBytes = 0xFFFFFFF0u;
+    const std::string path = folder.writeWav("long.wav", pcmHeader(dataBytes), 44ull + dataBytes);
+    const std::uint64_t lastFrame = dataBytes / 4 - 1;  // its bytes lie past 4 GiB of the file
+    {
+        std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(static_cast<std::streamoff>(44 + lastFrame * 4));
+        file.write("\x11\x22\x33\x44", 4);
+    }
+    const std::optional<MotherSound> mother = motherSoundOf(path);
+    ASSERT_TRUE(mother);
+    EXPECT_EQ(mother->frames, lastFrame + 1);
+
+    FakePlatform ui;
+    Playback playback(ui);
+    const std::vector<std::uint64_t> cuts = {lastFrame - 1};
+    ASSERT_TRUE(
+        playback.request(PlayRequest::FromCut, {0, lastFrame - 1, cuts, mother->frames, 44100}, *mother, nullptr));
+    EXPECT_EQ(ui.soundPlayed, (Bytes{0, 0, 0, 0, 0x11, 0x22, 0x33, 0x44}));
+}
