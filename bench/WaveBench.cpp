@@ -65,6 +65,7 @@ public:
     void closePanel(WindowRef) override {}
     bool panelOpen(WindowRef) override { return false; }
     void repaintPanel(WindowRef) override {}
+    void tickPanel(WindowRef, unsigned) override {}
     std::optional<std::string> promptText(WindowRef, std::string_view, std::string_view) override
     {
         return std::nullopt;
@@ -78,6 +79,10 @@ public:
     void destroyWindow(WindowRef) override {}
     std::string fromLegacyCodePage(std::string_view bytes) override { return std::string(bytes); }
     int dotsPerInch(WindowRef) override { return BASE_DOTS_PER_INCH; }
+    std::optional<std::string> openSound(const SoundFormat&) override { return "no sound in the benchmark"; }
+    void playSound(std::unique_ptr<SoundSource>) override {}
+    SoundProgress soundProgress() override { return {}; }
+    void stopSound() override {}
 };
 
 // A Mother of dataBytes sample bytes: a slow sweep on both channels, written in chunks.

@@ -17,6 +17,7 @@ packages=(
     g++-mingw-w64-x86-64
     wine           # running morlando.exe on Linux
     wine64
+    libasound2     # ALSA for Wine's 64-bit side: the sound tests play through its file plugin into a file
     fonts-wine     # Wine's own fonts: caption buttons, menus and dialogs drawn as on Windows
     xvfb           # the virtual screen of the end-to-end tests and of a run without a display
     xauth

@@ -9,6 +9,7 @@
 #include "cut/TemplateHeader.h"
 #include "display/DisplayCommands.h"
 #include "editor/EditorCommands.h"
+#include "editor/EditorListening.h"
 #include "settings/HeaderReportCommands.h"
 #include "settings/SettingsCommands.h"
 #include "splitwindow/GiveName.h"
@@ -114,6 +115,11 @@ const std::array COMMANDS = {
     Command{IDM_EDIT_REDO, redoCut, {Refusal{noMother, text::NO_MOTHER_EDIT}}},
     Command{IDM_EDIT_SNAP, snapToZero, {}},
     Command{IDM_EDIT_ZOOM_WHOLE, zoomWholeWave, {Refusal{noMother, text::NO_MOTHER_EDIT}}},
+    Command{IDM_PLAY_FROM_CURSOR, playFromCursor, {Refusal{noMother, text::NO_MOTHER_EDIT}}},
+    Command{IDM_PLAY_UP_TO_CUT, playUpToCut, {Refusal{noMother, text::NO_MOTHER_EDIT}}},
+    Command{IDM_PLAY_FROM_CUT, playFromCut, {Refusal{noMother, text::NO_MOTHER_EDIT}}},
+    Command{IDM_PLAY_CHILD, playChild, {Refusal{noMother, text::NO_MOTHER_EDIT}}},
+    Command{IDM_PLAY_STOP, stopPlaying, {}},
 };
 
 }  // namespace

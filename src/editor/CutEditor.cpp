@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "editor/Playback.h"
+
 namespace {
 
 std::uint64_t pixelFrames(const WaveView& view)
@@ -258,6 +260,11 @@ void CutEditor::zoomWhole() { view_ = wholeView(cuts_.totalFrames(), view_.width
 void CutEditor::scrollBy(std::int64_t pixels) { view_ = scrolledBy(view_, pixels); }
 
 void CutEditor::scrollToBar(std::int32_t position) { view_ = scrolledTo(view_, firstOfBar(view_, position)); }
+
+void CutEditor::follow(std::uint64_t frame)
+{
+    view_ = scrolledTo(view_, viewFollowing(view_.first, view_.span, frame, view_.totalFrames));
+}
 
 bool CutEditor::namePiece(std::size_t piece, std::string name)
 {

@@ -86,6 +86,8 @@ public:
     void zoomWhole();
     void scrollBy(std::int64_t pixels);
     void scrollToBar(std::int32_t position);
+    // The view turned so that the play line at this frame stays in sight.
+    void follow(std::uint64_t frame);
 
     // ---- names, lists, history
     std::size_t cursorPiece() const { return cuts_.pieceAt(cursor_); }

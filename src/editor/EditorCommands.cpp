@@ -6,6 +6,7 @@
 #include "core/AppState.h"
 #include "core/FileIo.h"
 #include "editor/CutListText.h"
+#include "editor/EditorListening.h"
 #include "editor/EditorPanel.h"
 #include "editor/EditorPlan.h"
 #include "editor/EditorSession.h"
@@ -178,6 +179,7 @@ void closeCutEditor(CommandContext& ctx)
     if (session.editor) {
         session.editor->cancelDrag();
     }
+    stopListening(session, ctx.ui, ctx.mainWindow);
     session.shown = false;
     ctx.ui.closePanel(ctx.mainWindow);
 }

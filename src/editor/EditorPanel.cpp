@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/EditorCommands.h"
+#include "editor/EditorListening.h"
 #include "editor/EditorPicture.h"
 #include "editor/EditorSession.h"
 #include "ui/Messages.h"
@@ -49,6 +50,14 @@ public:
         if (editor == nullptr) {
             return;
         }
+        if (const std::optional<PlayRequest> request = playRequestOf(press)) {
+            listen(editorSession(), *request, ui_, main_);
+            return;
+        }
+        // Any other key of the editor stops what plays; a key it does not know (Shift, Ctrl) does not.
+        if (press.key != PanelKey::Other) {
+            stopListening(editorSession(), ui_, main_);
+        }
         const NudgeStep step = press.ctrl ? NudgeStep::Frame : press.shift ? NudgeStep::TenPixels : NudgeStep::Pixel;
         switch (press.key) {
         case PanelKey::Insert:
@@ -81,6 +90,9 @@ public:
                 return;
             }
             break;
+        case PanelKey::Space:
+        case PanelKey::Comma:
+        case PanelKey::Period:
         case PanelKey::Other: return;
         }
         changed();
@@ -91,6 +103,10 @@ public:
         CutEditor* editor = editor_();
         if (editor == nullptr) {
             return;
+        }
+        if (event.action == MouseAction::Press || event.action == MouseAction::DoubleClick ||
+            event.action == MouseAction::RightClick) {
+            stopListening(editorSession(), ui_, main_);  // a click stops what plays
         }
         switch (event.action) {
         case MouseAction::Press:
@@ -135,6 +151,8 @@ public:
         }
         changed();
     }
+
+    void onTick() override { followPlayLine(editorSession(), ui_, main_); }
 
     void onCaptureLost() override
     {

@@ -12,6 +12,7 @@
 
 #include "core/AppState.h"
 #include "editor/CutEditor.h"
+#include "editor/Playback.h"
 #include "editor/WaveSummary.h"
 #include "planning/SplitPlan.h"
 
@@ -48,7 +49,8 @@ struct EditorSession {
     std::optional<CutRecord> seenCut;  // the record's cut as the editor last took it or gave it
     bool shown = false;
     bool snap = false;                       // SNAP to ZERO, as the menu shows it; kept for the next Mother
-    std::optional<std::uint64_t> playFrame;  // a line to draw for the listening to come
+    std::optional<std::uint64_t> playFrame;  // the play line: the frame being heard
+    std::unique_ptr<Playback> playback;      // what plays, made at the first key that plays
     // The Child names of the cuts, made again when the cuts or the names' record change.
     std::vector<std::string> names;
     std::uint64_t namesRevision = UINT64_MAX;

@@ -11,6 +11,7 @@
 
 #include "core/FileIo.h"
 #include "core/Handles.h"
+#include "ui/SoundDevice.h"
 
 struct AppState;
 
@@ -66,7 +67,27 @@ public:
 // A panel: a child window over the whole client area of the main window, which draws itself on
 // every repaint (off screen, then copied) and takes the keys and the mouse while it is open. Its
 // behaviour is a PanelHandler; the window layer only translates messages into these calls.
-enum class PanelKey { Other, Left, Right, Home, End, Tab, Insert, Delete, Escape, F2, Plus, Minus, M, Z, Y };
+// Space, Comma and Period are listening's.
+enum class PanelKey {
+    Other,
+    Left,
+    Right,
+    Home,
+    End,
+    Tab,
+    Insert,
+    Delete,
+    Escape,
+    F2,
+    Plus,
+    Minus,
+    M,
+    Z,
+    Y,
+    Space,
+    Comma,
+    Period
+};
 
 struct KeyPress {
     PanelKey key = PanelKey::Other;
@@ -115,6 +136,8 @@ public:
     virtual void onScroll(ScrollMove, std::int32_t) {}
     // The mouse left the panel's hold (another window took it): a drag under way ends as if let go.
     virtual void onCaptureLost() {}
+    // The panel's clock, while it is asked to tick (tickPanel).
+    virtual void onTick() {}
     virtual PanelCursor cursorAt(int, int) { return PanelCursor::Arrow; }
     virtual PanelScroll scrollBar() { return {}; }
 };
@@ -154,6 +177,8 @@ public:
     virtual void closePanel(WindowRef owner) = 0;
     virtual bool panelOpen(WindowRef owner) = 0;
     virtual void repaintPanel(WindowRef owner) = 0;
+    // Has the open panel's onTick called every everyMs milliseconds from now on; 0 stops it.
+    virtual void tickPanel(WindowRef owner, unsigned everyMs) = 0;
 
     // Asks for a line of text under the caption, offering `initial`; none when the user cancels.
     virtual std::optional<std::string> promptText(WindowRef owner, std::string_view caption,
@@ -171,6 +196,17 @@ public:
     // Bytes in the system's legacy code page (Windows-1252 on a Western system: what files of the
     // time before UTF-8 hold) as UTF-8.
     virtual std::string fromLegacyCodePage(std::string_view bytes) = 0;
+
+    // The sound device, one sound at a time. Opens the device for this format; nothing when it
+    // is open, the system's cause when it refuses (no device, a busy one, a format it cannot play).
+    virtual std::optional<std::string> openSound(const SoundFormat& format) = 0;
+    // Plays what the source gives on the open device, read block by block as it plays, until the
+    // source ends or stopSound.
+    virtual void playSound(std::unique_ptr<SoundSource> source) = 0;
+    // How far the device has come with what it was given to play.
+    virtual SoundProgress soundProgress() = 0;
+    // Stops at once and closes the device; nothing when none is open.
+    virtual void stopSound() = 0;
 };
 
 // What every command works with: the record, the window system and the main window that owns

@@ -190,4 +190,8 @@ inline constexpr char REPORT_WAV_TOO_SHORT[] = " Wavfile is shorter than its 44-
 inline constexpr char LIST_CANNOT_OPEN[] = " LIST file cannot be opened for appending ";
 inline constexpr char LIST_CANNOT_WRITE[] = " LIST file cannot be written: the report may be incomplete ";
 
+// Sound in the editor: nothing can be played, and the cause, the system's own where it gives one.
+inline constexpr char NOTHING_PLAYED[] = " nothing can be PLAYED ";
+inline constexpr char NO_CUT_SELECTED[] = " no CUT selected ";
+
 }  // namespace text

@@ -124,7 +124,11 @@ run() {
     # system that fills up) and cleans it afterwards.
     local hook=${scenario%.scn}.sh
     [ -x "$hook" ] && "$hook" prepare "$work"
-    wine "$out/morlando-driver.exe" \
+    # A preparation that makes a folder "home" has the scenario run with it as HOME: its .asoundrc
+    # tells ALSA under Wine where to play.
+    local home=$HOME
+    [ -d "$work/home" ] && home=$work/home
+    HOME=$home wine "$out/morlando-driver.exe" \
         --program "$(windows_path "$build/morlando.exe")" \
         --scenario "$(windows_path "$scenario")" \
         --log "$(windows_path "$log")" \

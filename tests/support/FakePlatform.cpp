@@ -101,6 +101,46 @@ std::string FakePlatform::fromLegacyCodePage(std::string_view bytes)
 }
 
 int FakePlatform::dotsPerInch(WindowRef) { return dpi; }
+std::optional<std::string> FakePlatform::openSound(const SoundFormat& format)
+{
+    soundOpens.push_back(format);
+    std::optional<std::string> refusal;
+    if (!soundRefusals.empty()) {
+        refusal = soundRefusals.front();
+        soundRefusals.pop_front();
+    }
+    soundOpen = !refusal;
+    soundClock = 0;
+    soundPlayed.clear();
+    return refusal;
+}
+
+void FakePlatform::playSound(std::unique_ptr<SoundSource> source)
+{
+    ++soundSources;
+    std::vector<std::uint8_t> block(SOUND_BLOCK_BYTES);
+    while (const std::size_t got = source->read(block.data(), block.size())) {
+        soundPlayed.insert(soundPlayed.end(), block.begin(), block.begin() + static_cast<std::ptrdiff_t>(got));
+    }
+    soundFailure = source->failure();
+}
+
+SoundProgress FakePlatform::soundProgress()
+{
+    if (!soundOpen || soundOpens.empty() || soundOpens.back().blockAlign == 0) {
+        return {};
+    }
+    const std::uint64_t given = soundPlayed.size() / soundOpens.back().blockAlign;
+    const std::uint64_t played = soundClock < given ? soundClock : given;
+    return {played, soundFailure.empty() && played < given, soundFailure};
+}
+
+void FakePlatform::stopSound()
+{
+    ++soundStops;
+    soundOpen = false;
+}
+
 void FakePlatform::openPanel(WindowRef, PanelHandler& handler) { panel = &handler; }
 
 void FakePlatform::closePanel(WindowRef) { panel = nullptr; }
@@ -134,3 +174,5 @@ void FakePlatform::checkMenuItem(WindowRef, int commandId, bool checked)
 {
     checkedItems.emplace_back(commandId, checked);
 }
+
+void FakePlatform::tickPanel(WindowRef, unsigned everyMs) { panelTickEvery = everyMs; }

@@ -70,9 +70,24 @@ public:
     PanelHandler* panel = nullptr;  // the open panel
     std::vector<std::pair<int, bool>> checkedItems;
     int panelRepaints = 0;
+    unsigned panelTickEvery = 0;           // the open panel's clock; 0: stopped
     std::vector<std::string> textPrompts;  // caption, "|", the text offered
     std::vector<std::string> progressCaptions;
     std::vector<std::uint32_t> progressTicks;
+
+    // The sound device. Each open takes the next scripted refusal (none: it opens; an empty queue
+    // opens too). A source given to play is read to its end at once, in blocks of
+    // SOUND_BLOCK_BYTES, into soundPlayed; the device's clock is soundClock, in frames, moved by
+    // the test, and it plays until the clock reaches the frames it was given.
+    static constexpr std::size_t SOUND_BLOCK_BYTES = 4096;
+    std::deque<std::optional<std::string>> soundRefusals;
+    std::uint64_t soundClock = 0;
+    std::string soundFailure;
+    std::vector<SoundFormat> soundOpens;
+    std::vector<std::uint8_t> soundPlayed;
+    int soundSources = 0;
+    int soundStops = 0;
+    bool soundOpen = false;
 
     void pick(std::string path) { picks.emplace_back(std::move(path)); }
     void cancelPick() { picks.emplace_back(std::nullopt); }
@@ -91,6 +106,7 @@ public:
     void closePanel(WindowRef owner) override;
     bool panelOpen(WindowRef owner) override;
     void repaintPanel(WindowRef owner) override;
+    void tickPanel(WindowRef owner, unsigned everyMs) override;
     std::optional<std::string> promptText(WindowRef owner, std::string_view caption, std::string_view initial) override;
     bool runWithProgress(WindowRef owner, std::string_view caption,
                          const std::function<bool(const ProgressTick&)>& work) override;
@@ -98,4 +114,8 @@ public:
     void deletePen(PenRef pen) override;
     void destroyWindow(WindowRef window) override;
     std::string fromLegacyCodePage(std::string_view bytes) override;
+    std::optional<std::string> openSound(const SoundFormat& format) override;
+    void playSound(std::unique_ptr<SoundSource> source) override;
+    SoundProgress soundProgress() override;
+    void stopSound() override;
 };

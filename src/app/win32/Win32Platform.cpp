@@ -119,6 +119,8 @@ bool Win32Platform::panelOpen(WindowRef) { return editorWindowOpen(); }
 
 void Win32Platform::repaintPanel(WindowRef) { repaintEditorWindow(); }
 
+void Win32Platform::tickPanel(WindowRef, unsigned everyMs) { tickEditorWindow(everyMs); }
+
 std::optional<std::string> Win32Platform::promptText(WindowRef owner, std::string_view caption,
                                                      std::string_view initial)
 {
@@ -142,3 +144,10 @@ void Win32Platform::deletePen(PenRef pen) { DeleteObject(static_cast<HPEN>(pen))
 void Win32Platform::destroyWindow(WindowRef window) { DestroyWindow(asWindow(window)); }
 
 std::string Win32Platform::fromLegacyCodePage(std::string_view bytes) { return utf8OfLegacy(bytes); }
+std::optional<std::string> Win32Platform::openSound(const SoundFormat& format) { return sound_.open(format); }
+
+void Win32Platform::playSound(std::unique_ptr<SoundSource> source) { sound_.play(std::move(source)); }
+
+SoundProgress Win32Platform::soundProgress() { return sound_.progress(); }
+
+void Win32Platform::stopSound() { sound_.stop(); }

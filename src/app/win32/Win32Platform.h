@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "ui/Platform.h"
+#include "ui/win32/WaveOutput.h"
 
 class Win32Platform : public Platform {
 public:
@@ -22,6 +23,7 @@ public:
     void closePanel(WindowRef owner) override;
     bool panelOpen(WindowRef owner) override;
     void repaintPanel(WindowRef owner) override;
+    void tickPanel(WindowRef owner, unsigned everyMs) override;
     std::optional<std::string> promptText(WindowRef owner, std::string_view caption, std::string_view initial) override;
     bool runWithProgress(WindowRef owner, std::string_view caption,
                          const std::function<bool(const ProgressTick&)>& work) override;
@@ -29,7 +31,12 @@ public:
     void deletePen(PenRef pen) override;
     void destroyWindow(WindowRef window) override;
     std::string fromLegacyCodePage(std::string_view bytes) override;
+    std::optional<std::string> openSound(const SoundFormat& format) override;
+    void playSound(std::unique_ptr<SoundSource> source) override;
+    SoundProgress soundProgress() override;
+    void stopSound() override;
 
 private:
     HINSTANCE instance_;
+    WaveOutput sound_;
 };

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr char EDITOR_CLASS[] = "MorlandoCutEditor";
+constexpr UINT_PTR TICK_TIMER = 1;  // the panel's clock while it asks for one (the play line)
 
 HWND editor = nullptr;
 PanelHandler* panel = nullptr;
@@ -77,6 +78,9 @@ PanelKey keyOf(WPARAM key)
     case 'M': return PanelKey::M;
     case 'Z': return PanelKey::Z;
     case 'Y': return PanelKey::Y;
+    case VK_SPACE: return PanelKey::Space;
+    case VK_OEM_COMMA: return PanelKey::Comma;
+    case VK_OEM_PERIOD: return PanelKey::Period;
     default: return PanelKey::Other;
     }
 }
@@ -175,6 +179,12 @@ LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         onScroll(window, wParam);
         changed(window);
         return 0;
+    case WM_TIMER:
+        if (wParam == TICK_TIMER) {
+            panel->onTick();
+            changed(window);
+        }
+        return 0;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {
             POINT point{};
@@ -255,6 +265,18 @@ void closeEditorWindow(HWND owner)
 }
 
 bool editorWindowOpen() { return editor != nullptr; }
+
+void tickEditorWindow(unsigned everyMs)
+{
+    if (editor == nullptr) {
+        return;
+    }
+    if (everyMs == 0) {
+        KillTimer(editor, TICK_TIMER);
+    } else {
+        SetTimer(editor, TICK_TIMER, everyMs, nullptr);
+    }
+}
 
 void repaintEditorWindow()
 {

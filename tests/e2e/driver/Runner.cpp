@@ -5,7 +5,7 @@ namespace {
 const StepKind* findKind(const std::string& verb)
 {
     for (const auto* table : {&shellSteps(), &dialogSteps(), &promptSteps(), &fileDialogSteps(), &fileSteps(),
-                              &shellFileSteps(), &pixelSteps()}) {
+                              &shellFileSteps(), &pixelSteps(), &soundSteps()}) {
         for (const StepKind& kind : *table) {
             if (verb == kind.verb) {
                 return &kind;

@@ -58,6 +58,7 @@ const std::vector<StepKind>& fileDialogSteps();
 const std::vector<StepKind>& fileSteps();
 const std::vector<StepKind>& shellFileSteps();
 const std::vector<StepKind>& pixelSteps();
+const std::vector<StepKind>& soundSteps();
 
 // Helpers shared by the families.
 std::uint32_t unsignedArg(const Step& step, std::size_t index);
