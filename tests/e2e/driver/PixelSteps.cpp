@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "HookRequest.h"
 #include "Input.h"
 #include "Screenshot.h"
+#include "menuhook/ClientSizeProtocol.h"
 
 namespace {
 
@@ -71,28 +73,23 @@ void expectPixels(Context& c, const Step& step)
 
 // set-client-size w h: resizes the main window so that its client area has that size, whatever
 // the frame and menu bar of this system measure; drawings that scale with the width then land
-// on known columns.
+// on known columns. The hook DLL resizes it from inside the program, in the window's own
+// coordinates (see ClientSizeProtocol.h), and the driver reads the result back.
 void setClientSize(Context& c, const Step& step)
 {
     requireStarted(c);
     const HWND window = c.target.mainWindow();
-    const auto width = static_cast<int>(unsignedArg(step, 0));
-    const auto height = static_cast<int>(unsignedArg(step, 1));
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        RECT outer{};
-        RECT client{};
-        GetWindowRect(window, &outer);
-        GetClientRect(window, &client);
-        if (client.right == width && client.bottom == height) {
-            return;
-        }
-        // A menu bar may wrap onto a second line as the window narrows: measure again after each try.
-        SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + width - client.right,
-                     outer.bottom - outer.top + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const std::string size = std::to_string(unsignedArg(step, 0)) + " " + std::to_string(unsignedArg(step, 1));
+    const std::string problem = runHookRequest(c.hookDll, CLIENT_SIZE_HOOK_EXPORT, CLIENT_SIZE_MESSAGE, window, size);
+    if (!problem.empty()) {
+        throw StepFailure(problem);
     }
     RECT client{};
     GetClientRect(window, &client);
-    throw StepFailure("client area is " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
+    if (client.right != static_cast<LONG>(unsignedArg(step, 0)) ||
+        client.bottom != static_cast<LONG>(unsignedArg(step, 1))) {
+        throw StepFailure("client area is " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
+    }
 }
 
 void screenshotClient(Context& c, const Step& step)
