@@ -96,14 +96,19 @@ convert_screenshots() {
     done
 }
 
-# A scenario that CTest stopped for taking too long may have left the program running; the
-# next one starts with this prefix's processes ended and a new wineserver.
+# A scenario that CTest stopped for taking too long may have left the program running, and
+# what its script prepared (a display scale, no sound driver) in the prefix; the next one starts
+# with this prefix's processes ended, a new wineserver and that scenario's clean step run.
 end_leftovers() {
     if [ -f "$session/running" ]; then
-        echo "$(cat "$session/running") did not end; its programs are ended" >>"$out/logs/wineserver.log"
+        local stopped
+        stopped=$(cat "$session/running")
+        echo "$(basename "$stopped" .scn) did not end; its programs are ended" >>"$out/logs/wineserver.log"
         wineserver -k >/dev/null 2>&1
         wineserver -w >/dev/null 2>&1
         setsid wineserver -p >>"$out/logs/wineserver.log" 2>&1 </dev/null
+        local hook=${stopped%.scn}.sh
+        [ -x "$hook" ] && "$hook" clean "$out/work/$(basename "$stopped" .scn)"
     fi
 }
 
@@ -117,7 +122,7 @@ run() {
         exit 2
     fi
     end_leftovers
-    echo "$name" >"$session/running"
+    echo "$scenario" >"$session/running"
     rm -rf "$work"
     mkdir -p "$work"
     # A scenario may come with a script that prepares its work folder (such as a small file
