@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -234,9 +233,23 @@ TEST_F(MarksCommands, CutsAtClockTimesFromTheBextStartAndNamesTheChildrenByIt)
     }
     std::sort(names.begin(), names.end());
     ASSERT_EQ(names.size(), 2u);
-    const std::regex named("kid[12]-20\\d\\d-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.WAV");
-    EXPECT_TRUE(std::regex_match(names[0], named)) << names[0];
-    EXPECT_TRUE(std::regex_match(names[1], named)) << names[1];
+    // kid<N>-YYYY-MM-DD_HH-MM-SS.WAV, checked by hand: <regex> brings false uninitialised-use
+    // warnings under the sanitizers.
+    const auto namedByClock = [](const std::string& name, char number) {
+        const std::string shape = "kid#-20##-##-##_##-##-##.WAV";
+        if (name.size() != shape.size()) {
+            return false;
+        }
+        for (std::size_t i = 0; i < shape.size(); ++i) {
+            const bool digit = name[i] >= '0' && name[i] <= '9';
+            if (i == 3 ? name[i] != number : shape[i] == '#' ? !digit : name[i] != shape[i]) {
+                return false;
+            }
+        }
+        return true;
+    };
+    EXPECT_TRUE(namedByClock(names[0], '1')) << names[0];
+    EXPECT_TRUE(namedByClock(names[1], '2')) << names[1];
     EXPECT_EQ(names[0].substr(names[0].size() - 6), "55.WAV");  // 13:59:55 in any zone of whole minutes
     EXPECT_EQ(names[1].substr(names[1].size() - 6), "00.WAV");
 }
