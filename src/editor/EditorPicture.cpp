@@ -124,8 +124,9 @@ void drawEditor(DrawingSurface& surface, const ClientRect& area, const EditorSce
     const int bottom = area.bottom;
     surface.textOut(2, TEXT_LINE_Y,
                     editorTextLine(editor, scene.sampleRate,
-                                   std::count_if(scene.names.begin(), scene.names.end(),
-                                                 [](const std::string& n) { return !n.empty(); })));
+                                   static_cast<std::size_t>(std::count_if(
+                                       scene.names.begin(), scene.names.end(),
+                                       [](const std::string& n) { return !n.empty(); }))));
     drawRuler(surface, view, scene.sampleRate, scene.pens.grey);
 
     // The lanes as the waveform drawings have them: the second channel above, the first below.
