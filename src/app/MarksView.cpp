@@ -8,7 +8,7 @@
 #include "core/AppState.h"
 #include "display/DisplayCommands.h"
 #include "display/MarkLines.h"
-#include "splitwindow/MarksCommands.h"
+#include "planning/RecordPlanning.h"
 #include "ui/Messages.h"
 #include "ui/Texts.h"
 

@@ -13,7 +13,7 @@
 #include "res/resource.h"
 #include "planning/CutPlanning.h"
 #include "planning/MarksSpans.h"
-#include "splitwindow/SplitEngine.h"
+#include "planning/RecordPlanning.h"
 #include "ui/FilePicker.h"
 #include "ui/Messages.h"
 #include "ui/Texts.h"

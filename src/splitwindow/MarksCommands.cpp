@@ -3,55 +3,21 @@
 #include <string>
 
 #include "cut/NumberPrompt.h"
+#include "planning/RecordPlanning.h"
 #include "ui/FilePicker.h"
 #include "ui/Messages.h"
 #include "ui/Texts.h"
 
 namespace {
 
-constexpr std::uint64_t MILLISECONDS_PER_SECOND = 1000;
-
-// The marks request a command asks for, in the record's fields.
-struct MarksChoice {
-    CutRule rule = CutRule::None;
-    std::string path;
-    std::uint32_t belowDb = 0;
-    std::uint32_t shortestMs = 0;
-    std::uint32_t clockMinutes = 0;
-};
-
 constexpr std::uint32_t MINUTES_PER_DAY = 24 * 60;
-constexpr char CLOCK_TITLE[] = "%Y-%m-%d_%H-%M-%S";
-
-CutRequest requestOf(const MarksChoice& marks, const CutRecord& cut, const NamesAndPicks& names)
-{
-    CutRequest request;
-    request.rule = marks.rule;
-    request.marksPath = marks.path;
-    request.frameCuts = cut.frameCuts;
-    request.silenceDb = -static_cast<double>(marks.belowDb);
-    request.silenceMin = TimeLength{false, 0, marks.shortestMs, MILLISECONDS_PER_SECOND};
-    request.from = cut.startPattern;
-    request.firstNumber = names.childNumber;
-    request.stem = names.childStem;
-    request.blockBytes = cut.copyBufferBytes;
-    if (marks.rule == CutRule::Time) {
-        // The bext's start in the system's zone, the names as the command line's --time-name.
-        request.every = TimeLength{false, 0, std::uint64_t{marks.clockMinutes} * 60, 1};
-        request.align = true;
-        request.zone = "local";
-        request.timeName = CLOCK_TITLE;
-        request.timeAsTitle = true;
-    }
-    return request;
-}
 
 // Plans the marks for the loaded Mother. A plan becomes the record's cut and its Children are
 // counted in a box; a refusal is shown as the command line tells it, and the record stays.
 void takeMarks(CommandContext& ctx, const MarksChoice& marks)
 {
     AppState& state = ctx.state;
-    const PlannedCut cut = planCut(requestOf(marks, state, state), {state.motherPath, std::nullopt});
+    const PlannedCut cut = planCut(marksRequestOf(marks, state, state), {state.motherPath, std::nullopt});
     if (!cut.plan) {
         showText(ctx.ui, ctx.mainWindow, cut.refusal->caption, cutMessageText(*cut.refusal));
         return;
@@ -110,10 +76,4 @@ void cutAtClockTimes(CommandContext& ctx)
         return;
     }
     takeMarks(ctx, marks);
-}
-
-PlannedCut planMarksOfRecord(const MotherRecord& mother, const CutRecord& cut, const NamesAndPicks& names)
-{
-    const MarksChoice marks{cut.marksRule, cut.marksPath, cut.silenceBelowDb, cut.silenceMs, cut.clockMinutes};
-    return planCut(requestOf(marks, cut, names), {mother.motherPath, std::nullopt});
 }

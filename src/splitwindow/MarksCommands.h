@@ -14,7 +14,3 @@ void cutAtSilences(CommandContext& ctx);
 // Cuts where the wall clock, from the Mother's bext start in the system's zone, shows a multiple
 // of the minutes asked; the Children are STEM<N>-<YYYY-MM-DD_HH-MM-SS>.WAV.
 void cutAtClockTimes(CommandContext& ctx);
-
-// The record's cut at its marks, by the command line's rules: the marks request with the
-// record's first piece, numbering, stem and copy block, for the Mother LOAD took, read afresh.
-PlannedCut planMarksOfRecord(const MotherRecord& mother, const CutRecord& cut, const NamesAndPicks& names);

@@ -3,7 +3,7 @@
 #include <chrono>
 
 #include "planning/CutPlanning.h"
-#include "splitwindow/MarksCommands.h"
+#include "planning/RecordPlanning.h"
 #include "writing/SplitMessages.h"
 #include "splitwindow/SplitProgress.h"
 #include "writing/SplitWriter.h"
@@ -139,33 +139,6 @@ std::int64_t processMilliseconds()
 {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-PlannedCut planOfRecord(const MotherRecord& mother, const CutRecord& cut, const NamesAndPicks& names)
-{
-    if (cut.cutMode == CutMode::Marks) {
-        return planMarksOfRecord(mother, cut, names);
-    }
-    LoadedMother loaded;
-    MotherSource& source = loaded.source;
-    source.path = mother.motherPath;
-    source.fileBytes = mother.motherFileBytes;
-    source.dataAt = mother.motherReadOffset;
-    source.dataChunkBytes = mother.motherHeaderDataSize.value_or(mother.motherDataBytes + MOTHER_DATA_MARGIN);
-    source.sampleBytes = mother.motherDataBytes;
-    loaded.ownHeader = mother.motherOwnHeader;
-    CutRequest request;
-    request.rule = CutRule::Bytes;
-    request.windowRules = true;
-    request.pieceBytes = cut.pieceBytes;
-    request.pieceMode = cut.cutMode;
-    request.templateHeader = cut.headerBuf;
-    request.from = cut.startPattern;
-    request.blockBytes = cut.copyBufferBytes;
-    request.firstNumber = names.childNumber;
-    request.stem = names.childStem;
-    // A Mother LOAD took is never refused here: the plan is made of the record alone.
-    return planCut(request, {mother.motherPath, loaded});
 }
 
 void runSplit(AppState& state, SplitTools& tools, const SplitTexts& texts)

@@ -31,11 +31,6 @@ struct SplitTools {
     MillisecondClock clock = processMilliseconds;
 };
 
-// The window's plan of the record as it stands: its Mother, piece length, start pattern, copy
-// block and header, numbering and stem; or, after a Marks command, its cut at the marks, which
-// the Mother or the file of marks may refuse by now.
-PlannedCut planOfRecord(const MotherRecord& mother, const CutRecord& cut, const NamesAndPicks& names);
-
 // START: writes the Children, closes the Mother stream and shows the elapsed time. A split that
 // cannot be done, or that fails on the way, writes nothing more, leaves only complete Children on
 // disk and says why in a box instead. The record keeps the numbering, the last Child's name and

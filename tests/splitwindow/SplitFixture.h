@@ -14,6 +14,7 @@
 #include "app/Dispatch.h"
 #include "res/resource.h"
 #include "splitwindow/SplitDialogs.h"
+#include "planning/RecordPlanning.h"
 #include "splitwindow/SplitEngine.h"
 #include "support/FakePlatform.h"
 #include "app/MotherLoad.h"
